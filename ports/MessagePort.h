@@ -1,0 +1,41 @@
+#pragma once
+// The one way the core talks to the user: a message with an icon, or a
+// yes/no question. The windows install a Qt implementation; tests install
+// the recording fake of tests/support. Deep geometry routines reach the
+// installed port through messaggi(), the calculation takes it explicitly.
+
+#include <string>
+#include <string_view>
+
+namespace tavo {
+
+enum class Icona { Nessuna, Informazione, Esclamazione, Critico, Domanda };
+
+class MessagePort {
+public:
+    virtual ~MessagePort() = default;
+    // An OK-only message box. An empty title means the program's default title.
+    virtual void mostra(std::string_view testo, Icona icona = Icona::Nessuna,
+                        std::string_view titolo = {}) = 0;
+    // A question with Yes and No buttons; true for Yes.
+    virtual bool chiedi(std::string_view testo, Icona icona = Icona::Domanda,
+                        std::string_view titolo = {}) = 0;
+};
+
+// The port in use. Until one is installed it is a port that writes to
+// standard error and answers No, so that nothing ever waits on a dialog.
+MessagePort& messaggi();
+
+// Installs a port for the lifetime of the guard and restores the previous one.
+class PortaMessaggiInstallata {
+public:
+    explicit PortaMessaggiInstallata(MessagePort& porta);
+    ~PortaMessaggiInstallata();
+    PortaMessaggiInstallata(const PortaMessaggiInstallata&) = delete;
+    PortaMessaggiInstallata& operator=(const PortaMessaggiInstallata&) = delete;
+
+private:
+    MessagePort* precedente_;
+};
+
+}  // namespace tavo

@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# The whole test suite, twice: a normal build and an ASan + UBSan build.
+# Exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+
+for preset in default asan; do
+  echo "=== $preset ==="
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
+echo "Tutti i test superati."
