@@ -1,0 +1,122 @@
+#include "app/OperazioniFile.h"
+
+#include "app/NomiFile.h"
+#include "app/RigaComando.h"
+#include "ports/MessagePort.h"
+
+#include <system_error>
+
+namespace tavo {
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path Assoluto(const fs::path& p) {
+    std::error_code ec;
+    auto a = fs::absolute(p, ec);
+    return ec ? p : a.lexically_normal();
+}
+
+bool FileEsistente(const fs::path& p) {
+    std::error_code ec;
+    return fs::is_regular_file(p, ec);
+}
+
+}  // namespace
+
+std::string MessaggioFileNonTrovato(const fs::path& file) {
+    return "File " + file.string() + " non trovato ";
+}
+
+FileProgetto::FileProgetto(std::string descrizione, std::string estensione,
+                           CartelleProgramma& cartelle, DocumentoFile& documento,
+                           DialogoFile& dialogo)
+    : descrizione_(std::move(descrizione)),
+      estensione_(std::move(estensione)),
+      cartelle_(cartelle),
+      documento_(documento),
+      dialogo_(dialogo) {}
+
+bool FileProgetto::LeggeEAdotta(const fs::path& file) {
+    if (!documento_.leggeProgetto(file)) return false;
+    nomeFileBreve_ = NomeBaseFile(file.string());
+    cartelle_.PercorsoDati = file.parent_path();
+    return true;
+}
+
+bool FileProgetto::ApriFileRigaComando(std::string_view rigaComando) {
+    const std::string percorso = PercorsoRigaComando(rigaComando);
+    if (percorso.empty()) return false;
+    const fs::path completo = Assoluto(percorso);
+    if (!FileEsistente(completo)) {
+        messaggi().mostra(MessaggioFileNonTrovato(completo), Icona::Critico);
+        nomeFileBreve_.clear();
+        return false;
+    }
+    if (LeggeEAdotta(completo)) return true;
+    nomeFileBreve_.clear();
+    return false;
+}
+
+RichiestaDialogoFile FileProgetto::Richiesta(const std::optional<fs::path>& cartella) const {
+    RichiestaDialogoFile r;
+    r.filtro = FiltroDialogoFile(descrizione_, estensione_);
+    r.indiceFiltro = IndiceFiltroProgetti;
+    r.cartella = cartella ? *cartella : cartelle_.PercorsoDati;
+    // A data folder that no longer exists gives way to the current folder.
+    std::error_code ec;
+    if (!fs::is_directory(r.cartella, ec)) r.cartella = fs::current_path(ec);
+    r.nomeIniziale = NomeInizialeDialogo(nomeFileBreve_, estensione_);
+    return r;
+}
+
+EsitoFile FileProgetto::OperazioneFile(OperazioneFileTipo op,
+                                       const std::optional<fs::path>& cartella) {
+    switch (op) {
+    case OperazioneFileTipo::Nuovo:
+        nomeFileBreve_.clear();
+        return EsitoFile::Fatto;
+    case OperazioneFileTipo::Apri:
+        return Apri(cartella);
+    case OperazioneFileTipo::SalvaConNome:
+        return SalvaConNome(cartella);
+    case OperazioneFileTipo::Salva:
+        return nomeFileBreve_.empty() ? SalvaConNome(cartella) : Salva();
+    }
+    return EsitoFile::Annullato;
+}
+
+EsitoFile FileProgetto::Apri(const std::optional<fs::path>& cartella) {
+    const auto scelto = dialogo_.sceltaApertura(Richiesta(cartella));
+    if (!scelto) return EsitoFile::Annullato;
+    const fs::path file = Assoluto(*scelto);
+    if (!FileEsistente(file)) {
+        messaggi().mostra(MessaggioFileNonTrovato(file));
+        return EsitoFile::Fallito;
+    }
+    return LeggeEAdotta(file) ? EsitoFile::Fatto : EsitoFile::Fallito;
+}
+
+EsitoFile FileProgetto::ApriFileEsempio() {
+    const fs::path datiPrima = cartelle_.PercorsoDati;
+    const EsitoFile esito = Apri(cartelle_.PercorsoProgramma);
+    cartelle_.PercorsoDati = datiPrima;
+    return esito;
+}
+
+EsitoFile FileProgetto::SalvaConNome(const std::optional<fs::path>& cartella) {
+    const auto scelto = dialogo_.sceltaSalvataggio(Richiesta(cartella));
+    if (!scelto) return EsitoFile::Annullato;
+    const fs::path file = Assoluto(*scelto);
+    if (!documento_.scriveProgetto(file)) return EsitoFile::Fallito;
+    nomeFileBreve_ = NomeBaseFile(file.string());
+    cartelle_.PercorsoDati = file.parent_path();
+    return EsitoFile::Fatto;
+}
+
+EsitoFile FileProgetto::Salva() {
+    const fs::path file = PercorsoSalvataggio(cartelle_.PercorsoDati, nomeFileBreve_, estensione_);
+    return documento_.scriveProgetto(file) ? EsitoFile::Fatto : EsitoFile::Fallito;
+}
+
+}  // namespace tavo
