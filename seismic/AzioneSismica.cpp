@@ -10,6 +10,7 @@
 #include <iterator>
 #include <limits>
 #include <string>
+#include <utility>
 
 namespace tavo {
 namespace {

@@ -13,7 +13,9 @@
 namespace tavo {
 
 // Called once per run, right after ag, F0 and Tc* at TR are known, so that
-// the site window can show them; a run without a window passes none.
+// the site window can show them; a run without a window passes none. The
+// chain works on a copy until it has succeeded, so the hook reads the state
+// it is given, not the caller's instance.
 using MostraParametriTR = std::function<void(const NTC&)>;
 
 // Runs the whole chain on `s`: TR, ag, F0, TcStar, Ss, Cc, St,
