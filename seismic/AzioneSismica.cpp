@@ -1,5 +1,6 @@
 #include "seismic/AzioneSismica.h"
 
+#include "geometry/Estremi.h"
 #include "ports/ErroreCalcolo.h"
 #include "ports/MessagePort.h"
 
@@ -16,13 +17,6 @@ namespace tavo {
 namespace {
 
 constexpr float MassimoSingolo = std::numeric_limits<float>::max();
-
-// log10 x, with a floor of -20 below 1e-20, so that a zero or negative
-// table value never reaches the logarithm.
-double Log10ConMinimo(double x) {
-    if (x < 1e-20) return -20.0;
-    return std::log10(x);
-}
 
 // A double-precision result stored into a Single: beyond the float range the
 // original stopped on an overflow, so does this.
@@ -116,9 +110,9 @@ void InterpolaParametriTR(NTC& s, const MostraParametriTR& mostra) {
 float InterpolaLogLog(float y1, float y2, double TR, double TR1, double TR2) {
     if (y1 == 0.0f) return 0.0f;
     const float rapporto = y2 / y1;
-    const double esponente = Log10ConMinimo(y1) + Log10ConMinimo(rapporto) *
-                                                      Log10ConMinimo(TR / TR1) /
-                                                      Log10ConMinimo(TR2 / TR1);
+    const double esponente = Log10(y1) + Log10(rapporto) *
+                                                      Log10(TR / TR1) /
+                                                      Log10(TR2 / TR1);
     return InSingolo(std::pow(10.0, esponente), "InterpolaLogLog");
 }
 
