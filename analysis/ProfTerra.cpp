@@ -5,15 +5,16 @@
 namespace tavo {
 
 namespace {
-std::size_t posizione(const std::vector<float>& v, int i) {
+template <class T>
+std::size_t posizione(const std::vector<T>& v, int i) {
     if (i < 1 || i > static_cast<int>(v.size())) detail::indiceFuoriIntervallo(i, v.size());
     return static_cast<std::size_t>(i - 1);
 }
 }  // namespace
 
-float ProfTerra::Xi(int i) const { return x_[posizione(x_, i)]; }
+float ProfTerra::Xi(int i) const { return static_cast<float>(x_[posizione(x_, i)]); }
 void ProfTerra::Xi(int i, float xIn) { x_[posizione(x_, i)] = xIn; }
-float ProfTerra::Yi(int i) const { return y_[posizione(y_, i)]; }
+float ProfTerra::Yi(int i) const { return static_cast<float>(y_[posizione(y_, i)]); }
 void ProfTerra::Yi(int i, float yIn) { y_[posizione(y_, i)] = yIn; }
 float ProfTerra::qi(int i) const { return q_[posizione(q_, i)]; }
 float ProfTerra::LunghezzaCaricata(int i) const { return caricata_[posizione(caricata_, i)]; }

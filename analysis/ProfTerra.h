@@ -50,7 +50,10 @@ public:
     float TaglioSovraccarico() const { return 0; }
 
 private:
-    std::vector<float> x_, y_, q_;
+    // Points held as doubles for the geometry routines; every value is a
+    // Single converted exactly.
+    std::vector<double> x_, y_;
+    std::vector<float> q_;
     std::vector<float> caricata_;
 };
 

@@ -21,6 +21,7 @@
 #include "analysis/ArrayUno.h"
 #include "analysis/ProfTerra.h"
 #include "analysis/TabellaCoefficienti.h"
+#include "geometry/Poligono.h"
 
 #include <cstdint>
 #include <string>
@@ -88,6 +89,12 @@ struct VariabiliPubbliche {
     TabellaCoefficienti CoefParzSismici;
 
     // ---- Derived geometry -------------------------------------------------
+    Poligono PolParete;           // stem with backwall, 7 vertices
+    Poligono PolFondazione;       // footing, 4 vertices
+    Poligono PolTavo;             // whole outline: the 7 stem vertices, then the 4 footing vertices
+    Poligono PolZavorra;          // soil resting on the heel
+    Poligono PolCuneoParete;      // trial wedge behind the stem; after a search, the wedge of the result
+    Poligono PolCuneoFondazione;  // trial wedge behind the vertical through the heel end
     ProfTerra ProfiloTerreno;            // from the top of the backwall
     ProfTerra ProfiloTerrenoFondazione;  // cut at the vertical through the heel end
     float xBaseParete = 0, yBaseParete = 0;  // midpoint of the stem base

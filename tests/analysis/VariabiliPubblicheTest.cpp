@@ -15,6 +15,7 @@ TEST(VariabiliPubbliche, StartsWithEverythingZeroAndNTC2008) {
     EXPECT_EQ(v.dxProfilo.dimensione(), 0);
     EXPECT_FALSE(v.CombinazioneSismica);
     EXPECT_EQ(v.ProfiloTerreno.nVertici, 0);
+    EXPECT_EQ(v.PolCuneoParete.nVertici(), 0);
     EXPECT_EQ(v.CombGravosaParete, 0);
     for (int k = 1; k <= 3; ++k) EXPECT_EQ(v.FsRibaltamento(k), 0.0f);
     for (int e = 1; e <= 28; ++e) EXPECT_EQ(v.CoefParzSismici(e), 0.0f);
