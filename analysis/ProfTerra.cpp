@@ -1,6 +1,7 @@
 #include "analysis/ProfTerra.h"
 
 #include "analysis/ArrayUno.h"
+#include "geometry/Rette.h"
 
 namespace tavo {
 
@@ -29,6 +30,38 @@ void ProfTerra::Coordinate(std::span<const float> x, std::span<const float> y,
     y_.assign(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(nn));
     q_.assign(q.begin(), q.begin() + static_cast<std::ptrdiff_t>(nq));
     nVertici = static_cast<std::int16_t>(n);
+}
+
+bool ProfTerra::PrimoIncrocio(double a, double b, double c, double& xc, double& yc,
+                              int& lato) const {
+    const int n = nVertici;
+    ImpostaZeroMaxDimen(MaxDimensionePunti(x_, y_, n, 1000000));
+    bool ultimaIncrocia = false;
+    double xu = 0, yu = 0;
+    for (int i = 1; i <= n - 1; ++i) {
+        const Coppia X{x_[i - 1], x_[i]};
+        const Coppia Y{y_[i - 1], y_[i]};
+        double as = 0, bs = 0, cs = 0, xo = 0, yo = 0;
+        if (!RettaPerDuePunti(X, Y, Coppia{1, 1}, as, bs, cs, 0.000001) ||
+            !IntersezioneRette(a, b, c, as, bs, cs, xo, yo))
+            continue;
+        if (PuntoInternoSegmento(X, Y, xo, yo)) {
+            xc = xo;
+            yc = yo;
+            lato = i;
+            return true;
+        }
+        if (i == n - 1) {
+            ultimaIncrocia = true;
+            xu = xo;
+            yu = yo;
+        }
+    }
+    if (!ultimaIncrocia) return false;
+    xc = xu;
+    yc = yu;
+    lato = n;
+    return true;
 }
 
 float ProfTerra::SovraccaricoPrisma() {

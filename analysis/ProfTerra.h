@@ -39,6 +39,17 @@ public:
     void Coordinate(std::span<const float> x, std::span<const float> y, std::span<const float> q,
                     int n);
 
+    // The first crossing of the ground with the line a·x + b·y + c = 0, as the
+    // crossing of the polyline with duplicates removed gives it: on the first
+    // segment (in index order, ends included) that holds one, `lato` its
+    // index; when no segment holds one, on the line of the last segment
+    // extended, with `lato` = nVertici. False, outputs untouched, when not
+    // even that exists (the line parallel to the last segment, or fewer than
+    // two points). Like every crossing of a polyline it sets the shared
+    // length tolerance ZeroMaxDimen to the profile's extent / 1e6. It
+    // allocates nothing: the trial wedges call it for every angle.
+    bool PrimoIncrocio(double a, double b, double c, double& xc, double& yc, int& lato) const;
+
     // Resultant (kN/m) of the surcharges between point 1 and xFinePrisma,
     // over horizontal lengths; rewrites nqPrisma and the loaded lengths.
     float SovraccaricoPrisma();
