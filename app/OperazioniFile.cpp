@@ -2,6 +2,7 @@
 
 #include "app/NomiFile.h"
 #include "app/RigaComando.h"
+#include "fileio/FileSuDisco.h"
 #include "ports/MessagePort.h"
 
 #include <system_error>
@@ -22,14 +23,15 @@ bool FileEsistente(const fs::path& p) {
     return fs::is_regular_file(p, ec);
 }
 
-}  // namespace
-
+// The message of a project file that does not exist.
 std::string MessaggioFileNonTrovato(const fs::path& file) {
-    return "File " + file.string() + " non trovato ";
+    return "File " + TestoPercorso(file) + " non trovato ";
 }
 
+}  // namespace
+
 FileProgetto::FileProgetto(std::string descrizione, std::string estensione,
-                           CartelleProgramma& cartelle, DocumentoFile& documento,
+                           Ambiente& cartelle, DocumentoFile& documento,
                            DialogoFile& dialogo)
     : descrizione_(std::move(descrizione)),
       estensione_(std::move(estensione)),
@@ -39,7 +41,7 @@ FileProgetto::FileProgetto(std::string descrizione, std::string estensione,
 
 bool FileProgetto::LeggeEAdotta(const fs::path& file) {
     if (!documento_.leggeProgetto(file)) return false;
-    nomeFileBreve_ = NomeBaseFile(file.string());
+    nomeFileBreve_ = NomeBaseFile(TestoPercorso(file));
     cartelle_.PercorsoDati = file.parent_path();
     return true;
 }
@@ -109,7 +111,7 @@ EsitoFile FileProgetto::SalvaConNome(const std::optional<fs::path>& cartella) {
     if (!scelto) return EsitoFile::Annullato;
     const fs::path file = Assoluto(*scelto);
     if (!documento_.scriveProgetto(file)) return EsitoFile::Fallito;
-    nomeFileBreve_ = NomeBaseFile(file.string());
+    nomeFileBreve_ = NomeBaseFile(TestoPercorso(file));
     cartelle_.PercorsoDati = file.parent_path();
     return EsitoFile::Fatto;
 }

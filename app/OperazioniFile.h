@@ -7,6 +7,8 @@
 // The data folder is the folder of the last project opened or saved; the
 // dialogs start there. The process's current folder is never changed.
 
+#include "fileio/ImpostazioniInternazionali.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -41,11 +43,6 @@ public:
     virtual bool scriveProgetto(const std::filesystem::path& file) = 0;
 };
 
-struct CartelleProgramma {
-    std::filesystem::path PercorsoProgramma;  // the program's folder
-    std::filesystem::path PercorsoDati;       // the data folder
-};
-
 enum class EsitoFile { Fatto, Annullato, Fallito };
 
 // Operations of OperazioneFile.
@@ -53,7 +50,7 @@ enum class OperazioneFileTipo { Nuovo = 0, Apri = 1, SalvaConNome = 2, Salva = 3
 
 class FileProgetto {
 public:
-    FileProgetto(std::string descrizione, std::string estensione, CartelleProgramma& cartelle,
+    FileProgetto(std::string descrizione, std::string estensione, Ambiente& cartelle,
                  DocumentoFile& documento, DialogoFile& dialogo);
 
     // Base name of the current project file; empty for a project without a file.
@@ -83,13 +80,10 @@ private:
 
     std::string descrizione_;
     std::string estensione_;
-    CartelleProgramma& cartelle_;
+    Ambiente& cartelle_;
     DocumentoFile& documento_;
     DialogoFile& dialogo_;
     std::string nomeFileBreve_;
 };
-
-// The message for a project file that does not exist.
-std::string MessaggioFileNonTrovato(const std::filesystem::path& file);
 
 }  // namespace tavo

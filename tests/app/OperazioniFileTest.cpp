@@ -74,7 +74,7 @@ protected:
     void Crea(const fs::path& f) { std::ofstream(f) << "x\n"; }
 
     fs::path cartella;
-    CartelleProgramma cartelle;
+    Ambiente cartelle;
     DialogoFinto dialogo;
     DocumentoFinto documento;
     FileProgetto file{"Tavo", "Tav", cartelle, documento, dialogo};

@@ -1,0 +1,146 @@
+#include "app/DatiForm.h"
+
+#include "fileio/NumeriRegionali.h"
+#include "fileio/NumeriTesto.h"
+#include "fileio/Utf8.h"
+#include "ports/ErroreCalcolo.h"
+#include "seismic/AzioneSismica.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
+namespace tavo {
+namespace {
+
+[[noreturn]] void ErroreDati() { throw ErroreCalcolo("Errore nei dati"); }
+
+float CampoFloat(std::string_view testo, const Separatori& sep) {
+    const auto v = NumeroDigitato(testo, sep);
+    if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) ErroreDati();
+    return static_cast<float>(*v);
+}
+
+std::int16_t CampoIntero(std::string_view testo, const Separatori& sep) {
+    const auto v = NumeroDigitato(testo, sep);
+    if (!v) ErroreDati();
+    const double arrotondato = std::nearbyint(*v);  // half to even, as CInt
+    if (arrotondato < std::numeric_limits<std::int16_t>::min() ||
+        arrotondato > std::numeric_limits<std::int16_t>::max())
+        ErroreDati();
+    return static_cast<std::int16_t>(arrotondato);
+}
+
+char DecimaleAscii(const Separatori& sep) {
+    return sep.decimale < 0x80 ? static_cast<char>(sep.decimale) : '.';
+}
+
+}  // namespace
+
+std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& sep) {
+    std::string s;
+    bool decimaleVisto = false;
+    bool soloSpazi = true;
+    for (std::size_t pos = 0; pos < testo.size();) {
+        const std::size_t inizio = pos;
+        const char32_t c = LeggeUtf8(testo, pos);
+        const bool raggruppa =
+            sep.migliaia != 0 &&
+            (c == sep.migliaia || (SpazioRaggruppamento(sep.migliaia) && SpazioRaggruppamento(c)));
+        if (c != U' ' && c != U'\t') soloSpazi = false;
+        if (raggruppa) continue;
+        if (c == sep.decimale && !decimaleVisto) {
+            s += '.';
+            decimaleVisto = true;
+        } else {
+            s.append(testo.substr(inizio, pos - inizio));
+        }
+    }
+    if (soloSpazi) return 0.0;
+    // A leading plus is a sign the user may type.
+    const auto primo = s.find_first_not_of(" \t");
+    if (primo == std::string::npos) return std::nullopt;
+    if (s[primo] == '+') s.erase(primo, 1);
+    return NumeroDouble(s);
+}
+
+void LeggeDatiDaForm(const TestiForm& t, VariabiliPubbliche& v, NTC& ntc, const Separatori& sep) {
+    // Everything is read into copies first: a field that fails leaves the
+    // project exactly as it was.
+    VariabiliPubbliche n = v;
+    NTC s = ntc;
+    const auto campo = [&](int i) { return CampoFloat(t.dati[static_cast<std::size_t>(i)], sep); };
+    n.TitoloTavo = t.titolo;
+    n.AltezzaParaghiaia = campo(0);
+    n.SpessoreParaghiaia = campo(1);
+    n.InclinazioneParete = campo(2);
+    n.AltezzaParete = campo(3);
+    n.SpessoreTestaParete = campo(4);
+    n.SpessoreBaseParete = campo(5);
+    n.AltezzaFondazione = campo(6);
+    n.SbalzoFondazione = campo(7);
+    n.LarghezzaFondazione = campo(8);
+    n.AngoloAttritoInterno = campo(9);
+    n.AngoloAttritoTerraTavo = campo(10);
+    n.AngoloAttritoFondazione = campo(11);
+    n.PesoSpecificoTerreno = campo(12);
+    n.PesoSpecificoTavo = campo(13);
+    if (n.Normativa == NormativaDM1996) {
+        n.GradoSismicita = campo(14);
+    } else {
+        s.KhNTC = campo(14);
+        s.KvNTC = campo(18);
+    }
+    n.NImpalcato = campo(15);
+    n.VImpalcato = campo(16);
+    n.DistanzaImpalcato = campo(17);
+    n.nLatiTerreno = CampoIntero(t.lati, sep);
+    if (n.nLatiTerreno >= 1) {
+        if (static_cast<std::size_t>(n.nLatiTerreno) > t.profilo.size()) ErroreDati();
+        n.dxProfilo.ridimensiona(n.nLatiTerreno);
+        n.dyProfilo.ridimensiona(n.nLatiTerreno);
+        n.qProfilo.ridimensiona(n.nLatiTerreno);
+        for (int i = 1; i <= n.nLatiTerreno; ++i) {
+            const auto& riga = t.profilo[static_cast<std::size_t>(i - 1)];
+            n.dxProfilo(i) = CampoFloat(riga[0], sep);
+            n.dyProfilo(i) = CampoFloat(riga[1], sep);
+            n.qProfilo(i) = CampoFloat(riga[2], sep);
+        }
+    }
+    v = std::move(n);
+    ntc = s;
+}
+
+std::string TestoCampoSisma14(const VariabiliPubbliche& v, const NTC& ntc, const Separatori& sep) {
+    if (v.Normativa == NormativaDM1996) return TestoRegionale(v.GradoSismicita, sep);
+    return FormatoNTC(ntc.KhNTC, DecimaleAscii(sep));
+}
+
+std::string TestoCampoSisma18(const NTC& ntc, const Separatori& sep) {
+    return FormatoNTC(ntc.KvNTC, DecimaleAscii(sep));
+}
+
+TestiForm ScriveDatiInForm(const VariabiliPubbliche& v, const NTC& ntc, const Separatori& sep) {
+    TestiForm t;
+    const auto testo = [&](float x) { return TestoRegionale(x, sep); };
+    t.titolo = v.TitoloTavo;
+    const float valori[] = {v.AltezzaParaghiaia,      v.SpessoreParaghiaia,     v.InclinazioneParete,
+                            v.AltezzaParete,          v.SpessoreTestaParete,    v.SpessoreBaseParete,
+                            v.AltezzaFondazione,      v.SbalzoFondazione,       v.LarghezzaFondazione,
+                            v.AngoloAttritoInterno,   v.AngoloAttritoTerraTavo, v.AngoloAttritoFondazione,
+                            v.PesoSpecificoTerreno,   v.PesoSpecificoTavo};
+    for (std::size_t i = 0; i < std::size(valori); ++i) t.dati[i] = testo(valori[i]);
+    t.dati[14] = TestoCampoSisma14(v, ntc, sep);
+    if (v.Normativa != NormativaDM1996) t.dati[18] = TestoCampoSisma18(ntc, sep);
+    t.dati[15] = testo(v.NImpalcato);
+    t.dati[16] = testo(v.VImpalcato);
+    t.dati[17] = testo(v.DistanzaImpalcato);
+    t.lati = std::to_string(v.nLatiTerreno);
+    const int lati = std::min<int>(v.nLatiTerreno, v.dxProfilo.dimensione());
+    for (int i = 1; i <= lati; ++i)
+        t.profilo.push_back({testo(v.dxProfilo(i)), testo(v.dyProfilo(i)), testo(v.qProfilo(i))});
+    return t;
+}
+
+}  // namespace tavo
