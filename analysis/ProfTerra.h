@@ -1,0 +1,71 @@
+#pragma once
+// The ground surface upslope of the wall: an open polyline of points with a
+// uniform vertical surcharge on each segment, per metre of horizontal run.
+// The wall keeps two of them in the project state: the ground from the top
+// of the backwall, and the same ground cut at the vertical through the heel
+// end. The trial wedges ask it where their failure line meets the ground and
+// how much surcharge stands on their top.
+//
+// Numbering: point i = 1..nVertici, segment i = 1..nVertici−1 (from point i
+// to point i+1), as the callers number them; an index outside the allocated
+// range throws std::out_of_range.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+namespace tavo {
+
+class ProfTerra {
+public:
+    // Number of points n; set by Coordinate.
+    std::int16_t nVertici = 0;
+    // Abscissa where the top of the current trial wedge ends; the caller
+    // sets it before SovraccaricoPrisma.
+    float xFinePrisma = 0;
+    // Segments that the last SovraccaricoPrisma took into account, the last
+    // one possibly cut.
+    std::int16_t nqPrisma = 0;
+
+    float Xi(int i) const;
+    void Xi(int i, float xIn);
+    float Yi(int i) const;
+    void Yi(int i, float yIn);
+    // Surcharge of segment i (kN/m² of horizontal run).
+    float qi(int i) const;
+
+    // Replaces the whole profile with points 1..n of x, y (element i−1 is
+    // point i) and the surcharges of segments 1..n−1 of q.
+    void Coordinate(std::span<const float> x, std::span<const float> y, std::span<const float> q,
+                    int n);
+
+    // The first crossing of the ground with the line a·x + b·y + c = 0, as the
+    // crossing of the polyline with duplicates removed gives it: on the first
+    // segment (in index order, ends included) that holds one, `lato` its
+    // index; when no segment holds one, on the line of the last segment
+    // extended, with `lato` = nVertici. False, outputs untouched, when not
+    // even that exists (the line parallel to the last segment, or fewer than
+    // two points). Like every crossing of a polyline it sets the shared
+    // length tolerance ZeroMaxDimen to the profile's extent / 1e6. It
+    // allocates nothing: the trial wedges call it for every angle.
+    bool PrimoIncrocio(double a, double b, double c, double& xc, double& yc, int& lato) const;
+
+    // Resultant (kN/m) of the surcharges between point 1 and xFinePrisma,
+    // over horizontal lengths; rewrites nqPrisma and the loaded lengths.
+    float SovraccaricoPrisma();
+    // Loaded horizontal length of segment i written by the last
+    // SovraccaricoPrisma (1..n−1), which the wedge drawing reads.
+    float LunghezzaCaricata(int i) const;
+
+    // The shear that the ground surcharges add to the heel cantilever: none.
+    float TaglioSovraccarico() const { return 0; }
+
+private:
+    // Points held as doubles for the geometry routines; every value is a
+    // Single converted exactly.
+    std::vector<double> x_, y_;
+    std::vector<float> q_;
+    std::vector<float> caricata_;
+};
+
+}  // namespace tavo
