@@ -3,7 +3,7 @@
 #include "fileio/NumeriRegionali.h"
 #include "fileio/NumeriTesto.h"
 #include "fileio/Utf8.h"
-#include "ports/ErroreCalcolo.h"
+#include "analysis/FinestraPrincipalePort.h"
 #include "seismic/AzioneSismica.h"
 
 #include <algorithm>
@@ -14,7 +14,7 @@
 namespace tavo {
 namespace {
 
-[[noreturn]] void ErroreDati() { throw ErroreCalcolo("Errore nei dati"); }
+[[noreturn]] void ErroreDati() { throw ErroreDatiForm(); }
 
 float CampoFloat(std::string_view testo, const Separatori& sep) {
     const auto v = NumeroDigitato(testo, sep);

@@ -42,7 +42,7 @@ std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& s
 // side count below 1 the profile keeps its previous sides.
 // A field that is not a number, a value beyond single precision, a side
 // count beyond its range or more sides than the grid has rows throws
-// ErroreCalcolo("Errore nei dati") and changes nothing.
+// ErroreDatiForm ("Errore nei dati") and changes nothing.
 void LeggeDatiDaForm(const TestiForm& testi, VariabiliPubbliche& v, NTC& ntc,
                      const Separatori& sep = separatoriRegionali());
 

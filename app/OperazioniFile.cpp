@@ -30,7 +30,7 @@ std::string MessaggioFileNonTrovato(const fs::path& file) {
 
 }  // namespace
 
-FileProgetto::FileProgetto(std::string descrizione, std::string estensione,
+GestioneFile::GestioneFile(std::string descrizione, std::string estensione,
                            Ambiente& cartelle, DocumentoFile& documento,
                            DialogoFile& dialogo)
     : descrizione_(std::move(descrizione)),
@@ -39,14 +39,14 @@ FileProgetto::FileProgetto(std::string descrizione, std::string estensione,
       documento_(documento),
       dialogo_(dialogo) {}
 
-bool FileProgetto::LeggeEAdotta(const fs::path& file) {
+bool GestioneFile::LeggeEAdotta(const fs::path& file) {
     if (!documento_.leggeProgetto(file)) return false;
     nomeFileBreve_ = NomeBaseFile(TestoPercorso(file));
     cartelle_.PercorsoDati = file.parent_path();
     return true;
 }
 
-bool FileProgetto::ApriFileRigaComando(std::string_view rigaComando) {
+bool GestioneFile::ApriFileRigaComando(std::string_view rigaComando) {
     const std::string percorso = PercorsoRigaComando(rigaComando);
     if (percorso.empty()) return false;
     const fs::path completo = Assoluto(percorso);
@@ -60,7 +60,7 @@ bool FileProgetto::ApriFileRigaComando(std::string_view rigaComando) {
     return false;
 }
 
-RichiestaDialogoFile FileProgetto::Richiesta(const std::optional<fs::path>& cartella) const {
+RichiestaDialogoFile GestioneFile::Richiesta(const std::optional<fs::path>& cartella) const {
     RichiestaDialogoFile r;
     r.filtro = FiltroDialogoFile(descrizione_, estensione_);
     r.indiceFiltro = IndiceFiltroProgetti;
@@ -72,7 +72,7 @@ RichiestaDialogoFile FileProgetto::Richiesta(const std::optional<fs::path>& cart
     return r;
 }
 
-EsitoFile FileProgetto::OperazioneFile(OperazioneFileTipo op,
+EsitoFile GestioneFile::OperazioneFile(OperazioneFileTipo op,
                                        const std::optional<fs::path>& cartella) {
     switch (op) {
     case OperazioneFileTipo::Nuovo:
@@ -88,7 +88,7 @@ EsitoFile FileProgetto::OperazioneFile(OperazioneFileTipo op,
     return EsitoFile::Annullato;
 }
 
-EsitoFile FileProgetto::Apri(const std::optional<fs::path>& cartella) {
+EsitoFile GestioneFile::Apri(const std::optional<fs::path>& cartella) {
     const auto scelto = dialogo_.sceltaApertura(Richiesta(cartella));
     if (!scelto) return EsitoFile::Annullato;
     const fs::path file = Assoluto(*scelto);
@@ -99,14 +99,14 @@ EsitoFile FileProgetto::Apri(const std::optional<fs::path>& cartella) {
     return LeggeEAdotta(file) ? EsitoFile::Fatto : EsitoFile::Fallito;
 }
 
-EsitoFile FileProgetto::ApriFileEsempio() {
+EsitoFile GestioneFile::ApriFileEsempio() {
     const fs::path datiPrima = cartelle_.PercorsoDati;
     const EsitoFile esito = Apri(cartelle_.PercorsoProgramma);
     cartelle_.PercorsoDati = datiPrima;
     return esito;
 }
 
-EsitoFile FileProgetto::SalvaConNome(const std::optional<fs::path>& cartella) {
+EsitoFile GestioneFile::SalvaConNome(const std::optional<fs::path>& cartella) {
     const auto scelto = dialogo_.sceltaSalvataggio(Richiesta(cartella));
     if (!scelto) return EsitoFile::Annullato;
     const fs::path file = Assoluto(*scelto);
@@ -116,7 +116,7 @@ EsitoFile FileProgetto::SalvaConNome(const std::optional<fs::path>& cartella) {
     return EsitoFile::Fatto;
 }
 
-EsitoFile FileProgetto::Salva() {
+EsitoFile GestioneFile::Salva() {
     const fs::path file = PercorsoSalvataggio(cartelle_.PercorsoDati, nomeFileBreve_, estensione_);
     return documento_.scriveProgetto(file) ? EsitoFile::Fatto : EsitoFile::Fallito;
 }

@@ -48,9 +48,9 @@ enum class EsitoFile { Fatto, Annullato, Fallito };
 // Operations of OperazioneFile.
 enum class OperazioneFileTipo { Nuovo = 0, Apri = 1, SalvaConNome = 2, Salva = 3 };
 
-class FileProgetto {
+class GestioneFile {
 public:
-    FileProgetto(std::string descrizione, std::string estensione, Ambiente& cartelle,
+    GestioneFile(std::string descrizione, std::string estensione, Ambiente& cartelle,
                  DocumentoFile& documento, DialogoFile& dialogo);
 
     // Base name of the current project file; empty for a project without a file.

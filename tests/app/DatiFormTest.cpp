@@ -1,5 +1,5 @@
 #include "app/DatiForm.h"
-#include "ports/ErroreCalcolo.h"
+#include "analysis/FinestraPrincipalePort.h"
 
 #include <gtest/gtest.h>
 
@@ -100,7 +100,7 @@ TEST(LeggeDatiDaForm, UnCampoIllegibileNonCambiaNulla) {
         try {
             LeggeDatiDaForm(t, v, ntc, Italiano);
             ADD_FAILURE() << g.cosa << ": no error";
-        } catch (const ErroreCalcolo& e) {
+        } catch (const ErroreDatiForm& e) {
             EXPECT_STREQ(e.what(), "Errore nei dati") << g.cosa;
         }
         EXPECT_EQ(v.TitoloTavo, prima.TitoloTavo) << g.cosa;

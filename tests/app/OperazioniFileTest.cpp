@@ -77,7 +77,7 @@ protected:
     Ambiente cartelle;
     DialogoFinto dialogo;
     DocumentoFinto documento;
-    FileProgetto file{"Tavo", "Tav", cartelle, documento, dialogo};
+    GestioneFile file{"Tavo", "Tav", cartelle, documento, dialogo};
     test::RecordingMessagePort porta;
 };
 
