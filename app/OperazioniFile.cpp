@@ -69,6 +69,7 @@ RichiestaDialogoFile GestioneFile::Richiesta(const std::optional<fs::path>& cart
     std::error_code ec;
     if (!fs::is_directory(r.cartella, ec)) r.cartella = fs::current_path(ec);
     r.nomeIniziale = NomeInizialeDialogo(nomeFileBreve_, estensione_);
+    r.estensione = estensione_;
     return r;
 }
 

@@ -22,6 +22,7 @@ struct RichiestaDialogoFile {
     int indiceFiltro = 1;  // 1-based entry preselected
     std::filesystem::path cartella;  // initial folder
     std::string nomeIniziale;
+    std::string estensione;  // given to a name typed without one
 };
 
 // The open and save dialogs; nothing when the user cancels.

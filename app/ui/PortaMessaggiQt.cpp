@@ -1,0 +1,53 @@
+#include "app/ui/PortaMessaggiQt.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QString>
+
+namespace tavo {
+namespace {
+
+// The program's default title of its message boxes.
+const char* const TitoloPredefinito = "Tavo";
+
+QMessageBox::Icon IconaQt(Icona icona) {
+    switch (icona) {
+    case Icona::Informazione: return QMessageBox::Information;
+    case Icona::Esclamazione: return QMessageBox::Warning;
+    case Icona::Critico: return QMessageBox::Critical;
+    case Icona::Domanda: return QMessageBox::Question;
+    case Icona::Nessuna: break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QString Testo(std::string_view s) {
+    QString t = QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+    // The core separates lines with CR LF (or a lone CR): one line break each.
+    t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    t.replace(QChar('\r'), QChar('\n'));
+    return t;
+}
+
+QString Titolo(std::string_view titolo) {
+    return titolo.empty() ? QString::fromUtf8(TitoloPredefinito) : Testo(titolo);
+}
+
+}  // namespace
+
+void PortaMessaggiQt::mostra(std::string_view testo, Icona icona, std::string_view titolo) {
+    QMessageBox box(IconaQt(icona), Titolo(titolo), Testo(testo), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+bool PortaMessaggiQt::chiedi(std::string_view testo, Icona icona, std::string_view titolo) {
+    QMessageBox box(IconaQt(icona), Titolo(titolo), Testo(testo),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace tavo

@@ -1,0 +1,47 @@
+#pragma once
+// The desktop services the main window uses: the file dialogs, the choice of
+// a printer and the viewer of the help page. The program uses the desktop's
+// own; the window tests put fakes in their place, so that nothing waits for
+// a person.
+
+#include "app/OperazioniFile.h"
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace tavo {
+
+class ServiziFinestra {
+public:
+    virtual ~ServiziFinestra() = default;
+    virtual DialogoFile& dialogoFile() = 0;
+    // Lets the user choose a printer (or a PDF file); false when cancelled.
+    virtual bool sceltaStampante(QPrinter& stampante, QWidget* finestra) = 0;
+    // Shows a document with the desktop's viewer; false when there is none.
+    virtual bool apreDocumento(const QString& file) = 0;
+};
+
+// The services of the desktop: QFileDialog, QPrintDialog, QDesktopServices.
+class ServiziDesktop final : public ServiziFinestra, private DialogoFile {
+public:
+    explicit ServiziDesktop(QWidget* finestra = nullptr) : finestra_(finestra) {}
+    void impostaFinestra(QWidget* finestra) { finestra_ = finestra; }
+
+    DialogoFile& dialogoFile() override { return *this; }
+    bool sceltaStampante(QPrinter& stampante, QWidget* finestra) override;
+    bool apreDocumento(const QString& file) override;
+
+private:
+    std::optional<std::filesystem::path> sceltaApertura(const RichiestaDialogoFile& r) override;
+    std::optional<std::filesystem::path> sceltaSalvataggio(const RichiestaDialogoFile& r) override;
+
+    QWidget* finestra_;
+};
+
+// The Qt form of a dialog filter given as description|pattern pairs:
+// descriptions separated by ";;", each with its pattern in parentheses.
+QStringList FiltriQt(const std::string& filtro);
+
+}  // namespace tavo

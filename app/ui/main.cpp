@@ -1,0 +1,42 @@
+// The program: one main window over the one project state.
+
+#include "analysis/VariabiliPubbliche.h"
+#include "app/RigaComando.h"
+#include "app/ui/FrmTavoMain.h"
+#include "app/ui/PortaMessaggiQt.h"
+#include "app/ui/ServiziFinestra.h"
+#include "seismic/NTC.h"
+
+#include <QApplication>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tavo"));
+    QApplication::setApplicationVersion(QStringLiteral(TAVO_VERSIONE));
+
+    tavo::PortaMessaggiQt porta;
+    tavo::PortaMessaggiInstallata guardia(porta);
+
+    const QByteArray cartella = QCoreApplication::applicationDirPath().toUtf8();
+    tavo::OpzioniAvvio avvio;
+    avvio.cartellaProgramma =
+        std::filesystem::path(std::u8string(cartella.begin(), cartella.end()));
+    std::vector<std::string> parole;
+    for (int i = 1; i < argc; ++i) parole.emplace_back(argv[i]);
+    // Started without a file, the program opens its bundled example.
+    const std::filesystem::path esempio = avvio.cartellaProgramma / "Spalla.Tav";
+    if (parole.empty() && std::filesystem::exists(esempio)) parole.push_back(esempio.string());
+    avvio.rigaComando = tavo::RigaComandoDaArgomenti(parole);
+
+    tavo::VariabiliPubbliche stato;
+    tavo::NTC sisma;
+    tavo::ServiziDesktop servizi;
+    tavo::FrmTavoMain finestra(stato, sisma, avvio, servizi);
+    servizi.impostaFinestra(&finestra);
+    finestra.show();
+    return QApplication::exec();
+}

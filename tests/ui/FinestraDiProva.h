@@ -1,0 +1,96 @@
+#pragma once
+// What a window test needs around the main window: desktop services that
+// answer from a script (file dialogs, printer, help viewer), the recording
+// message port, Italian separators, and a program folder of its own.
+
+#include "app/ui/FrmTavoMain.h"
+#include "tests/support/RecordingMessagePort.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QTest>
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+
+namespace tavo::test {
+
+class ServiziFinti final : public ServiziFinestra, public DialogoFile {
+public:
+    std::deque<std::optional<std::filesystem::path>> aperture, salvataggi;
+    std::vector<RichiestaDialogoFile> richieste;
+    std::filesystem::path pdf;  // the printer prints here; empty: cancelled
+    std::vector<QString> documenti;
+    bool visualizzatore = true;
+
+    DialogoFile& dialogoFile() override { return *this; }
+    std::optional<std::filesystem::path> sceltaApertura(const RichiestaDialogoFile& r) override {
+        return prossima(aperture, r);
+    }
+    std::optional<std::filesystem::path> sceltaSalvataggio(const RichiestaDialogoFile& r) override {
+        return prossima(salvataggi, r);
+    }
+    bool sceltaStampante(QPrinter& stampante, QWidget*) override {
+        if (pdf.empty()) return false;
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(QString::fromStdString(pdf.string()));
+        return true;
+    }
+    bool apreDocumento(const QString& file) override {
+        documenti.push_back(file);
+        return visualizzatore;
+    }
+
+private:
+    std::optional<std::filesystem::path> prossima(std::deque<std::optional<std::filesystem::path>>& coda,
+                                                  const RichiestaDialogoFile& r) {
+        richieste.push_back(r);
+        if (coda.empty()) return std::nullopt;
+        auto p = coda.front();
+        coda.pop_front();
+        return p;
+    }
+};
+
+inline const Separatori SeparatoriItaliani{U',', U'.'};
+
+// A fresh folder under the build tree for one test.
+inline std::filesystem::path CartellaDiProva(const char* nome) {
+    const std::filesystem::path c =
+        std::filesystem::path(qEnvironmentVariable("TAVO_BUILD_DIR", QDir::tempPath()).toStdString()) /
+        "prove" / nome;
+    std::filesystem::remove_all(c);
+    std::filesystem::create_directories(c);
+    return c;
+}
+
+inline std::filesystem::path Esempio(const char* nome) {
+    return std::filesystem::path(qEnvironmentVariable("TAVO_SOURCE_DIR").toStdString()) / "examples" / nome;
+}
+
+// The main window over a state of its own.
+struct FinestraDiProva {
+    explicit FinestraDiProva(const std::filesystem::path& programma, std::string riga = {},
+                             Separatori sep = SeparatoriItaliani) {
+        OpzioniAvvio avvio;
+        avvio.cartellaProgramma = programma;
+        avvio.rigaComando = std::move(riga);
+        avvio.separatori = sep;
+        finestra = std::make_unique<FrmTavoMain>(stato, sisma, avvio, servizi);
+        finestra->show();
+        if (!QTest::qWaitForWindowExposed(finestra.get())) qWarning("window not exposed");
+    }
+    QLineEdit* box(const QString& nome) const { return finestra->findChild<QLineEdit*>(nome); }
+    QLineEdit* dati(int i) const { return box(QStringLiteral("txtDati_%1").arg(i)); }
+
+    RecordingMessagePort porta;
+    VariabiliPubbliche stato;
+    NTC sisma;
+    ServiziFinti servizi;
+    std::unique_ptr<FrmTavoMain> finestra;
+};
+
+}  // namespace tavo::test
