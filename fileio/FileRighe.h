@@ -90,13 +90,18 @@ public:
     // [minimo, massimo]: a count or an index that no file may hold.
     void VerificaIntervallo(long v, long minimo, long massimo) const;
 
+    // Throws ErroreFile with `dettaglio` naming the last line read or written.
+    [[noreturn]] void Errore(const std::string& dettaglio) const { Errore(dettaglio, riga_); }
+
 private:
     struct Campo {
         std::string testo;
         bool virgolette = false;
     };
 
-    [[noreturn]] void Errore(const std::string& dettaglio) const;
+    // Throws ErroreFile on line `riga` (by default the last line read or written).
+    [[noreturn]] void Errore(const std::string& dettaglio, int riga) const;
+    void VerificaFinito(std::size_t k, double v) const;
     std::string_view ProssimaRiga();
     std::vector<Campo> Campi(std::size_t quanti);
     Campo CampoInFlusso();
