@@ -6,6 +6,8 @@
 //   number   decimal text with a point, no grouping, optional sign and
 //            exponent ("12.5", "-.25", "1E-05"); an empty field reads as 0
 //   string   text between double quotes, which never holds a double quote
+//            (the writer puts an apostrophe for one) nor a line break (the
+//            writer puts two characters of code 1 for one, see SostituisceAcapo)
 //   Boolean  #TRUE# or #FALSE#
 //
 // One FileRighe object is the open file in one mode: a file routine calls
