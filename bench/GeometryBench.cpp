@@ -57,3 +57,22 @@ BENCHMARK_CAPTURE(IntersezionePoligonoRetta, parete_7_vertici, Parete());
 BENCHMARK_CAPTURE(IntersezionePoligonoRetta, poligono_50_vertici, Cinquanta());
 
 }  // namespace
+
+namespace {
+
+// The cut of Part 1.102: the part of the polygon beyond a line, with all its
+// properties (as the reinforcement window takes the soil beyond a section).
+void PoligonoIntersezione(benchmark::State& state, Poligono p) {
+    for (auto _ : state) {
+        auto r = p.PoligonoIntersezione(1, 0.3, -0.1, 2, 0, 1);
+        if (!r) {
+            state.SkipWithError("the line misses the polygon");
+            break;
+        }
+        benchmark::DoNotOptimize(r->Area);
+    }
+}
+BENCHMARK_CAPTURE(PoligonoIntersezione, parete_7_vertici, Parete());
+BENCHMARK_CAPTURE(PoligonoIntersezione, poligono_50_vertici, Cinquanta());
+
+}  // namespace
