@@ -14,9 +14,15 @@ std::size_t posizione(const std::vector<T>& v, int i) {
 }  // namespace
 
 float ProfTerra::Xi(int i) const { return static_cast<float>(x_[posizione(x_, i)]); }
-void ProfTerra::Xi(int i, float xIn) { x_[posizione(x_, i)] = xIn; }
+void ProfTerra::Xi(int i, float xIn) {
+    x_[posizione(x_, i)] = xIn;
+    aggiornaLati();
+}
 float ProfTerra::Yi(int i) const { return static_cast<float>(y_[posizione(y_, i)]); }
-void ProfTerra::Yi(int i, float yIn) { y_[posizione(y_, i)] = yIn; }
+void ProfTerra::Yi(int i, float yIn) {
+    y_[posizione(y_, i)] = yIn;
+    aggiornaLati();
+}
 float ProfTerra::qi(int i) const { return q_[posizione(q_, i)]; }
 float ProfTerra::LunghezzaCaricata(int i) const { return caricata_[posizione(caricata_, i)]; }
 
@@ -30,22 +36,34 @@ void ProfTerra::Coordinate(std::span<const float> x, std::span<const float> y,
     y_.assign(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(nn));
     q_.assign(q.begin(), q.begin() + static_cast<std::ptrdiff_t>(nq));
     nVertici = static_cast<std::int16_t>(n);
+    aggiornaLati();
+}
+
+void ProfTerra::aggiornaLati() {
+    const int n = static_cast<int>(x_.size());
+    lati_.resize(n > 1 ? static_cast<std::size_t>(n - 1) : 0u);
+    for (int i = 1; i <= n - 1; ++i) {
+        Lato& l = lati_[i - 1];
+        l.costruito = RettaPerDuePunti(Coppia{x_[i - 1], x_[i]}, Coppia{y_[i - 1], y_[i]},
+                                       Coppia{1, 1}, l.a, l.b, l.c, 0.000001);
+    }
+    nZero_ = nVertici;
+    zero_ = MaxDimensionePunti(x_, y_, nVertici, 1000000);
 }
 
 bool ProfTerra::PrimoIncrocio(double a, double b, double c, double& xc, double& yc,
                               int& lato) const {
     const int n = nVertici;
-    ImpostaZeroMaxDimen(MaxDimensionePunti(x_, y_, n, 1000000));
+    if (n > static_cast<int>(x_.size()))
+        throw std::out_of_range("ProfTerra.PrimoIncrocio: nVertici oltre i punti del profilo");
+    ImpostaZeroMaxDimen(n == nZero_ ? zero_ : MaxDimensionePunti(x_, y_, n, 1000000));
     bool ultimaIncrocia = false;
     double xu = 0, yu = 0;
     for (int i = 1; i <= n - 1; ++i) {
-        const Coppia X{x_[i - 1], x_[i]};
-        const Coppia Y{y_[i - 1], y_[i]};
-        double as = 0, bs = 0, cs = 0, xo = 0, yo = 0;
-        if (!RettaPerDuePunti(X, Y, Coppia{1, 1}, as, bs, cs, 0.000001) ||
-            !IntersezioneRette(a, b, c, as, bs, cs, xo, yo))
-            continue;
-        if (PuntoInternoSegmento(X, Y, xo, yo)) {
+        const Lato& l = lati_[i - 1];
+        double xo = 0, yo = 0;
+        if (!l.costruito || !IntersezioneRette(a, b, c, l.a, l.b, l.c, xo, yo)) continue;
+        if (PuntoInternoSegmento(Coppia{x_[i - 1], x_[i]}, Coppia{y_[i - 1], y_[i]}, xo, yo)) {
             xc = xo;
             yc = yo;
             lato = i;
@@ -66,21 +84,24 @@ bool ProfTerra::PrimoIncrocio(double a, double b, double c, double& xc, double& 
 
 float ProfTerra::SovraccaricoPrisma() {
     const int n = nVertici;
+    if (n > static_cast<int>(x_.size()))
+        throw std::out_of_range("ProfTerra.SovraccaricoPrisma: nVertici oltre i punti del profilo");
     // The loaded lengths are re-sized on every call; assign keeps the
     // capacity, so the wedge loop does not allocate after its first wedge.
     caricata_.assign(n > 1 ? static_cast<std::size_t>(n - 1) : 0u, 0.0f);
     nqPrisma = 0;
     for (int i = 1; i <= n - 1; ++i) {
         ++nqPrisma;
-        if (Xi(i + 1) < xFinePrisma) {
-            caricata_[i - 1] = Xi(i + 1) - Xi(i);
+        const float xi = static_cast<float>(x_[i - 1]), xj = static_cast<float>(x_[i]);
+        if (xj < xFinePrisma) {
+            caricata_[i - 1] = xj - xi;
         } else {
-            caricata_[i - 1] = xFinePrisma - Xi(i);
+            caricata_[i - 1] = xFinePrisma - xi;
             break;
         }
     }
     float Q = 0;
-    for (int i = 1; i <= nqPrisma; ++i) Q = Q + qi(i) * caricata_[i - 1];
+    for (int i = 1; i <= nqPrisma; ++i) Q = Q + q_[i - 1] * caricata_[i - 1];
     return Q;
 }
 

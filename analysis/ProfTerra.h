@@ -33,6 +33,9 @@ public:
     void Yi(int i, float yIn);
     // Surcharge of segment i (kN/m² of horizontal run).
     float qi(int i) const;
+    // All the points, point i at element i−1 (Singles held as doubles).
+    std::span<const double> CoordX() const { return x_; }
+    std::span<const double> CoordY() const { return y_; }
 
     // Replaces the whole profile with points 1..n of x, y (element i−1 is
     // point i) and the surcharges of segments 1..n−1 of q.
@@ -61,9 +64,21 @@ public:
     float TaglioSovraccarico() const { return 0; }
 
 private:
+    // The line of each segment (as RettaPerDuePunti builds it at 1e-6) and
+    // the extent tolerance of the points, kept in step with the points:
+    // the trial wedges cross the same profile some seventy times per search.
+    struct Lato {
+        double a = 0, b = 0, c = 0;
+        bool costruito = false;
+    };
+    void aggiornaLati();
+
     // Points held as doubles for the geometry routines; every value is a
     // Single converted exactly.
     std::vector<double> x_, y_;
+    std::vector<Lato> lati_;
+    double zero_ = 0;  // MaxDimensionePunti(x, y, nZero_, 1e6)
+    int nZero_ = -1;
     std::vector<float> q_;
     std::vector<float> caricata_;
 };

@@ -3,10 +3,10 @@
 // (examples/Spalla.Tav, examples/Muro.Tav) and a project that exercises the
 // text forms of the format.
 
+#include "analysis/CoefficientiParziali.h"
 #include "analysis/VariabiliPubbliche.h"
 #include "seismic/NTC.h"
 
-#include <array>
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
@@ -35,14 +35,6 @@ inline void ImpostaProfilo(VariabiliPubbliche& v, std::initializer_list<Lato> la
         v.dyProfilo(j) = l.dy;
         v.qProfilo(j) = l.q;
     }
-}
-
-// The static partial coefficients of NTC 2008 as the program proposes them.
-inline void CoefficientiStaticiNTC(VariabiliPubbliche& v) {
-    constexpr std::array<float, 28> statici{1.25f, 1.25f, 1.25f, 1.25f, 1.1f, 1.1f, 1, 1, 0.9f, 0.9f,
-                                            1,     1,     0.9f,  0.9f,  1,    1,    1.5f, 1.5f, 1.3f, 1.3f,
-                                            0.9f,  0.9f,  1,     1,     1.5f, 1.5f, 1.3f, 1.3f};
-    for (int e = 1; e <= 28; ++e) v.CoefParzStatici(e) = statici[static_cast<std::size_t>(e - 1)];
 }
 
 // A bridge abutment under NTC 2008: backwall, seat and deck loads, a road
@@ -76,7 +68,7 @@ inline Progetto Spalla() {
     v.CoeffOmogeneizzazione = 15;
     v.fyd = 391.3f;
     v.Normativa = NormativaNTC2008;
-    CoefficientiStaticiNTC(v);
+    CoefficientiParzialiDefault(v);
 
     NTC& n = p.ntc;
     n.AgTR = {0.052f, 0.066f, 0.078f, 0.091f, 0.104f, 0.12f, 0.162f, 0.205f, 0.27f};
@@ -123,7 +115,7 @@ inline Progetto Muro() {
     v.CoeffOmogeneizzazione = 15;
     v.fyd = 391.3f;
     v.Normativa = NormativaDM1996;
-    CoefficientiStaticiNTC(v);
+    CoefficientiParzialiDefault(v);
     return p;
 }
 
