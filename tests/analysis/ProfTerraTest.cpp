@@ -32,16 +32,16 @@ TEST_F(ProfiloTreLati, CoordinateReplacesPointsAndSurcharges) {
 TEST_F(ProfiloTreLati, SurchargeResultantOverHorizontalLengthsUpToTheWedgeEnd) {
     struct Caso {
         float xFine;
-        float Q;        // by hand: sum of q(i) times the loaded run
+        float Q;  // by hand: sum of q(i) times the loaded run
         int nq;
-        float ultimo;   // loaded length of the last segment counted
+        float ultimo;  // loaded length of the last segment counted
     };
     const Caso casi[] = {
-        {1.0f, 10.0f, 1, 1.0f},                     // inside segment 1
-        {2.0f, 20.0f, 1, 2.0f},                     // exactly at point 2: segment 1 in full, stop
-        {4.0f, 20.0f + 40.0f, 2, 2.0f},             // 10·2 + 20·2
-        {7.0f, 20.0f + 60.0f - 8.0f, 3, 2.0f},      // + (−4)·2: a negative load counts with its sign
-        {12.0f, 20.0f + 60.0f - 16.0f, 3, 4.0f},    // beyond the last point: every segment in full
+        {1.0f, 10.0f, 1, 1.0f},                 // inside segment 1
+        {2.0f, 20.0f, 1, 2.0f},                 // exactly at point 2: segment 1 in full, stop
+        {4.0f, 20.0f + 40.0f, 2, 2.0f},         // 10·2 + 20·2
+        {7.0f, 20.0f + 60.0f - 8.0f, 3, 2.0f},  // + (−4)·2: a negative load counts with its sign
+        {12.0f, 20.0f + 60.0f - 16.0f, 3, 4.0f},  // beyond the last point: every segment in full
     };
     for (const Caso& c : casi) {
         p.xFinePrisma = c.xFine;
@@ -77,10 +77,10 @@ TEST_F(ProfiloSpezzato, CrossingsWithLinesByHand) {
         int lato, ni;
     };
     const Caso casi[] = {
-        {1, 0, -3.5, true, 3.5, 1, 2, 1},  // x = 3.5 on side 2
-        {1, 0, -5, true, 5, 1, 2, 1},      // x = 5 at the shared point, once, on the earlier side
-        {0, 1, -1, true, 2, 1, 1, 2},      // y = 1: the end of side 1, then the start of side 3
-        {1, 0, -20, false, 20, 8.5, 4, 1}, // x = 20 misses: the last side's line, index n
+        {1, 0, -3.5, true, 3.5, 1, 2, 1},   // x = 3.5 on side 2
+        {1, 0, -5, true, 5, 1, 2, 1},       // x = 5 at the shared point, once, on the earlier side
+        {0, 1, -1, true, 2, 1, 1, 2},       // y = 1: the end of side 1, then the start of side 3
+        {1, 0, -20, false, 20, 8.5, 4, 1},  // x = 20 misses: the last side's line, index n
     };
     for (const Caso& c : casi) {
         double x = 0, y = 0;
