@@ -1,5 +1,8 @@
 #include "app/ui/FrmTavoMain.h"
 
+#include "analysis/ListaRisultati.h"
+#include "analysis/ui/FrmGamma.h"
+#include "app/FileImpostazioni.h"
 #include "app/FileProgetto.h"
 #include "app/ui/FrmInfor.h"
 #include "app/ui/GrigliaFlex.h"
@@ -80,6 +83,7 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
     amb.PercorsoDati = std::filesystem::current_path(ec);
     separatori_ = VerificaImpostazioniInternazionali(avvio.separatori.value_or(SeparatoriDiSistema()),
                                                      avvio.sopprimiAvvisoRegionale);
+    FileIniLeggeScrive(Modo::Lettura);
     AggiornaTitolo();
     resize(1280, 760);
     griglia_->impostaControlloSuccessivo(cbCalcolo_);
@@ -277,7 +281,14 @@ void FrmTavoMain::PredisponeCampiSisma() {
 
 void FrmTavoMain::CombinazioneScelta(int voce) {
     if (caricamento_) return;
-    (void)voce;
+    if (voce >= 1 && voce <= 3) {
+        ScriveRisultatiStabilita(stato_, *this, voce, voce, voce);
+        ScriveRisultatiParete(stato_, *this, voce);
+    } else if (voce == 0) {
+        ScriveRisultatiStabilita(stato_, *this, stato_.CombGravosaRibaltamento, stato_.CombGravosaScorrimento,
+                                 stato_.CombGravosaPortata);
+        ScriveRisultatiParete(stato_, *this, stato_.CombGravosaParete);
+    }
 }
 
 void FrmTavoMain::EtichettaCliccata(int indice) {
@@ -383,6 +394,7 @@ void FrmTavoMain::MenuFile(int indice) {
             SelezionaTxt(txtTavoTitolo_);
             break;
         case 1:
+            FileIniLeggeScrive(Modo::Lettura);
             ApriFileDati();
             break;
         case 2:
@@ -438,8 +450,13 @@ void FrmTavoMain::ApreFinestra(const std::function<void(QWidget*)>& apri, const 
 }
 
 void FrmTavoMain::MostraCoefficienti(int pagina) {
-    (void)pagina;
-    messaggi().mostra("La finestra dei coefficienti parziali non è ancora disponibile.", Icona::Informazione);
+    FrmGamma dialogo(stato_, [this] { FileIniLeggeScrive(Modo::Scrittura); }, separatori_, this);
+    dialogo.MostraPagina(pagina);
+    dialogo.exec();
+}
+
+bool FrmTavoMain::FileIniLeggeScrive(Modo modo) {
+    return tavo::FileIniLeggeScrive(modo, ambiente().PercorsoProgramma, stato_);
 }
 
 void FrmTavoMain::MostraGuida() {

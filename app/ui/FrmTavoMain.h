@@ -13,6 +13,7 @@
 #include "app/DatiForm.h"
 #include "app/OperazioniFile.h"
 #include "app/ui/ServiziFinestra.h"
+#include "fileio/FileRighe.h"
 #include "fileio/Separatori.h"
 #include "seismic/NTC.h"
 
@@ -74,6 +75,8 @@ public:
     void DimensionaGriglia();
     void ChiudiApplicazione();
     bool CalcoloMain();
+    // Reads or writes the partial coefficients of Tavo.ini in the program's folder.
+    bool FileIniLeggeScrive(Modo modo);
 
     // FinestraPrincipalePort
     void LeggeDatiDaForm(VariabiliPubbliche& v, NTC& sisma) override;

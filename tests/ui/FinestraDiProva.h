@@ -82,15 +82,32 @@ struct FinestraDiProva {
         finestra = std::make_unique<FrmTavoMain>(stato, sisma, avvio, servizi);
         finestra->show();
         if (!QTest::qWaitForWindowExposed(finestra.get())) qWarning("window not exposed");
+        finestra->activateWindow();
+        if (!QTest::qWaitForWindowActive(finestra.get())) qWarning("window not active");
+        // What start-up said stays apart from what the test makes happen.
+        avvio_ = porta.testi();
+        porta.svuota();
     }
+    const std::vector<std::string>& messaggiAvvio() const { return avvio_; }
     QLineEdit* box(const QString& nome) const { return finestra->findChild<QLineEdit*>(nome); }
     QLineEdit* dati(int i) const { return box(QStringLiteral("txtDati_%1").arg(i)); }
+    template <class T>
+    T* controllo(const QString& nome) const { return finestra->findChild<T*>(nome); }
+    // Replaces the text of a box as the user does: focus, select all, type.
+    void scrive(QLineEdit* b, const QString& testo) const {
+        b->setFocus();
+        b->selectAll();
+        QTest::keyClicks(b, testo);
+    }
 
     RecordingMessagePort porta;
     VariabiliPubbliche stato;
     NTC sisma;
     ServiziFinti servizi;
     std::unique_ptr<FrmTavoMain> finestra;
+
+private:
+    std::vector<std::string> avvio_;
 };
 
 }  // namespace tavo::test
