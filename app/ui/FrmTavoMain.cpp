@@ -1,5 +1,6 @@
 #include "app/ui/FrmTavoMain.h"
 
+#include "analysis/CalcoloMain.h"
 #include "analysis/ListaRisultati.h"
 #include "analysis/ui/FrmGamma.h"
 #include "app/FileImpostazioni.h"
@@ -221,15 +222,7 @@ void FrmTavoMain::ScriveEtichettaTipoVerifica(int indice, std::string_view didas
         lblTipoVerifica_[static_cast<std::size_t>(indice)]->setText(Q(didascalia));
 }
 
-bool FrmTavoMain::CalcoloMain() {
-    try {
-        LeggeDatiDaForm(stato_, sisma_);
-    } catch (const ErroreDatiForm&) {
-        messaggi().mostra("ERRORE! Controllare i dati", Icona::Critico);
-        return false;
-    }
-    return true;
-}
+bool FrmTavoMain::CalcoloMain() { return tavo::CalcoloMain(stato_, sisma_, *this); }
 
 // ---- Code in force and combinations ---------------------------------------------
 

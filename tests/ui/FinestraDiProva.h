@@ -3,6 +3,8 @@
 // answer from a script (file dialogs, printer, help viewer), the recording
 // message port, Italian separators, and a program folder of its own.
 
+#include "analysis/CoefficientiParziali.h"
+#include "app/FileImpostazioni.h"
 #include "app/ui/FrmTavoMain.h"
 #include "tests/support/RecordingMessagePort.h"
 
@@ -71,10 +73,20 @@ inline std::filesystem::path Esempio(const char* nome) {
     return std::filesystem::path(qEnvironmentVariable("TAVO_SOURCE_DIR").toStdString()) / "examples" / nome;
 }
 
-// The main window over a state of its own.
+// A Tavo.ini with the default coefficients in the program folder.
+inline void ScriveTavoIni(const std::filesystem::path& programma) {
+    VariabiliPubbliche v;
+    CoefficientiParzialiDefault(v);
+    if (!FileIniLeggeScrive(Modo::Scrittura, programma, v)) qWarning("Tavo.ini not written");
+}
+
+// The main window over a state of its own. The program folder gets a
+// Tavo.ini unless the test is about its absence.
 struct FinestraDiProva {
+    enum class Ini { Predefinito, Assente };
     explicit FinestraDiProva(const std::filesystem::path& programma, std::string riga = {},
-                             Separatori sep = SeparatoriItaliani) {
+                             Separatori sep = SeparatoriItaliani, Ini ini = Ini::Predefinito) {
+        if (ini == Ini::Predefinito) ScriveTavoIni(programma);
         OpzioniAvvio avvio;
         avvio.cartellaProgramma = programma;
         avvio.rigaComando = std::move(riga);

@@ -1,27 +1,380 @@
+// The main window driven as the user drives it: fields typed, buttons
+// pressed, menus chosen, result boxes read.
+
 #include "tests/ui/FinestraDiProva.h"
 
 #include "app/ui/GrigliaFlex.h"
+#include "fileio/NumeriRegionali.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
+#include <QElapsedTimer>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 #include <QtTest>
+
+#include <fstream>
 
 namespace tavo::test {
 
 class FrmTavoMainTest : public QObject {
     Q_OBJECT
 private slots:
+    void avvioSenzaTavoIniCaricaIDefault();
     void avvioConUnFileSullaRigaDiComando();
+    void avvioConUnFileMancante();
+    void calcoloDelleSpallaDiEsempio();
+    void campoNonNumericoNonCalcola();
+    void normativaDM1996NascondeICampiSismici();
+    void elencoDelleCombinazioniEdEtichette();
+    void nuovoTieneICampiEDimenticaIlNome();
+    void salvaSalvaComeEApri();
+    void aprireUnFileGuastoTieneIlProgetto();
+    void aprireTavConMinuscoleRisalvaLoStessoFile();
+    void stampaFormSuUnFilePdf();
+    void finestreNonAncoraDisponibili();
+    void guidaEInformazioni();
 };
+
+namespace {
+
+QPushButton* Pulsante(const FinestraDiProva& f, const char* nome) {
+    return f.controllo<QPushButton>(QString::fromUtf8(nome));
+}
+QAction* Azione(const FinestraDiProva& f, const char* nome) {
+    return f.controllo<QAction>(QString::fromUtf8(nome));
+}
+QString Risultato(const FinestraDiProva& f, const char* gruppo, int i) {
+    return f.box(QStringLiteral("%1_%2").arg(QString::fromUtf8(gruppo)).arg(i))->text();
+}
+QColor Colore(const FinestraDiProva& f, const char* gruppo, int i) {
+    return f.box(QStringLiteral("%1_%2").arg(QString::fromUtf8(gruppo)).arg(i))->palette().color(QPalette::Text);
+}
+std::string Contenuto(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+}  // namespace
+
+void FrmTavoMainTest::avvioSenzaTavoIniCaricaIDefault() {
+    FinestraDiProva f(CartellaDiProva("senza_ini"), {}, SeparatoriItaliani, FinestraDiProva::Ini::Assente);
+    QCOMPARE(f.messaggiAvvio().size(), std::size_t{1});
+    QVERIFY(f.messaggiAvvio()[0].starts_with("Il File Tavo.ini non esiste o è incompleto."));
+    QCOMPARE(f.stato.CoefParzStatici(1), 1.25f);  // the defaults are in force
+    QCOMPARE(f.finestra->windowTitle(), QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: "));
+    // Nothing is computed at start-up; combination list and labels hidden.
+    QVERIFY(Risultato(f, "txtMNfondazione", 4).isEmpty());
+    QVERIFY(!f.controllo<QComboBox>("cmbCombinazione")->isVisible());
+    QVERIFY(!f.controllo<QLabel>("lblTipoVerifica_0")->isVisible());
+    QVERIFY(!Azione(f, "MnufileItem_2")->isEnabled());
+}
 
 void FrmTavoMainTest::avvioConUnFileSullaRigaDiComando() {
     const auto cartella = CartellaDiProva("avvio");
-    FinestraDiProva f(cartella, Esempio("Spalla.Tav").string());
-    QCOMPARE(f.finestra->windowTitle(), QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: Spalla"));
+    // A path with a blank, given as the two words the system passes.
+    const auto progetto = cartella / "Spalla di prova.Tav";
+    std::filesystem::copy_file(Esempio("Spalla.Tav"), progetto);
+    FinestraDiProva f(cartella, (cartella / "Spalla").string() + " di prova.Tav");
+    QCOMPARE(f.finestra->windowTitle(),
+             QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: Spalla di prova"));
     QCOMPARE(f.dati(0)->text(), QStringLiteral("1,8"));
-    f.finestra->grab().save(QString::fromStdString((cartella / "finestra.png").string()));
+    QCOMPARE(f.dati(14)->text(), QStringLiteral("0,0635"));
+    QCOMPARE(f.box("txtNTratti")->text(), QStringLiteral("2"));
+    const auto* g = f.controllo<GrigliaFlex>("FlexGrid");
+    QCOMPARE(g->rowCount(), 3);
+    QCOMPARE(g->TestoCella(2, 2), QStringLiteral("0,6"));
+    QVERIFY(Risultato(f, "txtMNfondazione", 4).isEmpty());
+}
+
+void FrmTavoMainTest::avvioConUnFileMancante() {
+    const auto cartella = CartellaDiProva("mancante");
+    FinestraDiProva f(cartella, (cartella / "manca.Tav").string());
+    QCOMPARE(f.messaggiAvvio().back(), "File " + (cartella / "manca.Tav").string() + " non trovato ");
+    QCOMPARE(f.finestra->windowTitle(), QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: "));
+}
+
+void FrmTavoMainTest::calcoloDelleSpallaDiEsempio() {
+    const auto cartella = CartellaDiProva("calcolo");
+    FinestraDiProva f(cartella, Esempio("Spalla.Tav").string());
+    QElapsedTimer orologio;
+    orologio.start();
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    const qint64 ns = orologio.nsecsElapsed();
+    qInfo("Calcolo to result boxes: %.3f ms", static_cast<double>(ns) / 1e6);
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{});
+    // Every result box is filled, with the value the state holds.
+    for (int i = 0; i < 18; ++i) QVERIFY2(!Risultato(f, "txtMNfondazione", i).isEmpty(), qPrintable(QString::number(i)));
+    for (int i = 0; i < 8; ++i) QVERIFY(!Risultato(f, "txtScorr", i).isEmpty());
+    for (int i = 0; i < 7; ++i) QVERIFY(!Risultato(f, "txtMNparete", i).isEmpty());
+    const int kMR = f.stato.CombGravosaRibaltamento;
+    QCOMPARE(Risultato(f, "txtMNfondazione", 4).toStdString(),
+             FormattaValore(f.stato.FsRibaltamento(kMR), SeparatoriItaliani));
+    QCOMPARE(Risultato(f, "txtMNparete", 1).toStdString(),
+             FormattaValore(f.stato.MParete(f.stato.CombGravosaParete), SeparatoriItaliani));
+    // Safety factors above the NTC limit of 1 are black.
+    QVERIFY(f.stato.FsRibaltamento(kMR) >= 1);
+    QCOMPARE(Colore(f, "txtMNfondazione", 4), QColor(Qt::black));
+    // Under NTC 2008 the combination list and the labels appear, saving too.
+    auto* combinazioni = f.controllo<QComboBox>("cmbCombinazione");
+    QVERIFY(combinazioni->isVisible());
+    QCOMPARE(combinazioni->currentIndex(), 0);
+    QVERIFY(f.controllo<QLabel>("lblTipoVerifica_0")->isVisible());
+    QCOMPARE(f.controllo<QLabel>("lblTipoVerifica_0")->text(), QStringLiteral("?%1").arg(kMR));
+    QVERIFY(Azione(f, "MnufileItem_2")->isEnabled());
+    QVERIFY(Azione(f, "MnufileItem_5")->isEnabled());
+    // A picture of the window for a person to look at.
+    const QString immagine = QString::fromStdString((cartella / "FinestraPrincipale.png").string());
+    QVERIFY(f.finestra->grab().save(immagine));
+}
+
+void FrmTavoMainTest::campoNonNumericoNonCalcola() {
+    FinestraDiProva f(CartellaDiProva("non_numerico"), Esempio("Spalla.Tav").string());
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    const QString fs = Risultato(f, "txtMNfondazione", 4);
+    const float altezza = f.stato.AltezzaParete;
+    f.scrive(f.dati(3), "5,5 m");
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{"ERRORE! Controllare i dati"});
+    QCOMPARE(f.porta.registrati()[0].icona, Icona::Critico);
+    // Nothing else: the state and the boxes keep the last valid calculation.
+    QCOMPARE(f.stato.AltezzaParete, altezza);
+    QCOMPARE(Risultato(f, "txtMNfondazione", 4), fs);
+    // The drawing button does not go on to its window either.
+    f.porta.svuota();
+    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{"ERRORE! Controllare i dati"});
+}
+
+void FrmTavoMainTest::normativaDM1996NascondeICampiSismici() {
+    FinestraDiProva f(CartellaDiProva("dm1996"), Esempio("Spalla.Tav").string());
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    const Terna fsNTC = f.stato.FsRibaltamento;
+    f.stato.GradoSismicita = 9;
+    Azione(f, "NormativaItem_1")->trigger();
+    QCOMPARE(f.stato.Normativa, NormativaDM1996);
+    QCOMPARE(f.controllo<QMenu>("NormativaMain")->title(), QStringLiteral("Normativa: DM 1996"));
+    QVERIFY(Azione(f, "NormativaItem_1")->isChecked());
+    QVERIFY(!Azione(f, "NormativaItem_0")->isChecked());
+    QCOMPARE(f.controllo<QLabel>("lblSimbolo14")->text(), QStringLiteral("S"));
+    QCOMPARE(f.dati(14)->text(), QStringLiteral("9"));
+    QCOMPARE(f.dati(14)->toolTip(), QString::fromUtf8("Grado di sismicità (6÷12)"));
+    QVERIFY(f.controllo<QLabel>("lblGradoSismicita")->isVisible());
+    QVERIFY(!f.dati(18)->isVisible());
+    QVERIFY(!Pulsante(f, "cmdSisma")->isVisible());
+    QVERIFY(!f.controllo<QComboBox>("cmbCombinazione")->isVisible());
+    QVERIFY(!f.controllo<QLabel>("lblTipoVerifica_0")->isVisible());
+    QVERIFY(!f.controllo<QMenu>("mnuinpostazioni")->menuAction()->isVisible());
+    // The switch recalculated: DM 1996 limit 1.5 colours a factor below it red.
+    QCOMPARE(f.stato.CombGravosaRibaltamento, 1);
+    QCOMPARE(f.stato.FsRibaltamento(2), fsNTC(2));  // combinations 2 and 3 keep the NTC values
+    const float fsDM = f.stato.FsRibaltamento(1);
+    QCOMPARE(Colore(f, "txtMNfondazione", 4), fsDM >= 0 && fsDM < 1.5f ? QColor(Qt::red) : QColor(Qt::black));
+    // Back to NTC 2008: kh and kv with four decimals again.
+    Azione(f, "NormativaItem_0")->trigger();
+    QCOMPARE(f.dati(14)->text(), QStringLiteral("0,0635"));
+    QCOMPARE(f.dati(18)->text(), QStringLiteral("0,0318"));
+    QCOMPARE(f.dati(14)->toolTip(), QStringLiteral("Coefficiente sismico orizzontale"));
+    QVERIFY(f.dati(18)->isVisible());
+    QVERIFY(f.controllo<QComboBox>("cmbCombinazione")->isVisible());
+}
+
+void FrmTavoMainTest::elencoDelleCombinazioniEdEtichette() {
+    FinestraDiProva f(CartellaDiProva("combinazioni"), Esempio("Spalla.Tav").string());
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    auto* combinazioni = f.controllo<QComboBox>("cmbCombinazione");
+    QCOMPARE(combinazioni->count(), 4);
+    QCOMPARE(combinazioni->itemText(0), QString::fromUtf8("Verifiche più gravose"));
+    QCOMPARE(combinazioni->itemText(3), QStringLiteral("3 Ver. sismiche kv<0"));
+    for (int k = 1; k <= 3; ++k) {
+        combinazioni->setCurrentIndex(k);
+        emit combinazioni->activated(k);
+        QCOMPARE(Risultato(f, "txtMNfondazione", 4).toStdString(),
+                 FormattaValore(f.stato.FsRibaltamento(k), SeparatoriItaliani));
+        QCOMPARE(Risultato(f, "txtScorr", 0).toStdString(),
+                 FormattaValore(f.stato.StScorrimento(k), SeparatoriItaliani));
+        QCOMPARE(Risultato(f, "txtMNparete", 1).toStdString(),
+                 FormattaValore(f.stato.MParete(k), SeparatoriItaliani));
+        QCOMPARE(f.controllo<QLabel>("lblTipoVerifica_3")->text(), QStringLiteral("?%1").arg(k));
+    }
+    // A label while combination 2 is shown: the plain message of its combination.
+    combinazioni->setCurrentIndex(2);
+    emit combinazioni->activated(2);
+    QTest::mouseClick(f.controllo<QLabel>("lblTipoVerifica_1"), Qt::LeftButton);
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{"Sollecitazioni corrispondenti alla verifica 2= sismica con kv>0"});
+    QCOMPARE(f.porta.registrati()[0].icona, Icona::Nessuna);
+    QCOMPARE(f.porta.registrati()[0].titolo, "");
+    // The governing combinations again.
+    f.porta.svuota();
+    combinazioni->setCurrentIndex(0);
+    emit combinazioni->activated(0);
+    QCOMPARE(f.controllo<QLabel>("lblTipoVerifica_0")->text(),
+             QStringLiteral("?%1").arg(f.stato.CombGravosaRibaltamento));
+    QTest::mouseClick(f.controllo<QLabel>("lblTipoVerifica_0"), Qt::LeftButton);
+    const char* testi[] = {"", "1= statica", "2= sismica con kv>0", "3= sismica con kv<0"};
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{std::string("Sollecitazioni corrispondenti alla verifica più gravosa: \r\n") +
+                                                      testi[f.stato.CombGravosaRibaltamento]});
+}
+
+void FrmTavoMainTest::nuovoTieneICampiEDimenticaIlNome() {
+    FinestraDiProva f(CartellaDiProva("nuovo"), Esempio("Spalla.Tav").string());
+    Azione(f, "MnufileItem_0")->trigger();
+    QCOMPARE(f.finestra->windowTitle(), QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: "));
+    QCOMPARE(f.dati(0)->text(), QStringLiteral("1,8"));
+    QCOMPARE(QApplication::focusWidget(), f.box("txtTavoTitolo"));
+    QCOMPARE(f.box("txtTavoTitolo")->selectedText(), f.box("txtTavoTitolo")->text());
+}
+
+void FrmTavoMainTest::salvaSalvaComeEApri() {
+    const auto cartella = CartellaDiProva("salva");
+    FinestraDiProva f(cartella);
+    // A project typed in by hand: one side of ground.
+    const char* valori[] = {"1", "0,3", "0", "4", "0,5", "0,8", "0,8", "2", "3,5", "30",
+                            "20", "30", "18", "25", "0,1", "0", "0", "0", "0,05"};
+    f.scrive(f.box("txtTavoTitolo"), "Muro a mano");
+    for (int i = 0; i < 19; ++i) f.scrive(f.dati(i), QString::fromUtf8(valori[i]));
+    f.scrive(f.box("txtNTratti"), "1");
+    QTest::keyClick(f.box("txtNTratti"), Qt::Key_Return);
+    auto* g = f.controllo<GrigliaFlex>("FlexGrid");
+    for (const char* v : {"10", "0", "5"}) {
+        QTest::keyClicks(g->editor(), v);
+        QTest::keyClick(g->editor(), Qt::Key_Return);
+    }
+    // Save on a project without a file asks for the name.
+    const auto scelto = cartella / "Muro a mano.Tav";
+    f.servizi.salvataggi.push_back(scelto);
+    Azione(f, "ToolbarUp_Save")->trigger();
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{});
+    QCOMPARE(f.servizi.richieste.size(), std::size_t{1});
+    QCOMPARE(f.servizi.richieste[0].nomeIniziale, "*.Tav");
+    QCOMPARE(f.servizi.richieste[0].filtro, "Tutti i Files (*.*)|*.*|Files Tavo (*.Tav)|*.Tav");
+    QVERIFY(std::filesystem::exists(scelto));
+    QCOMPARE(f.finestra->windowTitle(), QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: Muro a mano"));
+    const std::string primo = Contenuto(scelto);
+    QVERIFY(primo.starts_with("\"Muro a mano\",\"2.1\"\r\n"));
+    // Save again: no dialog, the same file.
+    f.scrive(f.dati(3), "4,5");
+    Azione(f, "MnufileItem_2")->trigger();
+    QCOMPARE(f.servizi.richieste.size(), std::size_t{1});
+    QVERIFY(Contenuto(scelto) != primo);
+    // Save As under another name.
+    const auto copia = cartella / "copia.Tav";
+    f.servizi.salvataggi.push_back(copia);
+    Azione(f, "MnufileItem_3")->trigger();
+    QCOMPARE(f.servizi.richieste.size(), std::size_t{2});
+    QCOMPARE(f.servizi.richieste[1].nomeIniziale, "Muro a mano.Tav");
+    QCOMPARE(Contenuto(copia), Contenuto(scelto));
+    // Open the first file in another window: the fields come back.
+    FinestraDiProva altra(cartella);
+    altra.servizi.aperture.push_back(scelto);
+    Azione(altra, "MnufileItem_1")->trigger();
+    QCOMPARE(altra.box("txtTavoTitolo")->text(), QStringLiteral("Muro a mano"));
+    QCOMPARE(altra.dati(3)->text(), QStringLiteral("4,5"));
+    QCOMPARE(altra.dati(14)->text(), QStringLiteral("0,1000"));
+    QCOMPARE(altra.controllo<GrigliaFlex>("FlexGrid")->TestoCella(1, 3), QStringLiteral("5"));
+    // Opening computes: the results are there.
+    QVERIFY(!Risultato(altra, "txtMNfondazione", 4).isEmpty());
+    QCOMPARE(QApplication::focusWidget(), Pulsante(altra, "cbCalcolo"));
+}
+
+void FrmTavoMainTest::aprireUnFileGuastoTieneIlProgetto() {
+    const auto cartella = CartellaDiProva("guasto");
+    const auto guasto = cartella / "guasto.Tav";
+    {
+        const std::string testo = Contenuto(Esempio("Spalla.Tav"));
+        std::ofstream(guasto, std::ios::binary) << testo.substr(0, testo.size() / 3);
+    }
+    FinestraDiProva f(cartella, Esempio("Spalla.Tav").string());
+    f.scrive(f.dati(0), "2");  // typed, not yet computed
+    const VariabiliPubbliche prima = f.stato;
+    f.servizi.aperture.push_back(guasto);
+    Azione(f, "MnufileItem_1")->trigger();
+    QCOMPARE(f.porta.conta(), std::size_t{1});
+    QVERIFY(f.porta.testi()[0].starts_with("Lettura incompleta del file"));
+    QCOMPARE(f.stato.TitoloTavo, prima.TitoloTavo);
+    QCOMPARE(f.stato.dxProfilo, prima.dxProfilo);
+    QCOMPARE(f.dati(0)->text(), QStringLiteral("2"));
+    QCOMPARE(f.finestra->windowTitle(), QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: Spalla"));
+    // A cancelled dialog changes nothing either.
+    f.porta.svuota();
+    Azione(f, "MnufileItem_1")->trigger();
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+    QCOMPARE(f.dati(0)->text(), QStringLiteral("2"));
+}
+
+void FrmTavoMainTest::aprireTavConMinuscoleRisalvaLoStessoFile() {
+    const auto programma = CartellaDiProva("minuscole");
+    const auto cartella = programma / "dati";
+    std::filesystem::create_directories(cartella);
+    const auto minuscolo = cartella / "x.tav";
+    std::filesystem::copy_file(Esempio("Spalla.Tav"), minuscolo);
+    FinestraDiProva f(programma, minuscolo.string());
+    Azione(f, "MnufileItem_2")->trigger();
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{});
+    QVERIFY(!std::filesystem::exists(cartella / "x.Tav"));
+    QVERIFY(f.servizi.richieste.empty());
+    std::vector<std::string> nomi;
+    for (const auto& e : std::filesystem::directory_iterator(cartella)) nomi.push_back(e.path().filename().string());
+    QCOMPARE(nomi, std::vector<std::string>{"x.tav"});
+}
+
+void FrmTavoMainTest::stampaFormSuUnFilePdf() {
+    const auto cartella = CartellaDiProva("stampa");
+    FinestraDiProva f(cartella, Esempio("Spalla.Tav").string());
+    f.servizi.pdf = cartella / "finestra.pdf";
+    // Printing is available once a calculation succeeded.
+    QVERIFY(!Azione(f, "MnufileItem_5")->isEnabled());
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    Azione(f, "MnufileItem_5")->trigger();
+    QVERIFY(std::filesystem::file_size(f.servizi.pdf) > 1000);
+    QVERIFY(Contenuto(f.servizi.pdf).starts_with("%PDF"));
+    // A cancelled printer dialog prints nothing.
+    f.servizi.pdf.clear();
+    Azione(f, "ToolbarUp_Print")->trigger();
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+    // "&File di Stampa (TXT)" is not implemented and says so.
+    Azione(f, "MnufileItem_6")->trigger();
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{
+        "Funzione non implementata\r\nUsare il disegno in Autocad che contiene dati e risultati"});
+}
+
+void FrmTavoMainTest::finestreNonAncoraDisponibili() {
+    FinestraDiProva f(CartellaDiProva("finestre"), Esempio("Spalla.Tav").string());
+    QTest::mouseClick(Pulsante(f, "cmdSisma"), Qt::LeftButton);
+    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+    Azione(f, "mnuArmature")->trigger();
+    QCOMPARE(f.porta.testi(), (std::vector<std::string>{
+        "La finestra dei dati sismici non è ancora disponibile.",
+        "La finestra del disegno non è ancora disponibile.",
+        "La finestra delle armature non è ancora disponibile."}));
+}
+
+void FrmTavoMainTest::guidaEInformazioni() {
+    const auto cartella = CartellaDiProva("guida");
+    FinestraDiProva f(cartella);
+    Azione(f, "mnuhelp_0")->trigger();
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{"File della guida " + (cartella / "Tavo.html").string() + " non trovato "});
+    std::ofstream(cartella / "Tavo.html") << "<html></html>";
+    f.porta.svuota();
+    Azione(f, "mnuhelp_0")->trigger();
+    QCOMPARE(f.servizi.documenti, std::vector<QString>{QString::fromStdString((cartella / "Tavo.html").string())});
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+    f.servizi.visualizzatore = false;
+    Azione(f, "mnuhelp_0")->trigger();
+    QVERIFY(f.porta.testi().at(0).starts_with("Non è installato un programma che mostri la guida."));
+    // The about box names the program; OK closes it.
+    bool visto = false;
+    QTimer::singleShot(0, [&] {
+        auto* info = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(info);
+        visto = info->findChild<QLabel*>("lblTitolo")->text().contains("Verifica tavo di sostegno/spalla");
+        QTest::mouseClick(info->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    });
+    Azione(f, "mnuhelp_2")->trigger();
+    QVERIFY(visto);
 }
 
 }  // namespace tavo::test
