@@ -26,6 +26,8 @@ private slots:
     void avvioSenzaTavoIniCaricaIDefault();
     void avvioConUnFileSullaRigaDiComando();
     void avvioConUnFileMancante();
+    void avvisoRegionaleSoppressoONo();
+    void invioPassaAlCampoSuccessivo();
     void calcoloDelleSpallaDiEsempio();
     void campoNonNumericoNonCalcola();
     void normativaDM1996NascondeICampiSismici();
@@ -78,7 +80,10 @@ void FrmTavoMainTest::avvioConUnFileSullaRigaDiComando() {
     // A path with a blank, given as the two words the system passes.
     const auto progetto = cartella / "Spalla di prova.Tav";
     std::filesystem::copy_file(Esempio("Spalla.Tav"), progetto);
+    QElapsedTimer orologio;
+    orologio.start();
     FinestraDiProva f(cartella, (cartella / "Spalla").string() + " di prova.Tav");
+    qInfo("Window built, project read and window shown: %.1f ms", static_cast<double>(orologio.nsecsElapsed()) / 1e6);
     QCOMPARE(f.finestra->windowTitle(),
              QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: Spalla di prova"));
     QCOMPARE(f.dati(0)->text(), QStringLiteral("1,8"));
@@ -95,6 +100,46 @@ void FrmTavoMainTest::avvioConUnFileMancante() {
     FinestraDiProva f(cartella, (cartella / "manca.Tav").string());
     QCOMPARE(f.messaggiAvvio().back(), "File " + (cartella / "manca.Tav").string() + " non trovato ");
     QCOMPARE(f.finestra->windowTitle(), QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: "));
+}
+
+void FrmTavoMainTest::avvisoRegionaleSoppressoONo() {
+    const auto cartella = CartellaDiProva("regionale");
+    const Separatori inglesi{U'.', U','};
+    {
+        FinestraDiProva f(cartella, {}, inglesi);
+        QCOMPARE(f.messaggiAvvio().size(), std::size_t{1});
+        QVERIFY(f.messaggiAvvio()[0].starts_with("E' impostato come separatore decimale \".\""));
+    }
+    OpzioniAvvio avvio;
+    avvio.cartellaProgramma = cartella;
+    avvio.separatori = inglesi;
+    avvio.sopprimiAvvisoRegionale = true;
+    RecordingMessagePort porta;
+    VariabiliPubbliche stato;
+    NTC sisma;
+    ServiziFinti servizi;
+    FrmTavoMain finestra(stato, sisma, avvio, servizi);
+    QCOMPARE(porta.conta(), std::size_t{0});
+}
+
+void FrmTavoMainTest::invioPassaAlCampoSuccessivo() {
+    FinestraDiProva f(CartellaDiProva("invio"));
+    const auto invio = [&](QLineEdit* da) {
+        da->setFocus();
+        QTest::keyClick(da, Qt::Key_Return);
+        return QApplication::focusWidget();
+    };
+    QCOMPARE(invio(f.box("txtTavoTitolo")), f.dati(0));
+    QCOMPARE(invio(f.dati(0)), f.dati(1));
+    QCOMPARE(invio(f.dati(13)), f.dati(14));
+    QCOMPARE(invio(f.dati(14)), f.dati(15));
+    QCOMPARE(invio(f.dati(17)), f.box("txtNTratti"));
+    QCOMPARE(invio(f.dati(18)), f.box("txtNTratti"));
+    // Entering a box selects its whole text.
+    f.dati(5)->setText("1,25");
+    f.dati(5)->setFocus();
+    QCoreApplication::processEvents();
+    QCOMPARE(f.dati(5)->selectedText(), QStringLiteral("1,25"));
 }
 
 void FrmTavoMainTest::calcoloDelleSpallaDiEsempio() {
