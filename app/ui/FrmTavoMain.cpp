@@ -224,6 +224,11 @@ void FrmTavoMain::ScriveEtichettaTipoVerifica(int indice, std::string_view didas
 
 bool FrmTavoMain::CalcoloMain() { return tavo::CalcoloMain(stato_, sisma_, *this); }
 
+void FrmTavoMain::ScriveCoefficientiSismici() {
+    txtDati_[14]->setText(Q(TestoCampoSisma14(stato_, sisma_, separatori_)));
+    txtDati_[18]->setText(Q(TestoCampoSisma18(sisma_, separatori_)));
+}
+
 // ---- Code in force and combinations ---------------------------------------------
 
 void FrmTavoMain::RiempieComboCombinazioni() {
@@ -435,9 +440,9 @@ void FrmTavoMain::StampaForm() {
 
 // ---- Other windows ------------------------------------------------------------------
 
-void FrmTavoMain::ApreFinestra(const std::function<void(QWidget*)>& apri, const char* nonDisponibile) {
+void FrmTavoMain::ApreFinestra(const std::function<void(FrmTavoMain&)>& apri, const char* nonDisponibile) {
     if (apri)
-        apri(this);
+        apri(*this);
     else
         messaggi().mostra(nonDisponibile, Icona::Informazione);
 }

@@ -50,10 +50,11 @@ struct OpzioniAvvio {
 // The windows that the main window opens and that live in other parts of
 // the program; until one is given, its command says that it is not
 // available yet.
+class FrmTavoMain;
 struct FinestreCollegate {
-    std::function<void(QWidget* genitore)> sisma;     // "Dati &Sisma", modal
-    std::function<void(QWidget* genitore)> disegno;   // "&Visualizza" after a calculation
-    std::function<void(QWidget* genitore)> armature;  // "&Armature"
+    std::function<void(FrmTavoMain& principale)> sisma;     // "Dati &Sisma", modal
+    std::function<void(FrmTavoMain& principale)> disegno;   // "&Visualizza" after a calculation
+    std::function<void(FrmTavoMain& principale)> armature;  // "&Armature"
 };
 
 class FrmTavoMain final : public QMainWindow, public FinestraPrincipalePort, private DocumentoFile {
@@ -75,6 +76,9 @@ public:
     void DimensionaGriglia();
     void ChiudiApplicazione();
     bool CalcoloMain();
+    // Boxes 14 and 18 from the site's kh and kv, four decimals (what the
+    // seismic site window hands back under NTC 2008).
+    void ScriveCoefficientiSismici();
     // Reads or writes the partial coefficients of Tavo.ini in the program's folder.
     bool FileIniLeggeScrive(Modo modo);
 
@@ -117,7 +121,7 @@ private:
     void MostraGuida();
     void MostraInformazioni();
     void MostraCoefficienti(int pagina);
-    void ApreFinestra(const std::function<void(QWidget*)>& apri, const char* nonDisponibile);
+    void ApreFinestra(const std::function<void(FrmTavoMain&)>& apri, const char* nonDisponibile);
     void Zoom();
 
     VariabiliPubbliche& stato_;

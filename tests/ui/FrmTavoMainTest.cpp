@@ -39,6 +39,8 @@ private slots:
     void stampaFormSuUnFilePdf();
     void finestreNonAncoraDisponibili();
     void guidaEInformazioni();
+    void fileDiEsempioEZoom();
+    void finestreCollegate();
 };
 
 namespace {
@@ -420,6 +422,44 @@ void FrmTavoMainTest::guidaEInformazioni() {
     });
     Azione(f, "mnuhelp_2")->trigger();
     QVERIFY(visto);
+}
+
+void FrmTavoMainTest::fileDiEsempioEZoom() {
+    const auto programma = CartellaDiProva("esempi");
+    std::filesystem::copy_file(Esempio("Muro.Tav"), programma / "Muro.Tav");
+    FinestraDiProva f(programma);
+    const auto dati = ambiente().PercorsoDati;
+    f.servizi.aperture.push_back(programma / "Muro.Tav");
+    Azione(f, "mnuhelp_1")->trigger();
+    QCOMPARE(f.servizi.richieste.at(0).cartella, programma);
+    QCOMPARE(f.finestra->NomeFileBreve(), QStringLiteral("Muro"));
+    QCOMPARE(ambiente().PercorsoDati, dati);
+    // The zoom enlarges the schema picture and brings it back.
+    auto* schema = f.controllo<QWidget>("pctSchema");
+    const QSize piccolo = schema->size();
+    QTest::mouseClick(Pulsante(f, "cmdSchema"), Qt::LeftButton);
+    QVERIFY(schema->width() > 2 * piccolo.width());
+    QTest::mouseClick(schema, Qt::LeftButton);
+    QCOMPARE(schema->size(), piccolo);
+}
+
+void FrmTavoMainTest::finestreCollegate() {
+    // The seismic site window hands kh and kv back through boxes 14 and 18.
+    FinestreCollegate finestre;
+    finestre.sisma = [](FrmTavoMain& principale) { principale.ScriveCoefficientiSismici(); };
+    OpzioniAvvio avvio;
+    avvio.cartellaProgramma = CartellaDiProva("collegate");
+    avvio.separatori = SeparatoriItaliani;
+    RecordingMessagePort porta;
+    VariabiliPubbliche stato;
+    NTC sisma;
+    ServiziFinti servizi;
+    FrmTavoMain finestra(stato, sisma, avvio, servizi, finestre);
+    sisma.KhNTC = 0.12345f;
+    sisma.KvNTC = -0.0617f;
+    QTest::mouseClick(finestra.findChild<QPushButton*>("cmdSisma"), Qt::LeftButton);
+    QCOMPARE(finestra.findChild<QLineEdit*>("txtDati_14")->text(), QStringLiteral("0,1235"));
+    QCOMPARE(finestra.findChild<QLineEdit*>("txtDati_18")->text(), QStringLiteral("-0,0617"));
 }
 
 }  // namespace tavo::test
