@@ -151,6 +151,8 @@ TEST_F(CalcoloMainTest, EveryCalculationErrorEndsInItsMessageAndFalse) {
          nullptr, Errore},
         {"a result beyond the Single range",
          [](VariabiliPubbliche& v, NTC&) { v.VImpalcato = 3e38f; }, nullptr, Errore},
+        {"fewer profile cells than sides", [](VariabiliPubbliche& v, NTC&) { v.nLatiTerreno = 3; },
+         nullptr, Errore},
         {"ground too steep", ripido, nullptr, troppoRipido},
     };
     for (const CasoErrore& c : casi) {
