@@ -328,4 +328,109 @@ void Poligono::MaxMin(double& xMin, double& xMax, double& yMin, double& yMax,
     ZeroXY = (xMax - xMin) > (yMax - yMin) ? (xMax - xMin) / 1e9 : (yMax - yMin) / 1e9;
 }
 
+// ---- Part 1.102: cut by a line ---------------------------------------------------
+
+Incroci Poligono::IntersezioneConRetta(double a, double b, double c) const {
+    verificaVertici("Poligono.IntersezioneConRetta");
+    return IntersezionePoligonoRetta(a, b, c, x_, y_, nVertici_ < 0 ? 0 : nVertici_);
+}
+
+Poligono Poligono::PoligonoConIntersezioni(std::span<const double> xInt,
+                                           std::span<const double> yInt, std::span<const int> L,
+                                           int ni, std::vector<bool>& Intersezione) const {
+    verificaVertici("Poligono.PoligonoConIntersezioni");
+    detail::verificaDimensione(xInt.size(), ni, "Poligono.PoligonoConIntersezioni");
+    detail::verificaDimensione(yInt.size(), ni, "Poligono.PoligonoConIntersezioni");
+    detail::verificaDimensione(L.size(), ni, "Poligono.PoligonoConIntersezioni");
+    const int n = nVertici_ < 0 ? 0 : nVertici_;
+    const int m = n + ni;
+    std::vector<double> xo, yo;
+    xo.reserve(static_cast<std::size_t>(m));
+    yo.reserve(static_cast<std::size_t>(m));
+    Intersezione.assign(static_cast<std::size_t>(m), false);
+    int j = 1;
+    for (int i = 1; i <= n; ++i) {
+        xo.push_back(x_[i - 1]);
+        yo.push_back(y_[i - 1]);
+        if (j <= ni && L[j - 1] == i) {
+            Intersezione[xo.size()] = true;
+            xo.push_back(xInt[j - 1]);
+            yo.push_back(yInt[j - 1]);
+            ++j;
+        }
+    }
+    // Crossings not consumed (not in edge order, or on an edge beyond n) leave
+    // their slots unfilled in the original; here they are a subscript error.
+    if (static_cast<int>(xo.size()) != m)
+        throw std::out_of_range("Poligono.PoligonoConIntersezioni: incroci non in ordine di lato");
+    Poligono p;
+    p.Coordinate(xo, yo, m);
+    return p;
+}
+
+void Poligono::RotoTraslaVertici(const MatriceFrame& Mat) {
+    verificaVertici("Poligono.RotoTraslaVertici");
+    for (int i = 0; i < nVertici_; ++i) TrasformaPunto(x_[i], y_[i], Mat, x_[i], y_[i], 1.0);
+    CaratteristicheStatiche(false, false);
+}
+
+Poligono Poligono::PoligonoSenzaPuntiOpposti(double yP, const std::vector<bool>& Intersezione,
+                                             bool AsseVerticale) const {
+    verificaVertici("Poligono.PoligonoSenzaPuntiOpposti");
+    const int n = nVertici_ < 0 ? 0 : nVertici_;
+    detail::verificaDimensione(Intersezione.size(), n, "Poligono.PoligonoSenzaPuntiOpposti");
+    std::vector<double> xo, yo;
+    for (int i = 0; i < n; ++i) {
+        const double c = AsseVerticale ? x_[i] : y_[i];
+        if (c * yP > 0.0 || Intersezione[static_cast<std::size_t>(i)]) {
+            xo.push_back(x_[i]);
+            yo.push_back(y_[i]);
+        }
+    }
+    Poligono p;
+    p.Coordinate(xo, yo, static_cast<int>(xo.size()));
+    return p;
+}
+
+std::optional<Poligono> Poligono::PoligonoIntersezione(double a, double b, double c, double xP,
+                                                       double yP, double zP) const {
+    Incroci inc = IntersezioneConRetta(a, b, c);
+    if (inc.ni == 0) return std::nullopt;
+    // The crossing arrays are held in single precision.
+    for (int k = 0; k < inc.ni; ++k) {
+        inc.xi[k] = static_cast<float>(inc.xi[k]);
+        inc.yi[k] = static_cast<float>(inc.yi[k]);
+    }
+    const double t = AngoloDirezione(-a, b);
+    std::vector<bool> flag;
+    Poligono P0 = PoligonoConIntersezioni(inc.xi, inc.yi, inc.lato, inc.ni, flag);
+    MatriceFrame M{}, Mi{};
+    MatriceRotoTraslazione(inc.xi[0], inc.yi[0], t, M, Mi);
+    double xR = 0.0, yR = 0.0;
+    TrasformaPunto(xP, yP, M, xR, yR, zP);
+    P0.RotoTraslaVertici(M);
+    Poligono P1 = P0.PoligonoSenzaPuntiOpposti(yR, flag);
+    P1.RotoTraslaVertici(Mi);
+    return P1;
+}
+
+std::optional<Poligono> Poligono::PoligonoReagente(double x_N, double y_N, double z_N, double a,
+                                                   double b, double c, int& SezioneParzializzata,
+                                                   bool /*SoloBarre*/) const {
+    std::optional<Poligono> p = PoligonoIntersezione(a, b, c, x_N, y_N, z_N);
+    if (p) {
+        p->CaratteristicheStatiche(false, false);
+        SezioneParzializzata = 1;
+        return p;
+    }
+    if (z_N >= 0.0) {
+        Poligono q;
+        q.Coordinate(x_, y_, nVertici_);
+        SezioneParzializzata = 0;
+        return q;
+    }
+    SezioneParzializzata = -1;
+    return std::nullopt;
+}
+
 }  // namespace tavo

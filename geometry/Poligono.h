@@ -19,6 +19,7 @@
 // is the Part's member (which does not copy nRettangolini_).
 
 #include "geometry/Rette.h"
+#include "geometry/Tagli.h"
 
 #include <cstdint>
 #include <optional>
@@ -121,6 +122,48 @@ public:
     // come back unchanged with no vertices); ZeroXY = larger span / 1e9.
     void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax) const;
     void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax, double& ZeroXY) const;
+
+    // ---- Part 1.102: cut by a line a x + b y + c = 0 ----------------------------
+    // No member here changes the polygon it is called on, except RotoTraslaVertici.
+
+    // Crossings of the outline with the line (IntersezionePoligonoRetta, no
+    // cleaning): edge by edge, at most one per edge, 1-based edge indexes.
+    Incroci IntersezioneConRetta(double a, double b, double c) const;
+
+    // A new polygon with the ni crossings (xInt, yInt on the 1-based edges L,
+    // in edge order) inserted after the first vertex of their edge; Intersezione
+    // becomes the n + ni flags (true for the inserted crossings). No property
+    // is computed.
+    Poligono PoligonoConIntersezioni(std::span<const double> xInt, std::span<const double> yInt,
+                                     std::span<const int> L, int ni,
+                                     std::vector<bool>& Intersezione) const;
+
+    // Every vertex (x, y) becomes (M1 x + M2 y + M3, M4 x + M5 y + M6); then
+    // CaratteristicheStatiche(false, false).
+    void RotoTraslaVertici(const MatriceFrame& Mat);
+
+    // The vertices with c yP > 0 (c = y(i), or x(i) with AsseVerticale) or a
+    // true flag, in order, as a new polygon (no properties). Retaining no
+    // vertex throws std::out_of_range (the array error of Coordinate).
+    Poligono PoligonoSenzaPuntiOpposti(double yP, const std::vector<bool>& Intersezione,
+                                       bool AsseVerticale = false) const;
+
+    // The part on the side of the homogeneous reference point (xP, yP, zP)
+    // (zP = 0: the side the direction (xP, yP) points into): the vertices
+    // strictly on that side plus every crossing (held in single precision),
+    // in outline order, in world coordinates, with all properties computed.
+    // std::nullopt when the line does not cross the outline.
+    std::optional<Poligono> PoligonoIntersezione(double a, double b, double c, double xP,
+                                                 double yP, double zP) const;
+
+    // The reacting part for the neutral axis (a, b, c) and the compressed side
+    // (x_N, y_N, z_N): crossed, the cut part (properties computed twice) and
+    // SezioneParzializzata = 1; not crossed, with z_N >= 0 a copy of the
+    // vertices (no properties) and 0, otherwise std::nullopt and -1.
+    // SoloBarre has no effect.
+    std::optional<Poligono> PoligonoReagente(double x_N, double y_N, double z_N, double a,
+                                             double b, double c, int& SezioneParzializzata,
+                                             bool SoloBarre = false) const;
 
 private:
     template <class T>

@@ -1,0 +1,78 @@
+// Benchmarks of the plane-geometry kernel: the section properties of a
+// polygon and the cut of an outline by a line.
+#include "geometry/PiGreco.h"
+#include "geometry/Poligono.h"
+#include "geometry/Tagli.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+using tavo::PiGreco;
+using tavo::Poligono;
+
+// The stem of a wall: the seven vertices of PolParete in the section frame.
+Poligono Parete() {
+    const std::vector<double> x{0, 0, 0, -0.3, -0.3, -0.5, -0.6};
+    const std::vector<double> y{0, 3, 4, 4, 3, 3, 0};
+    Poligono p;
+    p.Coordinate(x, y, 7);
+    return p;
+}
+
+// A concave 50-vertex outline (a wavy ring).
+Poligono Cinquanta() {
+    std::vector<double> x, y;
+    for (int k = 0; k < 50; ++k) {
+        const double t = 2 * PiGreco * k / 50, r = 2 + 0.3 * std::cos(5 * t);
+        x.push_back(r * std::cos(t));
+        y.push_back(r * std::sin(t));
+    }
+    Poligono p;
+    p.Coordinate(x, y, 50);
+    return p;
+}
+
+void CaratteristicheStatiche(benchmark::State& state, Poligono p) {
+    for (auto _ : state) {
+        p.CaratteristicheStatiche();
+        benchmark::DoNotOptimize(p.jota_IG);
+    }
+}
+BENCHMARK_CAPTURE(CaratteristicheStatiche, parete_7_vertici, Parete());
+BENCHMARK_CAPTURE(CaratteristicheStatiche, poligono_50_vertici, Cinquanta());
+
+void IntersezionePoligonoRetta(benchmark::State& state, Poligono p) {
+    const std::vector<double> x = p.CoordX(), y = p.CoordY();
+    const int n = p.nVertici();
+    for (auto _ : state) {
+        auto r = tavo::IntersezionePoligonoRetta(1, 0.3, -0.1, x, y, n);
+        benchmark::DoNotOptimize(r.ni);
+    }
+}
+BENCHMARK_CAPTURE(IntersezionePoligonoRetta, parete_7_vertici, Parete());
+BENCHMARK_CAPTURE(IntersezionePoligonoRetta, poligono_50_vertici, Cinquanta());
+
+}  // namespace
+
+namespace {
+
+// The cut of Part 1.102: the part of the polygon beyond a line, with all its
+// properties (as the reinforcement window takes the soil beyond a section).
+void PoligonoIntersezione(benchmark::State& state, Poligono p) {
+    for (auto _ : state) {
+        auto r = p.PoligonoIntersezione(1, 0.3, -0.1, 2, 0, 1);
+        if (!r) {
+            state.SkipWithError("the line misses the polygon");
+            break;
+        }
+        benchmark::DoNotOptimize(r->Area);
+    }
+}
+BENCHMARK_CAPTURE(PoligonoIntersezione, parete_7_vertici, Parete());
+BENCHMARK_CAPTURE(PoligonoIntersezione, poligono_50_vertici, Cinquanta());
+
+}  // namespace
