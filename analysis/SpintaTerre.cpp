@@ -1,0 +1,239 @@
+#include "analysis/SpintaTerre.h"
+
+#include "analysis/Intero16.h"
+#include "geometry/PiGreco.h"
+#include "geometry/Rette.h"
+
+#include <cmath>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tavo {
+
+namespace {
+
+std::string TestoProfiloTroppoRipido(bool sismica) {
+    return std::string(
+               "Il profilo del terreno è troppo ripido per l'angolo di attrito di progetto") +
+           (sismica ? " ridotto dell'angolo sismico" : "") +
+           ": la spinta cresce fino al cuneo di 2° senza raggiungere un massimo.";
+}
+
+double Radianti(float gradi) { return static_cast<double>(gradi) * PiGreco / 180; }
+
+// Whether a crossing with the line of the last side lies beyond the last
+// point: behind the side's start it would lie behind the back, where the
+// failure line meets no ground at all.
+bool OltreUltimoPunto(std::span<const double> x, std::span<const double> y, int n, double xc,
+                      double yc) {
+    const double x0 = x[n - 2], y0 = y[n - 2];
+    return (xc - x0) * (x[n - 1] - x0) + (yc - y0) * (y[n - 1] - y0) > 0;
+}
+
+// Vertex lists of the wedge being built, reused from wedge to wedge so that
+// the wedge loop allocates nothing once they have grown to the longest wedge.
+thread_local std::vector<float> xCuneo, yCuneo;
+
+// A back with its ground: the failure lines start at (x0, y0); the wedge is
+// the `inizio` vertices xd, yd of the back, then the ground points from
+// `primoPunto` to the crossed side's start, then the crossing.
+struct Dorso {
+    double x0, y0;
+    float xd[3], yd[3];
+    int inizio;
+    ProfTerra* profilo;
+    int primoPunto;
+    Poligono* cuneo;
+};
+
+Dorso DorsoParete(VariabiliPubbliche& v) {
+    // Stem vertices 1, 2, 3; the ground from its point 2 (point 1 is vertex 3).
+    const Poligono& parete = v.PolParete;
+    Dorso d{parete.Xi(1), parete.Yi(1), {}, {}, 3, &v.ProfiloTerreno, 2, &v.PolCuneoParete};
+    for (int i = 0; i < 3; ++i) {
+        d.xd[i] = static_cast<float>(parete.Xi(i + 1));
+        d.yd[i] = static_cast<float>(parete.Yi(i + 1));
+    }
+    return d;
+}
+
+Dorso DorsoFondazione(VariabiliPubbliche& v) {
+    // Footing vertex 3 (heel end, bottom); the cut ground from its point 1.
+    const double x0 = v.PolFondazione.Xi(3), y0 = v.PolFondazione.Yi(3);
+    return {x0,
+            y0,
+            {static_cast<float>(x0)},
+            {static_cast<float>(y0)},
+            1,
+            &v.ProfiloTerrenoFondazione,
+            1,
+            &v.PolCuneoFondazione};
+}
+
+// Builds the wedge at theta into the back's polygon and the profile's prism;
+// false when the failure line meets no ground (see CuneoSpintaParete).
+bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
+    ProfTerra& profilo = *d.profilo;
+    const float t = static_cast<float>(Radianti(theta));
+    double a = 0, b = 0, c = 0;
+    RettaPuntoAngolo(d.x0, d.y0, 1, t, a, b, c);
+    double xInt = 0, yInt = 0;
+    int k = 0;
+    if (!profilo.PrimoIncrocio(a, b, c, xInt, yInt, k)) return false;
+    const std::span<const double> xp = profilo.CoordX(), yp = profilo.CoordY();
+    if (k == profilo.nVertici && !OltreUltimoPunto(xp, yp, k, xInt, yInt)) return false;
+    const float xc = static_cast<float>(xInt);
+    const float yc = static_cast<float>(yInt);
+    const int m = Intero16(static_cast<long>(k) + d.inizio + 2 - d.primoPunto, "CuneoSpinta");
+    // Everything sized first for the longest wedge of this profile, so that
+    // the buffers and the polygon's arrays keep that capacity.
+    const int mMassimo = profilo.nVertici + d.inizio + 2 - d.primoPunto;
+    xCuneo.reserve(static_cast<std::size_t>(mMassimo));
+    yCuneo.reserve(static_cast<std::size_t>(mMassimo));
+    d.cuneo->nVertici(mMassimo);
+    xCuneo.resize(static_cast<std::size_t>(m));
+    yCuneo.resize(static_cast<std::size_t>(m));
+    int i = 0;
+    for (; i < d.inizio; ++i) {
+        xCuneo[i] = d.xd[i];
+        yCuneo[i] = d.yd[i];
+    }
+    for (int j = d.primoPunto; j <= k; ++j, ++i) {
+        xCuneo[i] = static_cast<float>(xp[j - 1]);
+        yCuneo[i] = static_cast<float>(yp[j - 1]);
+    }
+    xCuneo[i] = xc;
+    yCuneo[i] = yc;
+    d.cuneo->Coordinate(std::span<const float>(xCuneo), std::span<const float>(yCuneo), m);
+    profilo.xFinePrisma = xc;
+    Q = profilo.SovraccaricoPrisma();
+    return true;
+}
+
+// The angles of one search, with cos ψ, which every wedge divides by.
+struct AngoliSpinta {
+    float phi, delta, eps, psi, fattoreKv;
+    double cosPsi;
+    Dorso dorso;
+};
+
+AngoliSpinta Angoli(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
+                    float fattoreKv, Paramento quale) {
+    return {phi,
+            delta,
+            eps,
+            psi,
+            fattoreKv,
+            std::cos(Radianti(psi)),
+            quale == Paramento::Parete ? DorsoParete(v) : DorsoFondazione(v)};
+}
+
+std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpinta& g, float& Pq) {
+    float Q = 0;
+    if (!CostruisceCuneo(theta, g.dorso, Q)) return std::nullopt;
+    Poligono& W = *g.dorso.cuneo;
+    // Only the area enters the thrust: the same triangle fan as the full
+    // section properties, which the search computes for its result only.
+    W.AreaCalcola();
+    const double A = W.Area;
+    // Factored vertical load of the wedge: soil weight and surcharge.
+    const float V = static_cast<float>(static_cast<double>(v.PesoSpecificoTerreno) * A *
+                                           static_cast<double>(v.GammaCuneo) +
+                                       static_cast<double>(v.GammaSovraccarico * Q));
+    float P = static_cast<float>(V * std::sin(Radianti(theta - g.phi + g.psi)));
+    P = static_cast<float>(P / g.cosPsi);
+    P = static_cast<float>(P / std::cos(Radianti(theta - g.phi - (g.delta + g.eps))));
+    if (!std::isfinite(P)) throw ErroreCalcolo("SpintaCuneo: spinta non finita");
+    if (g.fattoreKv == 0)
+        throw ErroreCalcolo("SpintaCuneo: fattore sismico verticale 1 + kv nullo");
+    P = P * g.fattoreKv;
+    if (V == 0) throw ErroreCalcolo("SpintaCuneo: cuneo senza carico");
+    Pq = P / V * Q * v.GammaSovraccarico;
+    return P;
+}
+
+std::optional<float> Discesa(VariabiliPubbliche& v, const AngoliSpinta& g, float& theta,
+                             float dTheta, float& Pq) {
+    theta = theta + dTheta;
+    float precedente = 0;
+    float thetaPrecedente = theta;  // angle of `precedente`
+    bool saltato = false;           // the angle just before gave no wedge
+    while (theta > 2) {
+        theta = theta - dTheta;
+        const std::optional<float> P = Spinta(v, theta, g, Pq);
+        if (!P) {
+            saltato = true;
+            continue;
+        }
+        if (*P <= precedente) {
+            theta = saltato ? thetaPrecedente : theta + dTheta;
+            const std::optional<float> Pm = Spinta(v, theta, g, Pq);
+            if (!Pm)
+                throw ErroreCalcolo(
+                    "CercaMassimoSpinta: la retta di rottura non incontra il terreno");
+            g.dorso.cuneo->CaratteristicheStatiche();
+            return Pm;
+        }
+        precedente = *P;
+        thetaPrecedente = theta;
+        saltato = false;
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+ErroreProfiloTroppoRipido::ErroreProfiloTroppoRipido(bool sismica)
+    : ErroreCalcolo(TestoProfiloTroppoRipido(sismica)) {}
+
+bool CuneoSpintaParete(VariabiliPubbliche& v, float theta, float& Q) {
+    return CostruisceCuneo(theta, DorsoParete(v), Q);
+}
+
+bool CuneoSpintaFondazione(VariabiliPubbliche& v, float theta, float& Q) {
+    return CostruisceCuneo(theta, DorsoFondazione(v), Q);
+}
+
+std::optional<float> SpintaCuneo(VariabiliPubbliche& v, float theta, float phi, float delta,
+                                 float eps, float psi, float fattoreKv, Paramento quale,
+                                 float& Pq) {
+    return Spinta(v, theta, Angoli(v, phi, delta, eps, psi, fattoreKv, quale), Pq);
+}
+
+std::optional<float> CercaMassimoSpinta(VariabiliPubbliche& v, float phi, float delta, float eps,
+                                        float psi, float fattoreKv, float& theta, float dTheta,
+                                        Paramento quale, float& Pq) {
+    return Discesa(v, Angoli(v, phi, delta, eps, psi, fattoreKv, quale), theta, dTheta, Pq);
+}
+
+float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
+                    float fattoreKv, Paramento quale, float& Pq) {
+    const AngoliSpinta g = Angoli(v, phi, delta, eps, psi, fattoreKv, quale);
+    float dTheta = 2;
+    // First pass over every angle from 88° down to 2°: the largest thrust,
+    // the steeper angle on a tie; 2° above 88° when none is above 0.
+    float theta = 88 + dTheta;
+    float massimo = 0;
+    float thetaMassimo = theta;
+    float thetaUltimo = theta;
+    while (theta > 2) {
+        theta = theta - dTheta;
+        const std::optional<float> P = Spinta(v, theta, g, Pq);
+        if (!P) continue;
+        thetaUltimo = theta;
+        if (*P > massimo) {
+            massimo = *P;
+            thetaMassimo = theta;
+        }
+    }
+    if (massimo > 0 && thetaMassimo == thetaUltimo) throw ErroreProfiloTroppoRipido(psi > 0);
+    // Second pass in steps of 0.2° from 2° above that angle.
+    theta = thetaMassimo + dTheta;
+    dTheta = dTheta / 10;
+    const std::optional<float> P = Discesa(v, g, theta, dTheta, Pq);
+    if (!P) throw ErroreProfiloTroppoRipido(psi > 0);
+    return *P;
+}
+
+}  // namespace tavo
