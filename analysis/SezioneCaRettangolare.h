@@ -67,11 +67,13 @@ public:
     void Illinois(double& x1, double& y1, double& x2, double& y2, double& X3, double& Y3);
 
     // ---- Polynomial solvers ----------------------------------------------
-    // Root Indice (1 the largest of three real roots or the real one, 3 the
-    // middle one, 2 the smallest or a complex one by its real part, with the
-    // imaginary part in `immaginaria`) of a x^3 + b x^2 + c x + d = 0.
-    // Indice 4, 5, 6 give the reduced cubic's p, q and discriminant.
-    // A vanishing leading coefficient shifts the equation down one degree.
+    // Root Indice of a x^3 + b x^2 + c x + d = 0. With three real roots,
+    // 1 is the largest, 2 the smallest, 3 the middle one; with one real root,
+    // 1 is that root and 2, 3 the complex pair by its real part (a box says
+    // so, the imaginary part goes to `immaginaria`, negative for 3); at a
+    // double root 2 and 3 give the double root. Indice 4, 5, 6 give the
+    // reduced cubic's p, q and discriminant. A vanishing leading coefficient
+    // shifts the equation down one degree (Indice 3 then gives a text).
     static RadiceEquazione sol_eq3(double a, double b, double c, double d, std::int16_t Indice,
                                    double& immaginaria);
     // Root Indice (1 with +sqrt, any other with -sqrt) of a x^2 + b x + c = 0.

@@ -30,7 +30,7 @@ SezioneCaRettangolare sezione(double M, double N) {
 
 constexpr double kTolleranza = 255.0 / 10000.0;
 
-std::string convergeMsg(int k) {
+std::string domandaNonConverge(int k) {
     return "ERRORE! Il procedimento non converge!\rSuperate  " + std::to_string(k) +
            " iterazioni.\rProseguire ?";
 }
@@ -184,9 +184,9 @@ TEST_F(ProgettoNonConverge, SiProseguePoiSiSmette) {
     const auto& m = porta.registrati();
     ASSERT_EQ(m.size(), 3u);
     EXPECT_TRUE(m[0].domanda);
-    EXPECT_EQ(m[0].testo, convergeMsg(11));
+    EXPECT_EQ(m[0].testo, domandaNonConverge(11));
     EXPECT_TRUE(m[1].domanda);
-    EXPECT_EQ(m[1].testo, convergeMsg(21));
+    EXPECT_EQ(m[1].testo, domandaNonConverge(21));
     EXPECT_FALSE(m[2].domanda);
     EXPECT_EQ(m[2].testo, "ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!");
     EXPECT_EQ(s.ContatoreIllinois, 77);
@@ -197,7 +197,7 @@ TEST_F(ProgettoNonConverge, SiProseguePoiSiSmette) {
 TEST_F(ProgettoNonConverge, SenzaRispostaSiSmetteSubito) {
     s.Progetto();
     EXPECT_EQ(porta.testi(), (std::vector<std::string>{
-                                 convergeMsg(11), "ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!"}));
+                                 domandaNonConverge(11), "ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!"}));
 }
 
 // The iteration counters are 16-bit: the limit cannot pass 32767.
@@ -210,7 +210,7 @@ TEST_F(ProgettoNonConverge, ContatoreA16Bit) {
         EXPECT_STREQ(e.what(), "Errore in Illinois: overflow");
     }
     EXPECT_EQ(porta.conta(), 3276u);
-    EXPECT_EQ(porta.testi().back(), convergeMsg(32761));
+    EXPECT_EQ(porta.testi().back(), domandaNonConverge(32761));
     EXPECT_EQ(s.M, kM);
 }
 

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace tavo {
 namespace {
