@@ -1,0 +1,139 @@
+#pragma once
+// Part 1.101: the polygon class Poligono (data, vertex accessors, section
+// properties), with MaxMin of Part 1.103 and the cut by a line of Part 1.102.
+//
+// Indexing convention: vertices are numbered 1..nVertici() in every public
+// member, as in the Part (Xi(1) is the first vertex; edge i runs from vertex
+// i to vertex i+1, edge n closes the outline). Arrays handed in or out
+// (Coordinate, CoordX, CoordY) hold vertex i at 0-based element i-1.
+//
+// Errors: an index outside the bounds of the vertex arrays (Xi, Yi, x, y),
+// any vertex access before the arrays exist, or a count larger than the
+// arrays a member reads (Coordinate with n < 1 or longer than its inputs,
+// Copia / Perimetro / MaxMin of a polygon whose arrays are too short) throws
+// std::out_of_range: the subscript error that the original left to its
+// caller, who then stops. CaratteristicheStatiche traps its own errors as
+// the Part says (messages through tavo::messaggi()).
+//
+// The polygon is a value type: copying it with = copies everything; Copia()
+// is the Part's member (which does not copy nRettangolini_).
+
+#include "geometry/Rette.h"
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace tavo {
+
+class Poligono {
+public:
+    // ---- Public fields, in the Part's order; a new polygon has all 0 / false.
+    double Area = 0.0;      // area, never negative after CaratteristicheStatiche / AreaCalcola
+    double xG = 0.0;        // centroid
+    double yG = 0.0;
+    double stat_x = 0.0;    // integral of y dA
+    double stat_y = 0.0;    // integral of x dA
+    double jota_x = 0.0;    // integral of y^2 dA
+    double jota_y = 0.0;    // integral of x^2 dA
+    double jota_xy = 0.0;   // integral of x y dA
+    double jota_xG = 0.0;   // about the centroidal axes
+    double jota_yG = 0.0;
+    double jota_xyG = 0.0;
+    double jota_IG = 0.0;   // larger principal moment
+    double jota_IIG = 0.0;  // smaller principal moment
+    double AngoloJotaI = 0.0;   // direction (radians) of the axis of jota_IG
+    double AngoloJotaII = 0.0;  // direction (radians) of the axis of jota_IIG
+    double iX = 0.0;            // sqrt(jota_IG / Area)
+    double iY = 0.0;            // sqrt(jota_IIG / Area)
+    double WxSuperiore = 0.0;   // jota_xG / (yMax - yG)
+    double WxInferiore = 0.0;   // jota_xG / (yG - yMin)
+    double WyDestra = 0.0;      // jota_yG / (xMax - xG)
+    double WySinistra = 0.0;    // jota_yG / (xG - xMin)
+    double Wplx = 0.0;          // plastic moduli (Part 1.104)
+    double Wply = 0.0;
+    std::int16_t nRettangolini_ = 0;            // strips of the last discretisation (Part 1.105)
+    bool NumerazioneVerticiAntioraria = false;  // set only by AreaCalcola
+
+    // ---- Vertex data ------------------------------------------------------
+
+    // A new polygon whose vertices are set by Coordinate(x, y, nVertici), then
+    // fields 1-23 and NumerazioneVerticiAntioraria copied; nRettangolini_ is
+    // not copied; nothing is recomputed. Throws for a polygon without vertices.
+    Poligono Copia() const;
+
+    int nVertici() const { return nVertici_; }
+    // Sets the count; when > 0 the arrays are re-created with v zeros (old
+    // coordinates are lost); 0 or less only sets the count.
+    void nVertici(int v);
+
+    // A copy of the whole x (y) array.
+    std::vector<double> CoordX() const { return x_; }
+    std::vector<double> CoordY() const { return y_; }
+    // x (y) re-created from xIn (yIn), nVertici = its size; the other array is
+    // not touched. An empty input (the unallocated array of the original)
+    // sets nVertici = 0 without a message and leaves the array as it was.
+    void CoordX(std::span<const double> xIn);
+    void CoordX(std::span<const float> xIn);
+    void CoordY(std::span<const double> yIn);
+    void CoordY(std::span<const float> yIn);
+
+    // x, y re-created as n vertices from xIn(1..n), yIn(1..n); nVertici = n.
+    // n < 1 or an input shorter than n throws std::out_of_range.
+    void Coordinate(std::span<const double> xIn, std::span<const double> yIn, int n);
+    void Coordinate(std::span<const float> xIn, std::span<const float> yIn, int n);
+
+    // Vertex i (1-based): get and set. Out of the arrays' bounds: std::out_of_range.
+    double Xi(int i) const;
+    void Xi(int i, double v);
+    double Yi(int i) const;
+    void Yi(int i, double v);
+    // Second names of the same accessors.
+    double x(int i) const { return Xi(i); }
+    void x(int i, double v) { Xi(i, v); }
+    double y(int i) const { return Yi(i); }
+    void y(int i, double v) { Yi(i, v); }
+
+    // ---- Measures ------------------------------------------------------------
+
+    // Sum of the edge lengths, closing edge included; needs a vertex.
+    double Perimetro() const;
+    // Area (>= 0) and NumerazioneVerticiAntioraria from the triangle fan; with
+    // fewer than 3 vertices Area = 0 and the flag keeps its value.
+    void AreaCalcola();
+    // AreaCalcola, then Area <= tolerance (0, or Perimetro^2 / 1e20).
+    bool AreaNulla(bool RispettoAlPerimetro = false);
+    // Ring or full circle: Area, jota_xG, WxSuperiore, WxInferiore only.
+    void CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno);
+    // All section properties (Part 1.101). Fewer than 3 vertices or SoloBarre:
+    // only the six sums are cleared. Errors are trapped: an overflow sets
+    // xG = yG = 0 silently; any other error shows
+    // "Errore nella sub CaratteristicheStatiche. " + its description
+    // ("Divisione per zero", "Chiamata di routine o argomento non validi",
+    // "Indice non compreso nell'intervallo") and ends the routine.
+    void CaratteristicheStatiche(bool SoloBarre = false, bool Cerchio = false, double Raggio = 0.0,
+                                 double RaggioInterno = 0.0);
+
+    // ---- Part 1.103: extent ----------------------------------------------------
+
+    // Extremes of the vertex coordinates (single-precision seeds +-1e20, which
+    // come back unchanged with no vertices); ZeroXY = larger span / 1e9.
+    void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax) const;
+    void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax, double& ZeroXY) const;
+
+private:
+    template <class T>
+    void assegnaCoordinate(std::span<const T> xIn, std::span<const T> yIn, int n);
+    template <class T>
+    static void assegnaArray(std::vector<double>& dest, int& n, std::span<const T> in);
+    void verificaVertici(const char* dove) const;
+    void caratteristicheStatiche();
+
+    std::vector<double> x_;
+    std::vector<double> y_;
+    int nVertici_ = 0;
+    float frazione_ = 0.0f;  // target fraction of the last division (Part 1.104)
+};
+
+}  // namespace tavo
