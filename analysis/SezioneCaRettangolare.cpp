@@ -39,6 +39,8 @@ double SezioneCaRettangolare::AsseNeutroCalcola() const {
         if (const double* x = std::get_if<double>(&radice); x && *x <= H) return *x;
         return H;
     }
+    // Above the section, or no root at all: the whole section is in tension
+    // and only the steel reacts.
     const RadiceEquazione radice = sol_eq3(A, B, C, D, 3, immaginaria);
     if (const double* x = std::get_if<double>(&radice); x && *x > 0.0) return *x;
     return 0.0;
