@@ -1,0 +1,108 @@
+#include "analysis/Combinazioni.h"
+
+#include "analysis/CoefficientiParziali.h"
+#include "analysis/MomentiSuole.h"
+#include "analysis/TensioniTerreno.h"
+#include "analysis/VerificaParete.h"
+#include "analysis/VerificaPortata.h"
+#include "analysis/VerificheStabilita.h"
+#include "geometry/Estremi.h"
+
+#include <array>
+
+namespace tavo {
+namespace {
+
+// KvNTC with its sign reversed for the lifetime of the guard; the site value
+// is put back on every exit, an error included.
+class KvInvertito {
+public:
+    explicit KvInvertito(NTC& sisma) : sisma_(sisma), valore_(sisma.KvNTC) { sisma_.KvNTC = -valore_; }
+    ~KvInvertito() { sisma_.KvNTC = valore_; }
+    KvInvertito(const KvInvertito&) = delete;
+    KvInvertito& operator=(const KvInvertito&) = delete;
+
+private:
+    NTC& sisma_;
+    float valore_;
+};
+
+// Runs `verifica`(k) for combination 1 and, under NTC 2008, 2 and 3, with
+// the combination's flags set. True when the three combinations ran.
+template <class Verifica>
+bool EseguiCombinazioni(VariabiliPubbliche& v, NTC& sisma, Verifica verifica) {
+    v.CombinazioneSismica = false;
+    v.Kh = KhCombinazione(v, sisma);
+    verifica(1);
+    if (v.Normativa != NormativaNTC2008) return false;
+    v.CombinazioneSismica = true;
+    v.Kh = KhCombinazione(v, sisma);
+    verifica(2);
+    KvInvertito kvNegativo(sisma);
+    verifica(3);
+    return true;
+}
+
+// Position 1..3 of the smallest or largest value; the first one on a tie.
+std::int16_t Minimo(const std::array<float, 3>& valori) {
+    int k = 1;
+    MinimoVettore(3, valori, k);
+    return static_cast<std::int16_t>(k);
+}
+
+std::int16_t Massimo(const std::array<float, 3>& valori) {
+    int k = 1;
+    MassimoVettore(3, valori, k);
+    return static_cast<std::int16_t>(k);
+}
+
+}  // namespace
+
+void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma) {
+    const bool tutte = EseguiCombinazioni(v, sisma, [&](int k) {
+        VerificaRibaltamento(v, sisma, v.StRibaltamento(k), v.SqRibaltamento(k), v.SsRibaltamento(k),
+                             v.SiRibaltamento(k), v.MRibaltante(k), v.MStabilizzante(k),
+                             v.FsRibaltamento(k));
+    });
+    v.CombGravosaRibaltamento = tutte ? Minimo(v.FsRibaltamento.valori()) : 1;
+}
+
+void CombinazioniScorrimento(VariabiliPubbliche& v, NTC& sisma) {
+    const bool tutte = EseguiCombinazioni(v, sisma, [&](int k) {
+        VerificaScorrimento(v, sisma, v.StScorrimento(k), v.SqScorrimento(k), v.SsScorrimento(k),
+                            v.SiScorrimento(k), v.TScorrimento(k), v.NScorrimento(k),
+                            v.FsScorrimento(k));
+    });
+    v.CombGravosaScorrimento = tutte ? Minimo(v.FsScorrimento.valori()) : 1;
+}
+
+void CombinazioniPortata(VariabiliPubbliche& v, NTC& sisma) {
+    std::array<float, 3> pressioneValle{};
+    const bool tutte = EseguiCombinazioni(v, sisma, [&](int k) {
+        VerificaPortata(v, sisma, v.StPortata(k), v.SqPortata(k), v.SsPortata(k), v.SiPortata(k),
+                        v.MPortata(k), v.NPortata(k), v.TPortata(k),
+                        pressioneValle[static_cast<std::size_t>(k - 1)]);
+    });
+    v.CombGravosaPortata = 1;
+    if (tutte) {
+        v.CombGravosaPortata = Massimo(pressioneValle);
+        for (std::int16_t k = 3; k >= 1; --k)
+            if (EquilibrioViolato(v, k)) v.CombGravosaPortata = k;
+    }
+    // The pressures and footing moments of the governing combination; its
+    // "Equilibrio violato !!" has already been shown by its own run.
+    const int g = v.CombGravosaPortata;
+    DistribuzionePressioni(v, v.MPortata(g), v.NPortata(g), 1, v.BaseFondazione, v.SigmaValle,
+                           v.SigmaMonte, v.LarghezzaCompressa);
+    CalcolaMomentiSuole(v, v.MSuolaValle, v.MSuolaMonte);
+}
+
+void CombinazioniParete(VariabiliPubbliche& v, NTC& sisma) {
+    const bool tutte = EseguiCombinazioni(v, sisma, [&](int k) {
+        VerificaParete(v, sisma, v.StParete(k), v.SqParete(k), v.SsParete(k), v.SiParete(k),
+                       v.MParete(k), v.NParete(k), v.VParete(k));
+    });
+    v.CombGravosaParete = tutte ? Massimo(v.MParete.valori()) : 1;
+}
+
+}  // namespace tavo

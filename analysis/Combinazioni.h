@@ -1,0 +1,32 @@
+#pragma once
+// The load combinations of each check and the governing one.
+//
+// Combination 1 is the static one; under NTC 2008 two seismic ones follow:
+// 2 with kv > 0 and 3 with kv < 0 (KvNTC negated while it is computed and
+// restored afterwards, also when the check throws). Under DM 1996 only
+// combination 1 is computed, its governing index is 1, and elements 2 and 3
+// of the triples keep what they held.
+//
+// Governing combination: the smallest safety factor (overturning, sliding),
+// the largest toe pressure (soil pressure), the largest signed moment
+// (stem); on a tie the lower combination. A combination whose resultant
+// lies outside the footing base has no toe pressure: it governs the
+// soil-pressure check (the first such one), so that the failure is what the
+// listing shows.
+//
+// Each loop leaves CombinazioneSismica and Kh at the values of its last
+// combination. CombinazioniPortata finally recomputes SigmaValle,
+// SigmaMonte, LarghezzaCompressa, MSuolaValle and MSuolaMonte for the
+// governing combination.
+
+#include "analysis/VariabiliPubbliche.h"
+#include "seismic/NTC.h"
+
+namespace tavo {
+
+void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma);
+void CombinazioniScorrimento(VariabiliPubbliche& v, NTC& sisma);
+void CombinazioniPortata(VariabiliPubbliche& v, NTC& sisma);
+void CombinazioniParete(VariabiliPubbliche& v, NTC& sisma);
+
+}  // namespace tavo

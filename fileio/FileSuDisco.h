@@ -1,0 +1,41 @@
+#pragma once
+// Files on disk in one piece: a file is read whole before its lines are
+// parsed, and written to a temporary file in the same folder that replaces
+// the target only once it was written completely, so that a failed write
+// leaves the old file as it was.
+
+#include "fileio/FileRighe.h"
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tavo {
+
+// The path as the messages show it (UTF-8).
+std::string TestoPercorso(const std::filesystem::path& percorso);
+
+// The whole content of the file. Throws ErroreFile with the user's message:
+// "File <path> non trovato " when it does not exist, "Impossibile leggere il
+// file <path>" when it cannot be read.
+std::string LeggeFileIntero(const std::filesystem::path& percorso);
+
+// Writes `byte` to "<target>.tmp" beside the target and renames it over the
+// target. Throws ErroreFile with the reason; the target is then untouched
+// and the temporary file removed.
+void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view byte);
+
+// Reads the file and runs `leggi` on it. On any failure shows one message
+// naming the file (and the line, "Lettura incompleta del file <path>" CR LF
+// "Riga n: ...") and returns false; whatever `leggi` filled must then be
+// dropped by the caller.
+bool LeggeFileRighe(const std::filesystem::path& percorso, const std::function<void(FileRighe&)>& leggi,
+                    FileRighe::Lettura lettura = FileRighe::Lettura::PerRighe);
+
+// Runs `scrivi` on a new file and puts it on disk. On any failure shows one
+// message ("Scrittura incompleta del file <path>" CR LF the reason), leaves
+// the old file as it was and returns false.
+bool ScriveFileRighe(const std::filesystem::path& percorso, const std::function<void(FileRighe&)>& scrivi);
+
+}  // namespace tavo

@@ -1,0 +1,122 @@
+#include "fileio/NumeriTesto.h"
+
+#include <algorithm>
+#include <charconv>
+#include <system_error>
+
+namespace tavo {
+namespace {
+
+bool Cifra(char c) { return c >= '0' && c <= '9'; }
+bool Bianco(char c) { return c == ' ' || c == '\t'; }
+bool Esponente(char c) { return c == 'E' || c == 'e' || c == 'D' || c == 'd'; }
+
+template <class T>
+std::string TestoCifre(T v, int cifreMinime) {
+    char buf[64];
+    // The shortest text that reads back exactly tells how many digits the
+    // value needs; the general layout then chooses plain or exponent form.
+    auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific);
+    const int cifre = static_cast<int>(std::count_if(buf, std::find(buf, r.ptr, 'e'), Cifra));
+    r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general,
+                      std::max(cifre, cifreMinime));
+    std::string testo(buf, r.ptr);
+    std::replace(testo.begin(), testo.end(), 'e', 'E');
+    if (testo == "-0") testo = "0";
+    return testo;
+}
+
+// Copies a strict number field into the form that std::from_chars takes:
+// no blanks, no plus sign, exponent letter e. False when it is not one.
+bool NormalizzaCampo(std::string_view campo, std::string& out) {
+    std::size_t i = 0, n = campo.size();
+    while (i < n && Bianco(campo[i])) ++i;
+    while (n > i && Bianco(campo[n - 1])) --n;
+    if (i < n && (campo[i] == '+' || campo[i] == '-')) {
+        if (campo[i] == '-') out += '-';
+        ++i;
+    }
+    int cifre = 0;
+    while (i < n && Cifra(campo[i])) out += campo[i++], ++cifre;
+    if (i < n && campo[i] == '.') {
+        out += campo[i++];
+        while (i < n && Cifra(campo[i])) out += campo[i++], ++cifre;
+    }
+    if (cifre == 0) return false;
+    if (i < n && Esponente(campo[i])) {
+        out += 'e';
+        ++i;
+        if (i < n && (campo[i] == '+' || campo[i] == '-')) out += campo[i++];
+        int cifreEsp = 0;
+        while (i < n && Cifra(campo[i])) out += campo[i++], ++cifreEsp;
+        if (cifreEsp == 0) return false;
+    }
+    return i == n;
+}
+
+template <class T>
+std::optional<T> NumeroCampo(std::string_view campo) {
+    std::string testo;
+    if (!NormalizzaCampo(campo, testo)) return std::nullopt;
+    T v{};
+    const auto r = std::from_chars(testo.data(), testo.data() + testo.size(), v);
+    if (r.ec != std::errc{} || r.ptr != testo.data() + testo.size()) return std::nullopt;
+    return v;
+}
+
+}  // namespace
+
+std::string TestoNumero(float v) { return TestoCifre(v, 7); }
+std::string TestoNumero(double v) { return TestoCifre(v, 15); }
+
+std::optional<float> NumeroFloat(std::string_view campo) { return NumeroCampo<float>(campo); }
+std::optional<double> NumeroDouble(std::string_view campo) { return NumeroCampo<double>(campo); }
+
+double ValoreIniziale(std::string_view testo) {
+    std::string numero;
+    std::size_t i = 0;
+    const auto salta = [&] {
+        while (i < testo.size() && (Bianco(testo[i]) || testo[i] == '\n')) ++i;
+    };
+    salta();
+    if (i < testo.size() && (testo[i] == '+' || testo[i] == '-')) {
+        if (testo[i] == '-') numero += '-';
+        ++i;
+    }
+    int cifre = 0;
+    bool punto = false;
+    for (salta(); i < testo.size(); salta()) {
+        if (Cifra(testo[i])) {
+            numero += testo[i++];
+            ++cifre;
+        } else if (testo[i] == '.' && !punto) {
+            numero += testo[i++];
+            punto = true;
+        } else {
+            break;
+        }
+    }
+    if (cifre == 0) return 0;
+    if (i < testo.size() && Esponente(testo[i])) {
+        // The exponent counts only when digits follow it.
+        std::string esp = "e";
+        std::size_t j = i + 1;
+        while (j < testo.size() && Bianco(testo[j])) ++j;
+        if (j < testo.size() && (testo[j] == '+' || testo[j] == '-')) esp += testo[j++];
+        int cifreEsp = 0;
+        for (; j < testo.size(); ++j) {
+            if (Cifra(testo[j])) {
+                esp += testo[j];
+                ++cifreEsp;
+            } else if (!Bianco(testo[j])) {
+                break;
+            }
+        }
+        if (cifreEsp > 0) numero += esp;
+    }
+    double v = 0;
+    const auto r = std::from_chars(numero.data(), numero.data() + numero.size(), v);
+    return r.ec == std::errc{} ? v : 0;
+}
+
+}  // namespace tavo

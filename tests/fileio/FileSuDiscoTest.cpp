@@ -1,0 +1,118 @@
+// Files on disk in one piece: the whole-file read, the write through a
+// temporary file, and the one message of each failure.
+
+#include "fileio/FileSuDisco.h"
+#include "tests/support/RecordingMessagePort.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+namespace tavo {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileSuDiscoTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        cartella = fs::temp_directory_path() /
+                   ("tavo_fileio_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(cartella);
+        fs::create_directories(cartella);
+    }
+    void TearDown() override { fs::remove_all(cartella); }
+
+    static std::string Contenuto(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void Scrive(const fs::path& p, const std::string& byte) {
+        std::ofstream(p, std::ios::binary) << byte;
+    }
+
+    fs::path cartella;
+    test::RecordingMessagePort porta;
+};
+
+TEST_F(FileSuDiscoTest, ScriveTuttoESostituisceIlVecchioFile) {
+    const fs::path p = cartella / "prova.txt";
+    Scrive(p, "vecchio\r\n");
+    float v = 1.5f;
+    EXPECT_TRUE(ScriveFileRighe(p, [&](FileRighe& f) { f.FileInOut(v); }));
+    EXPECT_EQ(Contenuto(p), "1.5\r\n");
+    EXPECT_FALSE(fs::exists(cartella / "prova.txt.tmp"));
+    EXPECT_EQ(porta.conta(), 0u);
+}
+
+TEST_F(FileSuDiscoTest, UnaScritturaFallitaLasciaIlVecchioFileEDaUnSoloMessaggio) {
+    const fs::path p = cartella / "prova.txt";
+    Scrive(p, "vecchio\r\n");
+    // A folder where the temporary file should go: it cannot be created,
+    // whoever runs the test.
+    fs::create_directory(cartella / "prova.txt.tmp");
+    float v = 1.5f;
+    EXPECT_FALSE(ScriveFileRighe(p, [&](FileRighe& f) {
+        for (int i = 0; i < 5; ++i) f.FileInOut(v);
+    }));
+    EXPECT_EQ(Contenuto(p), "vecchio\r\n");
+    ASSERT_EQ(porta.conta(), 1u);
+    EXPECT_EQ(porta.testi()[0], "Scrittura incompleta del file " + TestoPercorso(p) +
+                                    "\r\nimpossibile creare il file " +
+                                    TestoPercorso(cartella / "prova.txt.tmp") + ".");
+}
+
+TEST_F(FileSuDiscoTest, UnaCartellaAlPostoDelFileNonVieneSostituita) {
+    const fs::path p = cartella / "cartella";
+    fs::create_directory(p);
+    EXPECT_FALSE(ScriveFileRighe(p, [](FileRighe& f) {
+        float v = 1;
+        f.FileInOut(v);
+    }));
+    EXPECT_TRUE(fs::is_directory(p));
+    EXPECT_FALSE(fs::exists(cartella / "cartella.tmp"));
+    ASSERT_EQ(porta.conta(), 1u);
+    EXPECT_TRUE(porta.testi()[0].starts_with("Scrittura incompleta del file " + TestoPercorso(p) +
+                                             "\r\nimpossibile sostituire il file ("));
+}
+
+TEST_F(FileSuDiscoTest, UnValoreNonFinitoNonToccaIlFile) {
+    const fs::path p = cartella / "prova.txt";
+    Scrive(p, "vecchio\r\n");
+    EXPECT_FALSE(ScriveFileRighe(p, [](FileRighe& f) {
+        float v = 1, nan = std::numeric_limits<float>::quiet_NaN();
+        f.FileInOut(v);
+        f.FileInOut(nan);
+    }));
+    EXPECT_EQ(Contenuto(p), "vecchio\r\n");
+    ASSERT_EQ(porta.conta(), 1u);
+    EXPECT_EQ(porta.testi()[0], "Scrittura incompleta del file " + TestoPercorso(p) +
+                                    "\r\nRiga 2: il valore del campo 1 non è un numero finito.");
+}
+
+TEST_F(FileSuDiscoTest, LetturaCompletaEFallimentiConUnMessaggio) {
+    const fs::path p = cartella / "dati.txt";
+    Scrive(p, "1\r\n2\r\n");
+    float a = 0, b = 0;
+    EXPECT_TRUE(LeggeFileRighe(p, [&](FileRighe& f) {
+        f.FileInOut(a);
+        f.FileInOut(b);
+    }));
+    EXPECT_EQ(a + b, 3);
+    EXPECT_EQ(porta.conta(), 0u);
+
+    EXPECT_FALSE(LeggeFileRighe(p, [&](FileRighe& f) {
+        for (int i = 0; i < 3; ++i) f.FileInOut(a);
+    }));
+    EXPECT_FALSE(LeggeFileRighe(cartella / "manca.txt", [](FileRighe&) {}));
+    EXPECT_FALSE(LeggeFileRighe(cartella, [](FileRighe&) {}));
+    EXPECT_EQ(porta.testi(),
+              (std::vector<std::string>{
+                  "Lettura incompleta del file " + TestoPercorso(p) + "\r\nRiga 3: il file finisce prima del previsto.",
+                  "File " + TestoPercorso(cartella / "manca.txt") + " non trovato ",
+                  "Impossibile leggere il file " + TestoPercorso(cartella)}));
+}
+
+}  // namespace
+}  // namespace tavo

@@ -1,0 +1,141 @@
+// Reading and formatting numbers in the separators of five regional
+// conventions: Italian, US English, the C locale (no grouping), French
+// (narrow no-break space) and Swiss German (right single quote).
+
+#include "fileio/NumeriRegionali.h"
+#include "ports/ErroreCalcolo.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+namespace tavo {
+namespace {
+
+const Separatori Italiano{U',', U'.'};
+const Separatori Inglese{U'.', U','};
+const Separatori LocaleC{U'.', 0};
+const Separatori Francese{U',', 0x202F};
+const Separatori SvizzeroTedesco{U'.', 0x2019};
+
+struct CasoLettura {
+    const char* nome;
+    Separatori sep;
+    const char* testo;
+    double atteso;
+};
+
+class ValLocaleTest : public ::testing::TestWithParam<CasoLettura> {};
+
+TEST_P(ValLocaleTest, LeggeIlTestoDigitato) {
+    const auto& c = GetParam();
+    EXPECT_EQ(ValLocale(c.testo, c.sep), c.atteso) << c.nome << ": \"" << c.testo << "\"";
+}
+
+// The expected values are the Part's worked examples and hand readings of
+// the leading-number rule.
+INSTANTIATE_TEST_SUITE_P(
+    Convenzioni, ValLocaleTest,
+    ::testing::Values(
+        CasoLettura{"it", Italiano, "12,5", 12.5}, CasoLettura{"it", Italiano, "1.250,5", 1250.5},
+        CasoLettura{"it", Italiano, "1.234,5", 1234.5}, CasoLettura{"it", Italiano, "1.5", 15},
+        CasoLettura{"it", Italiano, "1,2,3", 1.2}, CasoLettura{"it", Italiano, "-,25", -0.25},
+        CasoLettura{"it", Italiano, "abc", 0}, CasoLettura{"it", Italiano, "", 0},
+        CasoLettura{"it", Italiano, "  3,5 m", 3.5}, CasoLettura{"it", Italiano, "1E-05", 1e-05},
+        CasoLettura{"en", Inglese, "12.5", 12.5}, CasoLettura{"en", Inglese, "1,250.5", 1250.5},
+        CasoLettura{"en", Inglese, "1.5", 1.5}, CasoLettura{"en", Inglese, "-.25", -0.25},
+        CasoLettura{"C", LocaleC, "2.5", 2.5}, CasoLettura{"C", LocaleC, "1234", 1234},
+        CasoLettura{"C", LocaleC, "1,5", 1},
+        CasoLettura{"fr", Francese, "12 345,5", 12345.5},
+        CasoLettura{"fr", Francese, "12\u202F345,5", 12345.5},
+        CasoLettura{"fr", Francese, "12\u00A0345,5", 12345.5},
+        CasoLettura{"fr", Francese, "0,5", 0.5},
+        CasoLettura{"ch", SvizzeroTedesco, "12\u2019345.5", 12345.5},
+        CasoLettura{"ch", SvizzeroTedesco, "1.5", 1.5}));
+
+struct CasoFormato {
+    const char* nome;
+    Separatori sep;
+    double valore;
+    const char* atteso;
+};
+
+class FormattaValoreTest : public ::testing::TestWithParam<CasoFormato> {};
+
+TEST_P(FormattaValoreTest, QuattroCifreSignificative) {
+    const auto& c = GetParam();
+    EXPECT_EQ(FormattaValore(c.valore, c.sep), c.atteso) << c.nome << ": " << c.valore;
+}
+
+// The Part's examples (point decimals, comma grouping) and the same values
+// in the other conventions.
+INSTANTIATE_TEST_SUITE_P(
+    Convenzioni, FormattaValoreTest,
+    ::testing::Values(
+        CasoFormato{"en", Inglese, 123.456, " 123.5"}, CasoFormato{"en", Inglese, 0.5, " 0.5000"},
+        CasoFormato{"en", Inglese, 1, " 1.000"}, CasoFormato{"en", Inglese, -2.5, "-2.500"},
+        CasoFormato{"en", Inglese, 12345.6, " 12,346"}, CasoFormato{"en", Inglese, 0.001, "0"},
+        CasoFormato{"en", Inglese, -0.001, "0"}, CasoFormato{"en", Inglese, 0.0011, " 0.001100"},
+        CasoFormato{"en", Inglese, 0, "0"}, CasoFormato{"en", Inglese, 1234567.8, " 1,234,568"},
+        CasoFormato{"en", Inglese, 999.96, " 1,000.0"}, CasoFormato{"en", Inglese, -1000, "-1,000"},
+        // Halves round away from zero, on the value's decimal form.
+        CasoFormato{"en", Inglese, 12.125, " 12.13"}, CasoFormato{"en", Inglese, 0.28505, " 0.2851"},
+        CasoFormato{"it", Italiano, 123.456, " 123,5"}, CasoFormato{"it", Italiano, 12345.6, " 12.346"},
+        CasoFormato{"it", Italiano, -2.5, "-2,500"},
+        CasoFormato{"C", LocaleC, 12345.6, " 12346"}, CasoFormato{"C", LocaleC, 0.5, " 0.5000"},
+        CasoFormato{"fr", Francese, 12345.6, " 12\u202F346"}, CasoFormato{"fr", Francese, 0.5, " 0,5000"},
+        CasoFormato{"ch", SvizzeroTedesco, 1234567.8, " 1\u2019234\u2019568"},
+        CasoFormato{"ch", SvizzeroTedesco, 123.456, " 123.5"}));
+
+TEST(FormattaCifreSignificative, ZeroEValoriMinimiDannoUnoZeroConLoSpazio) {
+    EXPECT_EQ(FormattaCifreSignificative(4, 0, nullptr, Inglese), " 0");
+    EXPECT_EQ(FormattaCifreSignificative(4, 1e-25, nullptr, Inglese), " 0");
+    EXPECT_EQ(FormattaCifreSignificative(4, -1e-25, nullptr, Inglese), " 0");
+}
+
+TEST(FormattaCifreSignificative, RestituisceLoSchemaUsato) {
+    std::string schema;
+    FormattaCifreSignificative(4, 0.5, &schema, Inglese);
+    EXPECT_EQ(schema, "#,##0.0000");
+    FormattaCifreSignificative(3, 12.34, &schema, Inglese);
+    EXPECT_EQ(schema, "#,##0.0");
+    FormattaCifreSignificative(4, 12345.6, &schema, Inglese);
+    EXPECT_EQ(schema, "#,##0");
+}
+
+TEST(FormattaValore, UnValoreNonFinitoNonVieneMaiMostrato) {
+    for (double v : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+        try {
+            FormattaValore(v, Inglese);
+            ADD_FAILURE() << "nessun errore per " << v;
+        } catch (const ErroreCalcolo& e) {
+            EXPECT_STREQ(e.what(), "valore non finito in FormattaValore");
+        }
+    }
+}
+
+TEST(FormattaValore, UsaISeparatoriInstallati) {
+    SeparatoriInstallati guardia(Italiano);
+    EXPECT_EQ(FormattaValore(1.5), " 1,500");
+    EXPECT_EQ(ValLocale("1.234,5"), 1234.5);
+}
+
+TEST(TestoRegionale, SetteCifrePerUnFloatQuindiciPerUnDouble) {
+    EXPECT_EQ(TestoRegionale(0.1f, Italiano), "0,1");
+    EXPECT_EQ(TestoRegionale(1.0f / 3.0f, Inglese), "0.3333333");
+    EXPECT_EQ(TestoRegionale(12345.5f, Francese), "12345,5");
+    EXPECT_EQ(TestoRegionale(0.00001f, Inglese), "1E-05");
+    EXPECT_EQ(TestoRegionale(-0.0f, Inglese), "0");
+    EXPECT_EQ(TestoRegionale(1.0 / 3.0, Inglese), "0.333333333333333");
+}
+
+TEST(TogliCarattere, TogliePerPosizioneContandoICaratteri) {
+    EXPECT_EQ(TogliCarattere("1.234", 2), "1234");
+    EXPECT_EQ(TogliCarattere("è1", 1), "1");
+    EXPECT_EQ(TogliCarattere("abc", 0), "abc");
+    EXPECT_EQ(TogliCarattere("abc", 4), "abc");
+}
+
+}  // namespace
+}  // namespace tavo
