@@ -69,8 +69,8 @@ void CostruiscePoligonoFondazione(VariabiliPubbliche& v) {
 
 void CostruiscePoligonoTavo(VariabiliPubbliche& v) {
     const int np = v.PolParete.nVertici();
-    const int n = Intero16(static_cast<long>(np) + v.PolFondazione.nVertici(),
-                           "CostruiscePoligonoTavo");
+    const int n =
+        Intero16(static_cast<long>(np) + v.PolFondazione.nVertici(), "CostruiscePoligonoTavo");
     std::vector<double> x(static_cast<std::size_t>(n)), y(static_cast<std::size_t>(n));
     for (int i = 1; i <= np; ++i) {
         x[i - 1] = xs(v.PolParete, i);

@@ -1,5 +1,6 @@
 #include "analysis/ListaRisultati.h"
 
+#include "analysis/TensioniTerreno.h"
 #include "fileio/NumeriRegionali.h"
 
 #include <cmath>
@@ -64,6 +65,11 @@ void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePor
     Scrive(f, Fondazione, 6, v.SigmaValle / 1000);
     Scrive(f, Fondazione, 7, v.SigmaMonte / 1000);
     Scrive(f, Fondazione, 8, std::fabs(v.LarghezzaCompressa) / v.BaseFondazione * 100);
+    // A resultant outside the base leaves no pressure distribution: its
+    // zeros are a failed check, not a light one.
+    const int g = v.CombGravosaPortata;
+    const bool violato = g >= 1 && g <= 3 && EquilibrioViolato(v, g);
+    for (int casella : {6, 7, 8}) f.ColoraCasella(Fondazione, casella, violato ? ColoreRosso : ColoreNero);
     Scrive(f, Fondazione, 11, v.MSuolaValle);
     Scrive(f, Fondazione, 12, v.MSuolaMonte);
     Scrive(f, Scorr, 4, v.StPortata(kP));

@@ -18,7 +18,9 @@ namespace tavo {
 // soil-pressure group with kP (boxes 1, 2, 16, the pressures 6 and 7, the
 // compressed percentage 8, the footing moments 11 and 12, txtScorr 4..7,
 // label 2). The pressures, the percentage and the footing moments are those
-// of the governing soil-pressure combination, whatever kP is.
+// of the governing soil-pressure combination, whatever kP is; when its
+// resultant falls outside the base ("Equilibrio violato !!") the pressures
+// and the percentage are 0 and shown red, as a failed check.
 void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePort& finestra, int kMR, int kS,
                               int kP);
 

@@ -51,6 +51,10 @@ void ProfTerra::aggiornaLati() {
     zero_ = MaxDimensionePunti(x_, y_, nVertici, 1000000);
 }
 
+IncrociPoligonale ProfTerra::IntersezioneConRetta(double a, double b, double c) const {
+    return IntersezionePoligonaleRetta(a, b, c, x_, y_, nVertici, true);
+}
+
 bool ProfTerra::PrimoIncrocio(double a, double b, double c, double& xc, double& yc,
                               int& lato) const {
     const int n = nVertici;

@@ -10,6 +10,8 @@
 // to point i+1), as the callers number them; an index outside the allocated
 // range throws std::out_of_range.
 
+#include "geometry/Tagli.h"
+
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -42,8 +44,15 @@ public:
     void Coordinate(std::span<const float> x, std::span<const float> y, std::span<const float> q,
                     int n);
 
-    // The first crossing of the ground with the line a·x + b·y + c = 0, as the
-    // crossing of the polyline with duplicates removed gives it: on the first
+    // The crossings of the ground with the line a·x + b·y + c = 0, in the
+    // order of the segments, a crossing at a shared point reported once (on
+    // the earlier segment); when no segment holds one, the crossing with the
+    // line of the last segment extended, with segment index nVertici. Sets
+    // the shared length tolerance ZeroMaxDimen to the profile's extent / 1e6.
+    IncrociPoligonale IntersezioneConRetta(double a, double b, double c) const;
+
+    // The first crossing of the ground with the line a·x + b·y + c = 0, as
+    // IntersezioneConRetta gives it (without building the list): on the first
     // segment (in index order, ends included) that holds one, `lato` its
     // index; when no segment holds one, on the line of the last segment
     // extended, with `lato` = nVertici. False, outputs untouched, when not

@@ -14,7 +14,8 @@ namespace tavo {
 namespace {
 
 std::string TestoProfiloTroppoRipido(bool sismica) {
-    return std::string("Il profilo del terreno è troppo ripido per l'angolo di attrito di progetto") +
+    return std::string(
+               "Il profilo del terreno è troppo ripido per l'angolo di attrito di progetto") +
            (sismica ? " ridotto dell'angolo sismico" : "") +
            ": la spinta cresce fino al cuneo di 2° senza raggiungere un massimo.";
 }
@@ -60,8 +61,14 @@ Dorso DorsoParete(VariabiliPubbliche& v) {
 Dorso DorsoFondazione(VariabiliPubbliche& v) {
     // Footing vertex 3 (heel end, bottom); the cut ground from its point 1.
     const double x0 = v.PolFondazione.Xi(3), y0 = v.PolFondazione.Yi(3);
-    return {x0, y0, {static_cast<float>(x0)}, {static_cast<float>(y0)}, 1,
-            &v.ProfiloTerrenoFondazione, 1, &v.PolCuneoFondazione};
+    return {x0,
+            y0,
+            {static_cast<float>(x0)},
+            {static_cast<float>(y0)},
+            1,
+            &v.ProfiloTerrenoFondazione,
+            1,
+            &v.PolCuneoFondazione};
 }
 
 // Builds the wedge at theta into the back's polygon and the profile's prism;
@@ -107,14 +114,18 @@ bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
 // The angles of one search, with cos ψ, which every wedge divides by.
 struct AngoliSpinta {
     float phi, delta, eps, psi, fattoreKv;
-    Paramento quale;
     double cosPsi;
     Dorso dorso;
 };
 
 AngoliSpinta Angoli(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
                     float fattoreKv, Paramento quale) {
-    return {phi, delta, eps, psi, fattoreKv, quale, std::cos(Radianti(psi)),
+    return {phi,
+            delta,
+            eps,
+            psi,
+            fattoreKv,
+            std::cos(Radianti(psi)),
             quale == Paramento::Parete ? DorsoParete(v) : DorsoFondazione(v)};
 }
 
@@ -134,7 +145,8 @@ std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpin
     P = static_cast<float>(P / g.cosPsi);
     P = static_cast<float>(P / std::cos(Radianti(theta - g.phi - (g.delta + g.eps))));
     if (!std::isfinite(P)) throw ErroreCalcolo("SpintaCuneo: spinta non finita");
-    if (g.fattoreKv == 0) throw ErroreCalcolo("SpintaCuneo: fattore sismico verticale 1 + kv nullo");
+    if (g.fattoreKv == 0)
+        throw ErroreCalcolo("SpintaCuneo: fattore sismico verticale 1 + kv nullo");
     P = P * g.fattoreKv;
     if (V == 0) throw ErroreCalcolo("SpintaCuneo: cuneo senza carico");
     Pq = P / V * Q * v.GammaSovraccarico;
@@ -158,7 +170,8 @@ std::optional<float> Discesa(VariabiliPubbliche& v, const AngoliSpinta& g, float
             theta = saltato ? thetaPrecedente : theta + dTheta;
             const std::optional<float> Pm = Spinta(v, theta, g, Pq);
             if (!Pm)
-                throw ErroreCalcolo("CercaMassimoSpinta: la retta di rottura non incontra il terreno");
+                throw ErroreCalcolo(
+                    "CercaMassimoSpinta: la retta di rottura non incontra il terreno");
             g.dorso.cuneo->CaratteristicheStatiche();
             return Pm;
         }

@@ -71,8 +71,7 @@ bool CuneoSpintaFondazione(VariabiliPubbliche& v, float theta, float& Q);
 // surcharge. No value (Pq untouched) when the failure line meets no ground
 // (see CuneoSpintaParete): that angle gives no wedge and is skipped.
 std::optional<float> SpintaCuneo(VariabiliPubbliche& v, float theta, float phi, float delta,
-                                 float eps, float psi, float fattoreKv, Paramento quale,
-                                 float& Pq);
+                                 float eps, float psi, float fattoreKv, Paramento quale, float& Pq);
 
 // One descending pass from theta in steps of dTheta: evaluates theta,
 // theta − dTheta, ... while the angle stays above 2° and stops at the first

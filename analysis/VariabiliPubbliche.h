@@ -91,19 +91,19 @@ struct VariabiliPubbliche {
     // ---- Derived geometry -------------------------------------------------
     Poligono PolParete;           // stem with backwall, 7 vertices
     Poligono PolFondazione;       // footing, 4 vertices
-    Poligono PolTavo;             // whole outline: the 7 stem vertices, then the 4 footing vertices
+    Poligono PolTavo;             // whole outline: the 7 stem, then the 4 footing vertices
     Poligono PolZavorra;          // soil resting on the heel
-    Poligono PolCuneoParete;      // trial wedge behind the stem; after a search, the wedge of the result
+    Poligono PolCuneoParete;      // trial wedge behind the stem (after a search: the result's)
     Poligono PolCuneoFondazione;  // trial wedge behind the vertical through the heel end
-    ProfTerra ProfiloTerreno;            // from the top of the backwall
-    ProfTerra ProfiloTerrenoFondazione;  // cut at the vertical through the heel end
-    float xBaseParete = 0, yBaseParete = 0;  // midpoint of the stem base
-    std::int16_t iBaseParete = 0;            // 7: stem base from vertex 7 to vertex 1
+    ProfTerra ProfiloTerreno;     // from the top of the backwall
+    ProfTerra ProfiloTerrenoFondazione;              // cut at the vertical through the heel end
+    float xBaseParete = 0, yBaseParete = 0;          // midpoint of the stem base
+    std::int16_t iBaseParete = 0;                    // 7: stem base from vertex 7 to vertex 1
     float xBaseFondazione = 0, yBaseFondazione = 0;  // midpoint of the footing base
-    std::int16_t iBaseFondazione = 0;  // 2: footing base from vertex 2 (the toe pivot) to 3
-    float BaseFondazione = 0;          // B, for the soil-pressure routines
-    float PesoZavorra = 0;             // kN/m: soil on the heel, no partial factor
-    float xZavorra = 0, yZavorra = 0;  // its centroid
+    std::int16_t iBaseFondazione = 0;      // 2: footing base from vertex 2 (the toe pivot) to 3
+    float BaseFondazione = 0;              // B, for the soil-pressure routines
+    float PesoZavorra = 0;                 // kN/m: soil on the heel, no partial factor
+    float xZavorra = 0, yZavorra = 0;      // its centroid
     float xImpalcato = 0, yImpalcato = 0;  // application point of the deck loads
 
     // ---- Thrust lines: 1 application point on the back, 2 a second point --

@@ -18,8 +18,7 @@ void ProfiloTerreno(FileRighe& file, VariabiliPubbliche& v) {
         v.qProfilo.ridimensiona(n);
     } else if (v.dxProfilo.dimensione() != n || v.dyProfilo.dimensione() != n ||
                v.qProfilo.dimensione() != n) {
-        throw ErroreFile("Riga " + std::to_string(file.riga()) + ": il profilo del terreno non ha " +
-                         std::to_string(n) + " lati.");
+        file.Errore("il profilo del terreno non ha " + std::to_string(n) + " lati.");
     }
     for (int i = 1; i <= n; ++i) file.FileInOut(v.dxProfilo(i), v.dyProfilo(i), v.qProfilo(i));
 }

@@ -24,7 +24,8 @@ tavo::VariabiliPubbliche Spalla() {
     v.LarghezzaFondazione = 7;
     v.PesoSpecificoTerreno = 19;
     v.nLatiTerreno = 5;
-    const float dx[] = {1, 2.5f, 3, 2, 15}, dy[] = {0.2f, 0.5f, 0, -0.3f, 1}, q[] = {20, 20, 10, 0, 5};
+    const float dx[] = {1, 2.5f, 3, 2, 15}, dy[] = {0.2f, 0.5f, 0, -0.3f, 1},
+                q[] = {20, 20, 10, 0, 5};
     for (auto* a : {&v.dxProfilo, &v.dyProfilo, &v.qProfilo}) a->ridimensiona(5);
     for (int j = 1; j <= 5; ++j) {
         v.dxProfilo(j) = dx[j - 1];
@@ -40,7 +41,9 @@ tavo::VariabiliPubbliche Spalla() {
 void BM_SpintaCuneo(benchmark::State& stato) {
     tavo::VariabiliPubbliche v = Spalla();
     float Pq = 0;
-    for (auto _ : stato) benchmark::DoNotOptimize(tavo::SpintaCuneo(v, 56, 24.79f, 20, 2.86f, 0, 1, tavo::Paramento::Parete, Pq));
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(
+            tavo::SpintaCuneo(v, 56, 24.79f, 20, 2.86f, 0, 1, tavo::Paramento::Parete, Pq));
 }
 BENCHMARK(BM_SpintaCuneo);
 
@@ -48,7 +51,9 @@ void BM_SpintaMassima(benchmark::State& stato) {
     tavo::VariabiliPubbliche v = Spalla();
     const auto quale = stato.range(0) == 0 ? tavo::Paramento::Parete : tavo::Paramento::Fondazione;
     float Pq = 0;
-    for (auto _ : stato) benchmark::DoNotOptimize(tavo::SpintaMassima(v, 24.79f, 20, quale == tavo::Paramento::Parete ? 2.86f : 0, 0, 1, quale, Pq));
+    for (auto _ : stato)
+        benchmark::DoNotOptimize(tavo::SpintaMassima(
+            v, 24.79f, 20, quale == tavo::Paramento::Parete ? 2.86f : 0, 0, 1, quale, Pq));
 }
 BENCHMARK(BM_SpintaMassima)->Arg(0)->Arg(1)->ArgName("fondazione");
 

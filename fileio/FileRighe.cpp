@@ -81,8 +81,8 @@ FileRighe::FileRighe(std::string_view contenuto, Lettura lettura)
 
 FileRighe::FileRighe() : modo_(Modo::Scrittura) {}
 
-void FileRighe::Errore(const std::string& dettaglio) const {
-    throw ErroreFile("Riga " + std::to_string(riga_) + ": " + dettaglio);
+void FileRighe::Errore(const std::string& dettaglio, int riga) const {
+    throw ErroreFile("Riga " + std::to_string(riga) + ": " + dettaglio);
 }
 
 void FileRighe::VerificaIntervallo(long v, long minimo, long massimo) const {
@@ -97,10 +97,7 @@ std::string_view FileRighe::ProssimaRiga() {
         inRiga_ = false;
         return std::string_view(righe_[prossima_ - 1]).substr(colonna_);
     }
-    if (prossima_ >= righe_.size()) {
-        riga_ = static_cast<int>(prossima_) + 1;
-        Errore("il file finisce prima del previsto.");
-    }
+    if (prossima_ >= righe_.size()) Errore("il file finisce prima del previsto.", riga_ + 1);
     riga_ = static_cast<int>(++prossima_);
     return righe_[prossima_ - 1];
 }
@@ -207,19 +204,19 @@ void FileRighe::ScriveTesto(std::size_t k, std::string_view campo) {
     rigaScritta_ += campo;
 }
 
-void FileRighe::Scrive(std::size_t k, float v) {
+void FileRighe::VerificaFinito(std::size_t k, double v) const {
     if (!std::isfinite(v)) {
-        riga_ += 1;
-        Errore("il valore del campo " + std::to_string(k) + " non è un numero finito.");
+        Errore("il valore del campo " + std::to_string(k) + " non è un numero finito.", riga_ + 1);
     }
+}
+
+void FileRighe::Scrive(std::size_t k, float v) {
+    VerificaFinito(k, v);
     ScriveTesto(k, TestoNumero(v));
 }
 
 void FileRighe::Scrive(std::size_t k, double v) {
-    if (!std::isfinite(v)) {
-        riga_ += 1;
-        Errore("il valore del campo " + std::to_string(k) + " non è un numero finito.");
-    }
+    VerificaFinito(k, v);
     ScriveTesto(k, TestoNumero(v));
 }
 
@@ -246,10 +243,7 @@ void FileRighe::FineRiga() {
 
 void FileRighe::FileInOutStringColl(std::vector<std::string>& coll) {
     if (modo_ == Modo::Scrittura) {
-        if (coll.empty()) {
-            riga_ += 1;
-            Errore("nessun testo da scrivere.");
-        }
+        if (coll.empty()) Errore("nessun testo da scrivere.", riga_ + 1);
         std::size_t k = 0;
         for (const std::string& item : coll) Scrive(++k, item);
         FineRiga();

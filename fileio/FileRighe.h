@@ -6,6 +6,8 @@
 //   number   decimal text with a point, no grouping, optional sign and
 //            exponent ("12.5", "-.25", "1E-05"); an empty field reads as 0
 //   string   text between double quotes, which never holds a double quote
+//            (the writer puts an apostrophe for one) nor a line break (the
+//            writer puts two characters of code 1 for one, see SostituisceAcapo)
 //   Boolean  #TRUE# or #FALSE#
 //
 // One FileRighe object is the open file in one mode: a file routine calls
@@ -90,13 +92,18 @@ public:
     // [minimo, massimo]: a count or an index that no file may hold.
     void VerificaIntervallo(long v, long minimo, long massimo) const;
 
+    // Throws ErroreFile with `dettaglio` naming the last line read or written.
+    [[noreturn]] void Errore(const std::string& dettaglio) const { Errore(dettaglio, riga_); }
+
 private:
     struct Campo {
         std::string testo;
         bool virgolette = false;
     };
 
-    [[noreturn]] void Errore(const std::string& dettaglio) const;
+    // Throws ErroreFile on line `riga` (by default the last line read or written).
+    [[noreturn]] void Errore(const std::string& dettaglio, int riga) const;
+    void VerificaFinito(std::size_t k, double v) const;
     std::string_view ProssimaRiga();
     std::vector<Campo> Campi(std::size_t quanti);
     Campo CampoInFlusso();

@@ -61,33 +61,45 @@ protected:
 TEST_F(MuroPiccolo, PolygonsProfilesAndPointsByHand) {
     CalcolaGeometria(v);
     // Top of the back face H·i/100 = 0.5 toward the toe.
-    ControllaVertici(v.PolParete,
-                     {{0, 0}, {-0.5f, 5}, {-0.5f, 6}, {-0.8f, 6}, {-0.8f, 5}, {-1.3f, 5}, {-1.2f, 0}},
-                     "PolParete");
+    ControllaVertici(
+        v.PolParete,
+        {{0, 0}, {-0.5f, 5}, {-0.5f, 6}, {-0.8f, 6}, {-0.8f, 5}, {-1.3f, 5}, {-1.2f, 0}},
+        "PolParete");
     EXPECT_FLOAT_EQ(v.xBaseParete, -0.6f);
     EXPECT_FLOAT_EQ(v.yBaseParete, 0);
     EXPECT_EQ(v.iBaseParete, 7);
 
-    ControllaVertici(v.PolFondazione, {{-2, 0}, {-2, -0.8f}, {2.5f, -0.8f}, {2.5f, 0}}, "PolFondazione");
+    ControllaVertici(v.PolFondazione, {{-2, 0}, {-2, -0.8f}, {2.5f, -0.8f}, {2.5f, 0}},
+                     "PolFondazione");
     EXPECT_FLOAT_EQ(v.xBaseFondazione, 0.25f);
     EXPECT_FLOAT_EQ(v.yBaseFondazione, -0.8f);
     EXPECT_EQ(v.iBaseFondazione, 2);
     EXPECT_FLOAT_EQ(v.BaseFondazione, 4.5f);
 
     ControllaVertici(v.PolTavo,
-                     {{0, 0}, {-0.5f, 5}, {-0.5f, 6}, {-0.8f, 6}, {-0.8f, 5}, {-1.3f, 5}, {-1.2f, 0},
-                      {-2, 0}, {-2, -0.8f}, {2.5f, -0.8f}, {2.5f, 0}},
+                     {{0, 0},
+                      {-0.5f, 5},
+                      {-0.5f, 6},
+                      {-0.8f, 6},
+                      {-0.8f, 5},
+                      {-1.3f, 5},
+                      {-1.2f, 0},
+                      {-2, 0},
+                      {-2, -0.8f},
+                      {2.5f, -0.8f},
+                      {2.5f, 0}},
                      "PolTavo");
     // Extent of the outline: y from -0.8 to 6 → 6.8 / 1e6 (before the
     // profile crossings overwrite it, which is checked below).
 
     // Closing point at 10·(1 + 5 + 0.8) = 68 on the flat last side.
-    ControllaPunti(v.ProfiloTerreno, {{-0.5f, 6}, {1.5f, 6.5f}, {4.5f, 6.5f}, {68, 6.5f}}, {10, 20, 0},
-                   "ProfiloTerreno");
+    ControllaPunti(v.ProfiloTerreno, {{-0.5f, 6}, {1.5f, 6.5f}, {4.5f, 6.5f}, {68, 6.5f}},
+                   {10, 20, 0}, "ProfiloTerreno");
     // The vertical x = 2.5 crosses side 2: the cut profile starts there with its surcharge.
     ControllaPunti(v.ProfiloTerrenoFondazione, {{2.5f, 6.5f}, {4.5f, 6.5f}, {68, 6.5f}}, {20, 0},
                    "ProfiloTerrenoFondazione");
-    ControllaVertici(v.PolZavorra, {{0, 0}, {-0.5f, 5}, {-0.5f, 6}, {1.5f, 6.5f}, {2.5f, 6.5f}, {2.5f, 0}},
+    ControllaVertici(v.PolZavorra,
+                     {{0, 0}, {-0.5f, 5}, {-0.5f, 6}, {1.5f, 6.5f}, {2.5f, 6.5f}, {2.5f, 0}},
                      "PolZavorra");
     // Shoelace of PolZavorra by hand: |0 − 0.5 − 12.25 − 6.5 − 16.25 + 0| / 2 = 17.75 m².
     EXPECT_NEAR(v.PesoZavorra, 18 * 17.75f, 1e-3);

@@ -120,6 +120,28 @@ TEST_F(ListaRisultatiTest, ColoriDeiCoefficientiDiSicurezza) {
     }
 }
 
+TEST_F(ListaRisultatiTest, UnaRisultanteFuoriDallaBaseMostraLePressioniNulleComeVerificaFallita) {
+    // Combination 2 governs with its resultant outside the 7 m base
+    // (e = M/N = 4 m), and the pressures of the state are 0.
+    v.CombGravosaPortata = 2;
+    v.MPortata(2) = 400;
+    v.NPortata(2) = 100;
+    v.SigmaValle = v.SigmaMonte = v.LarghezzaCompressa = 0;
+    ScriveRisultatiStabilita(v, f, 2, 2, 2);
+    for (int casella : {6, 7, 8}) {
+        EXPECT_EQ(f.txtMNfondazione[static_cast<std::size_t>(casella)], "0");
+        EXPECT_EQ(f.coloreMNfondazione[static_cast<std::size_t>(casella)], ColoreRosso) << casella;
+    }
+    // Inside the base (e = 0.5 m) the same boxes are black again.
+    v.MPortata(2) = 50;
+    v.SigmaValle = 30000;
+    ScriveRisultatiStabilita(v, f, 1, 1, 1);
+    for (int casella : {6, 7, 8}) {
+        EXPECT_EQ(f.coloreMNfondazione[static_cast<std::size_t>(casella)], ColoreNero) << casella;
+    }
+    EXPECT_EQ(f.txtMNfondazione[6], " 30.00");
+}
+
 TEST_F(ListaRisultatiTest, IRisultatiSiMostranoNeiSeparatoriRegionali) {
     SeparatoriInstallati italiano({U',', U'.'});
     v.MParete(1) = 12345.6f;

@@ -15,11 +15,11 @@ struct LatoTerreno {
 };
 
 struct DatiMuro {
-    float H = 6;     // stem height
-    float h1 = 0;    // backwall height
-    float i = 0;     // batter, %
-    float h3 = 1;    // footing thickness
-    float L2 = 3;    // heel length
+    float H = 6;   // stem height
+    float h1 = 0;  // backwall height
+    float i = 0;   // batter, %
+    float h3 = 1;  // footing thickness
+    float L2 = 3;  // heel length
     float gamma = 18;
     std::vector<LatoTerreno> lati{{30, 0, 0}};
 };

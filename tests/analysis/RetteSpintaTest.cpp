@@ -51,9 +51,12 @@ TEST(RettaSpintaParete, VerticalBackOfSixMetres) {
         float y;
     };
     const Caso casi[] = {
-        {ComponenteSpinta::StaticaT, NormativaNTC2008, 2}, {ComponenteSpinta::StaticaQ, NormativaNTC2008, 3},
-        {ComponenteSpinta::Sismica, NormativaNTC2008, 2},  {ComponenteSpinta::StaticaT, NormativaDM1996, 2},
-        {ComponenteSpinta::StaticaQ, NormativaDM1996, 3},  {ComponenteSpinta::Sismica, NormativaDM1996, 4},
+        {ComponenteSpinta::StaticaT, NormativaNTC2008, 2},
+        {ComponenteSpinta::StaticaQ, NormativaNTC2008, 3},
+        {ComponenteSpinta::Sismica, NormativaNTC2008, 2},
+        {ComponenteSpinta::StaticaT, NormativaDM1996, 2},
+        {ComponenteSpinta::StaticaQ, NormativaDM1996, 3},
+        {ComponenteSpinta::Sismica, NormativaDM1996, 4},
     };
     for (const Caso& c : casi) {
         v.Normativa = c.normativa;

@@ -25,8 +25,8 @@ float gradi(double radianti) { return static_cast<float>(radianti * 180 / PiGrec
 //        [1 + √( sin(φ + δ) sin(φ − β − ψ) / (cos(δ + ε + ψ) cos(β − ε)) )]² }
 double KMononobeOkabe(double phi, double delta, double eps, double beta, double psi) {
     const double f = phi * PiGreco / 180, d = rad(delta), e = rad(eps), b = rad(beta), p = rad(psi);
-    const double r = std::sqrt(std::sin(f + d) * std::sin(f - b - p) /
-                               (std::cos(d + e + p) * std::cos(b - e)));
+    const double r =
+        std::sqrt(std::sin(f + d) * std::sin(f - b - p) / (std::cos(d + e + p) * std::cos(b - e)));
     return std::pow(std::cos(f - p - e), 2) /
            (std::cos(p) * std::pow(std::cos(e), 2) * std::cos(d + e + p) * std::pow(1 + r, 2));
 }
@@ -34,11 +34,11 @@ double KMononobeOkabe(double phi, double delta, double eps, double beta, double 
 struct CasoChiuso {
     const char* nome;
     Paramento quale;
-    float H, h1, i;     // stem height, backwall height, batter %
-    float beta, q;      // ground slope (deg) and uniform surcharge
+    float H, h1, i;  // stem height, backwall height, batter %
+    float beta, q;   // ground slope (deg) and uniform surcharge
     float phi, delta;
-    float kh, kv;       // seismic coefficients
-    bool dm1996;        // ψ = atan(kh), no vertical factor
+    float kh, kv;  // seismic coefficients
+    bool dm1996;   // ψ = atan(kh), no vertical factor
 };
 
 class SpintaFormaChiusa : public ::testing::TestWithParam<CasoChiuso> {};
@@ -81,21 +81,26 @@ INSTANTIATE_TEST_SUITE_P(
         // Coulomb, static.
         CasoChiuso{"verticale_delta0", Paramento::Parete, 6, 0, 0, 0, 0, 30, 0, 0, 0, false},
         CasoChiuso{"verticale_delta20", Paramento::Parete, 6, 0, 0, 0, 0, 30, 20, 0, 0, false},
-        CasoChiuso{"verticale_paraghiaia_pendio_q", Paramento::Parete, 5, 1, 0, 10, 20, 30, 15, 0, 0, false},
+        CasoChiuso{"verticale_paraghiaia_pendio_q", Paramento::Parete, 5, 1, 0, 10, 20, 30, 15, 0,
+                   0, false},
         CasoChiuso{"inclinata_pendio", Paramento::Parete, 6, 0, 10, 15, 0, 32, 20, 0, 0, false},
         CasoChiuso{"inclinata_pendio_q", Paramento::Parete, 6, 0, 10, 10, 20, 30, 15, 0, 0, false},
         CasoChiuso{"fondazione_q", Paramento::Fondazione, 6, 0, 0, 0, 10, 30, 20, 0, 0, false},
         CasoChiuso{"fondazione_pendio", Paramento::Fondazione, 5, 1, 10, 12, 0, 34, 0, 0, 0, false},
         // Mononobe–Okabe: NTC 2008 with kv upward and downward, DM 1996.
-        CasoChiuso{"ntc_kv_positivo", Paramento::Parete, 6, 0, 0, 10, 0, 30, 15, 0.15f, 0.075f, false},
-        CasoChiuso{"ntc_kv_negativo_inclinata_q", Paramento::Parete, 6, 0, 10, 5, 10, 30, 20, 0.15f, -0.075f, false},
-        CasoChiuso{"ntc_fondazione", Paramento::Fondazione, 6, 0, 0, 0, 15, 28, 10, 0.1f, -0.05f, false},
+        CasoChiuso{"ntc_kv_positivo", Paramento::Parete, 6, 0, 0, 10, 0, 30, 15, 0.15f, 0.075f,
+                   false},
+        CasoChiuso{"ntc_kv_negativo_inclinata_q", Paramento::Parete, 6, 0, 10, 5, 10, 30, 20, 0.15f,
+                   -0.075f, false},
+        CasoChiuso{"ntc_fondazione", Paramento::Fondazione, 6, 0, 0, 0, 15, 28, 10, 0.1f, -0.05f,
+                   false},
         CasoChiuso{"dm1996", Paramento::Parete, 6, 0, 0, 0, 0, 30, 0, 0.07f, 0, true}),
     [](const ::testing::TestParamInfo<CasoChiuso>& i) { return std::string(i.param.nome); });
 
 // The search as the original ran it: a descent in steps of 2° from 88° to
 // the first drop, then a descent in steps of 0.2° from 2° above it.
-float SpintaPrimoMassimo(VariabiliPubbliche& v, float phi, float delta, Paramento quale, float& Pq) {
+float SpintaPrimoMassimo(VariabiliPubbliche& v, float phi, float delta, Paramento quale,
+                         float& Pq) {
     float theta = 88;
     (void)CercaMassimoSpinta(v, phi, delta, 0, 0, 1, theta, 2, quale, Pq);
     theta = theta + 2;
@@ -129,9 +134,9 @@ TEST(SpintaMassima, SurchargeStripAwayFromTheWallGivesTheHigherOfTwoPeaks) {
 // original's descent, so the result is identical to the last bit.
 TEST(SpintaMassima, SinglePeakGivesExactlyTheDescentsResult) {
     const DatiMuro casi[] = {
-        [] { DatiMuro d; return d; }(),
-        [] { DatiMuro d; d.lati = {{3, 0.6f, 15}, {10, 2, 0}}; return d; }(),
-        [] { DatiMuro d; d.h1 = 1.2f; d.H = 4.5f; d.lati = {{1, 0, 30}, {2, -0.4f, 5}, {12, 0, 0}}; return d; }(),
+        DatiMuro{},
+        DatiMuro{.lati = {{3, 0.6f, 15}, {10, 2, 0}}},
+        DatiMuro{.H = 4.5f, .h1 = 1.2f, .lati = {{1, 0, 30}, {2, -0.4f, 5}, {12, 0, 0}}},
     };
     for (const DatiMuro& d : casi) {
         for (Paramento quale : {Paramento::Parete, Paramento::Fondazione}) {

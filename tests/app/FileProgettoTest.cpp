@@ -267,10 +267,13 @@ TEST_F(FileProgettoTest, UnSalvataggioFallitoLasciaIlVecchioFileEDaUnSoloMessagg
 
     Progetto senzaProfilo = test::Spalla();
     senzaProfilo.v.nLatiTerreno = 0;
+    Progetto latiMancanti = test::Spalla();
+    latiMancanti.v.nLatiTerreno = 3;
     Progetto nonFinito = test::Spalla();
     nonFinito.v.AltezzaParete = std::numeric_limits<float>::infinity();
     const std::pair<Progetto, std::string> casi[] = {
         {senzaProfilo, "Riga 17: il valore 0 è fuori dai limiti (1..32767)."},
+        {latiMancanti, "Riga 17: il profilo del terreno non ha 3 lati."},
         {nonFinito, "Riga 5: il valore del campo 1 non è un numero finito."},
     };
     for (const auto& [progetto, errore] : casi) {
