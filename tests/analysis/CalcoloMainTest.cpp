@@ -123,6 +123,7 @@ TEST_F(CalcoloMainTest, GroundProfileIsCheckedOnItsLastSideOnly) {
 
 struct CasoErrore {
     const char* nome;
+    bool campoIlleggibile;
     std::function<void(VariabiliPubbliche&, NTC&)> campi;
     std::function<void(VariabiliPubbliche&)> tabelle;  // before the run
     std::string messaggio;
@@ -138,22 +139,22 @@ TEST_F(CalcoloMainTest, EveryCalculationErrorEndsInItsMessageAndFalse) {
         "Il profilo del terreno è troppo ripido per l'angolo di attrito di progetto: la spinta "
         "cresce fino al cuneo di 2° senza raggiungere un massimo.";
     const CasoErrore casi[] = {
-        {"a field that is not a number", nullptr, nullptr, Errore},
-        {"1 + kv = 0 in combination 2", [](VariabiliPubbliche&, NTC& s) { s.KvNTC = -1; }, nullptr, Errore},
-        {"1 + kv = 0 in combination 3", [](VariabiliPubbliche&, NTC& s) { s.KvNTC = 1; }, nullptr, Errore},
-        {"zero factor on tan phi", nullptr,
+        {"a field that is not a number", true, nullptr, nullptr, Errore},
+        {"1 + kv = 0 in combination 2", false, [](VariabiliPubbliche&, NTC& s) { s.KvNTC = -1; }, nullptr, Errore},
+        {"1 + kv = 0 in combination 3", false, [](VariabiliPubbliche&, NTC& s) { s.KvNTC = 1; }, nullptr, Errore},
+        {"zero factor on tan phi", false, nullptr,
          [](VariabiliPubbliche& v) { v.CoefParzStatici(VoceCoefficiente(1, 2)) = 0; }, Errore},
-        {"a wedge with no load",
+        {"a wedge with no load", false,
          [](VariabiliPubbliche& v, NTC&) {
              v.PesoSpecificoTerreno = 0;
              v.qProfilo(1) = v.qProfilo(2) = 0;
          },
          nullptr, Errore},
-        {"a result beyond the Single range",
+        {"a result beyond the Single range", false,
          [](VariabiliPubbliche& v, NTC&) { v.VImpalcato = 3e38f; }, nullptr, Errore},
-        {"fewer profile cells than sides", [](VariabiliPubbliche& v, NTC&) { v.nLatiTerreno = 3; },
+        {"fewer profile cells than sides", false, [](VariabiliPubbliche& v, NTC&) { v.nLatiTerreno = 3; },
          nullptr, Errore},
-        {"ground too steep", ripido, nullptr, troppoRipido},
+        {"ground too steep", false, ripido, nullptr, troppoRipido},
     };
     for (const CasoErrore& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -167,7 +168,7 @@ TEST_F(CalcoloMainTest, EveryCalculationErrorEndsInItsMessageAndFalse) {
             usaCampi(c.campi);
         else
             usaCampi([](VariabiliPubbliche&, NTC&) {});
-        finestra.campoIlleggibile = std::string(c.nome) == "a field that is not a number";
+        finestra.campoIlleggibile = c.campoIlleggibile;
 
         EXPECT_FALSE(CalcoloMain(w, s, finestra));
         attendeSoloMessaggio(c.messaggio);
