@@ -88,15 +88,15 @@ bool CalcoloMain(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& fine
     try {
         return Calcola(v, sisma, finestra);
     } catch (const ErroreProfiloTroppoRipido& e) {
+        // The cause is the ground itself: say so.
         messaggi().mostra(e.what(), Icona::Critico);
+        return false;
     } catch (const ErroreCalcolo&) {
-        messaggi().mostra(MessaggioErrore, Icona::Critico);
     } catch (const ErroreDatiForm&) {
-        messaggi().mostra(MessaggioErrore, Icona::Critico);
     } catch (const std::out_of_range&) {
-        // A subscript out of its range: a run-time error like any other.
-        messaggi().mostra(MessaggioErrore, Icona::Critico);
+        // A subscript out of its range is a run-time error like any other.
     }
+    messaggi().mostra(MessaggioErrore, Icona::Critico);
     return false;
 }
 

@@ -1,0 +1,310 @@
+// The calculation driver: its refusals, the errors it turns into its
+// message, and what a run leaves in the project state.
+
+#include "analysis/CalcoloMain.h"
+#include "analysis/CoefficientiParziali.h"
+#include "analysis/Combinazioni.h"
+#include "analysis/GeometriaSezione.h"
+#include "analysis/TensioniTerreno.h"
+#include "ports/ErroreCalcolo.h"
+#include "tests/analysis/MuroAMano.h"
+#include "tests/support/RecordingFinestraPrincipale.h"
+#include "tests/support/RecordingMessagePort.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tavo {
+namespace {
+
+using Terne = std::vector<Terna VariabiliPubbliche::*>;
+const Terne TutteLeTerne{
+    &VariabiliPubbliche::StRibaltamento, &VariabiliPubbliche::SqRibaltamento,
+    &VariabiliPubbliche::SsRibaltamento, &VariabiliPubbliche::SiRibaltamento,
+    &VariabiliPubbliche::MRibaltante,    &VariabiliPubbliche::MStabilizzante,
+    &VariabiliPubbliche::FsRibaltamento, &VariabiliPubbliche::StScorrimento,
+    &VariabiliPubbliche::SqScorrimento,  &VariabiliPubbliche::SsScorrimento,
+    &VariabiliPubbliche::SiScorrimento,  &VariabiliPubbliche::TScorrimento,
+    &VariabiliPubbliche::NScorrimento,   &VariabiliPubbliche::FsScorrimento,
+    &VariabiliPubbliche::StPortata,      &VariabiliPubbliche::SqPortata,
+    &VariabiliPubbliche::SsPortata,      &VariabiliPubbliche::SiPortata,
+    &VariabiliPubbliche::MPortata,       &VariabiliPubbliche::NPortata,
+    &VariabiliPubbliche::TPortata,       &VariabiliPubbliche::StParete,
+    &VariabiliPubbliche::SqParete,       &VariabiliPubbliche::SsParete,
+    &VariabiliPubbliche::SiParete,       &VariabiliPubbliche::MParete,
+    &VariabiliPubbliche::NParete,        &VariabiliPubbliche::VParete};
+
+constexpr const char* Errore = "ERRORE! Controllare i dati";
+
+// The abutment of the hand calculation, with whatever a case changes in its
+// fields on top.
+class CalcoloMainTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CoefficientiParzialiDefault(v);
+        usaCampi([](VariabiliPubbliche&, NTC&) {});
+    }
+    void usaCampi(std::function<void(VariabiliPubbliche&, NTC&)> modifica) {
+        finestra.campi = [modifica](VariabiliPubbliche& v, NTC& s) {
+            test::CompilaMuroAMano(v, s);
+            modifica(v, s);
+        };
+    }
+    static void Lati(VariabiliPubbliche& v, std::vector<float> dx) {
+        v.nLatiTerreno = static_cast<std::int16_t>(dx.size());
+        v.dxProfilo.ridimensiona(v.nLatiTerreno);
+        v.dyProfilo.ridimensiona(v.nLatiTerreno);
+        v.qProfilo.ridimensiona(v.nLatiTerreno);
+        for (int j = 1; j <= v.nLatiTerreno; ++j) v.dxProfilo(j) = dx[static_cast<std::size_t>(j - 1)];
+    }
+    void attendeSoloMessaggio(const std::string& testo) {
+        ASSERT_EQ(messaggi.conta(), 1u) << ::testing::PrintToString(messaggi.testi());
+        EXPECT_EQ(messaggi.registrati()[0].testo, testo);
+        EXPECT_EQ(messaggi.registrati()[0].icona, Icona::Critico);
+        EXPECT_EQ(messaggi.registrati()[0].titolo, "");
+    }
+
+    test::RecordingMessagePort messaggi;
+    test::RecordingFinestraPrincipale finestra;
+    VariabiliPubbliche v;
+    NTC sisma;
+};
+
+// ---- Refusals of the ground profile ----------------------------------------
+
+struct CasoProfilo {
+    const char* nome;
+    std::vector<float> dx;  // runs of the sides; h1 + H + h3 = 6, threshold 0.06
+    const char* messaggio;  // nullptr: accepted
+};
+
+TEST_F(CalcoloMainTest, GroundProfileIsCheckedOnItsLastSideOnly) {
+    const CasoProfilo casi[] = {
+        {"no side", {}, "Inserire profilo terreno"},
+        {"last side too short", {10, 10, 0.05f}, "Lunghezza del segmento 3 del profilo terreno troppo piccola"},
+        {"last side exactly at the threshold", {10, 6.0f / 100}, nullptr},
+        {"negative last run", {10, 10, -1}, "Lunghezza del segmento 3 del profilo terreno troppo piccola"},
+        {"vertical step in the middle", {10, 0, 10}, nullptr},
+    };
+    for (const CasoProfilo& c : casi) {
+        SCOPED_TRACE(c.nome);
+        VariabiliPubbliche calcolato;
+        CoefficientiParzialiDefault(calcolato);
+        usaCampi([](VariabiliPubbliche&, NTC&) {});
+        ASSERT_TRUE(CalcoloMain(calcolato, sisma, finestra));
+        messaggi.svuota();
+        finestra = test::RecordingFinestraPrincipale{};
+        const std::vector<float> dx = c.dx;
+        usaCampi([dx](VariabiliPubbliche& w, NTC&) { Lati(w, dx); });
+
+        VariabiliPubbliche w = calcolato;
+        const bool esito = CalcoloMain(w, sisma, finestra);
+        if (c.messaggio == nullptr) {
+            EXPECT_TRUE(esito) << ::testing::PrintToString(messaggi.testi());
+            EXPECT_EQ(messaggi.conta(), 0u);
+            continue;
+        }
+        EXPECT_FALSE(esito);
+        attendeSoloMessaggio(c.messaggio);
+        EXPECT_EQ(finestra.fuochiNumeroLati, c.dx.empty() ? 1 : 0);
+        EXPECT_TRUE(finestra.vociFileAbilitate.empty());
+        // Nothing derived changes.
+        for (auto t : TutteLeTerne) EXPECT_EQ(w.*t, calcolato.*t);
+        EXPECT_EQ(w.ProfiloTerreno.nVertici, calcolato.ProfiloTerreno.nVertici);
+        EXPECT_EQ(w.SigmaValle, calcolato.SigmaValle);
+    }
+}
+
+// ---- Errors turned into the driver's message ------------------------------
+
+struct CasoErrore {
+    const char* nome;
+    bool campoIlleggibile;
+    std::function<void(VariabiliPubbliche&, NTC&)> campi;
+    std::function<void(VariabiliPubbliche&)> tabelle;  // before the run
+    std::string messaggio;
+};
+
+TEST_F(CalcoloMainTest, EveryCalculationErrorEndsInItsMessageAndFalse) {
+    // Sides too steep for any active wedge: no maximum down to 2°.
+    auto ripido = [](VariabiliPubbliche& v, NTC&) {
+        v.dyProfilo(1) = 10;
+        v.dyProfilo(2) = 10;
+    };
+    const std::string troppoRipido =
+        "Il profilo del terreno è troppo ripido per l'angolo di attrito di progetto: la spinta "
+        "cresce fino al cuneo di 2° senza raggiungere un massimo.";
+    const CasoErrore casi[] = {
+        {"a field that is not a number", true, nullptr, nullptr, Errore},
+        {"1 + kv = 0 in combination 2", false, [](VariabiliPubbliche&, NTC& s) { s.KvNTC = -1; }, nullptr, Errore},
+        {"1 + kv = 0 in combination 3", false, [](VariabiliPubbliche&, NTC& s) { s.KvNTC = 1; }, nullptr, Errore},
+        {"zero factor on tan phi", false, nullptr,
+         [](VariabiliPubbliche& v) { v.CoefParzStatici(VoceCoefficiente(1, 2)) = 0; }, Errore},
+        {"a wedge with no load", false,
+         [](VariabiliPubbliche& v, NTC&) {
+             v.PesoSpecificoTerreno = 0;
+             v.qProfilo(1) = v.qProfilo(2) = 0;
+         },
+         nullptr, Errore},
+        {"a result beyond the Single range", false,
+         [](VariabiliPubbliche& v, NTC&) { v.VImpalcato = 3e38f; }, nullptr, Errore},
+        {"fewer profile cells than sides", false, [](VariabiliPubbliche& v, NTC&) { v.nLatiTerreno = 3; },
+         nullptr, Errore},
+        {"ground too steep", false, ripido, nullptr, troppoRipido},
+    };
+    for (const CasoErrore& c : casi) {
+        SCOPED_TRACE(c.nome);
+        messaggi.svuota();
+        finestra = test::RecordingFinestraPrincipale{};
+        VariabiliPubbliche w;
+        CoefficientiParzialiDefault(w);
+        if (c.tabelle) c.tabelle(w);
+        NTC s;
+        if (c.campi)
+            usaCampi(c.campi);
+        else
+            usaCampi([](VariabiliPubbliche&, NTC&) {});
+        finestra.campoIlleggibile = c.campoIlleggibile;
+
+        EXPECT_FALSE(CalcoloMain(w, s, finestra));
+        attendeSoloMessaggio(c.messaggio);
+        // Nothing is listed, and under NTC 2008 the combination list stays as it was.
+        EXPECT_EQ(finestra.txtMNfondazione[4], "");
+        EXPECT_EQ(finestra.combinazioniAbilitate, 0);
+        if (c.campi) {
+            NTC sito;
+            c.campi(w, sito);
+            EXPECT_EQ(s.KvNTC, sito.KvNTC == 0 ? 0.05f : sito.KvNTC) << "KvNTC restored";
+        }
+    }
+}
+
+// Values chosen so that the sums are exact in a Single: stem 3.25 m², footing
+// 4.5 m², soil on the heel 12.5 m²; DM 1996 with no seismic action and δ = 0.
+TEST_F(CalcoloMainTest, ZeroDenominatorsOfTheChecksThrow) {
+    v.Normativa = NormativaDM1996;
+    test::CompilaMuroAMano(v, sisma);
+    v.GradoSismicita = 2;
+    v.AngoloAttritoTerraTavo = 0;
+    CalcolaGeometria(v);
+
+    // Sliding: a deck force that cancels the thrust leaves T = 0.
+    CombinazioniScorrimento(v, sisma);
+    v.VImpalcato = -(v.StScorrimento(1) + v.SqScorrimento(1) + v.SsScorrimento(1));
+    try {
+        CombinazioniScorrimento(v, sisma);
+        FAIL() << "T = 0 accepted";
+    } catch (const ErroreCalcolo& e) {
+        EXPECT_STREQ(e.what(), "Divisione per zero in VerificaScorrimento: forza orizzontale nulla");
+    }
+
+    // Soil pressure: a deck load that lifts the whole weight leaves N = 0.
+    v.VImpalcato = 10;
+    v.NImpalcato = -(25 * 3.25f + 25 * 4.5f + 18 * 12.5f);
+    try {
+        CombinazioniPortata(v, sisma);
+        FAIL() << "N = 0 accepted";
+    } catch (const ErroreCalcolo& e) {
+        EXPECT_STREQ(e.what(), "Divisione per zero in TensioniTerreno: sforzo normale nullo");
+    }
+
+    // Through the driver it ends in its message.
+    const float nImpalcato = v.NImpalcato;
+    usaCampi([nImpalcato](VariabiliPubbliche& w, NTC&) {
+        w.GradoSismicita = 2;
+        w.AngoloAttritoTerraTavo = 0;
+        w.NImpalcato = nImpalcato;
+    });
+    VariabiliPubbliche w;
+    w.Normativa = NormativaDM1996;
+    EXPECT_FALSE(CalcoloMain(w, sisma, finestra));
+    attendeSoloMessaggio(Errore);
+}
+
+// ---- Resultant outside the footing base ------------------------------------
+
+// A deck force of 200 kN/m puts the static resultant (γVi = 1.5) beyond the
+// toe edge while the seismic ones (γVi = 1) stay inside: the failed static
+// combination governs, whereas a pressure of 0 would have hidden it.
+TEST_F(CalcoloMainTest, ResultantOutsideTheBaseGovernsAndIsMarkedFailed) {
+    usaCampi([](VariabiliPubbliche& v, NTC&) { v.VImpalcato = 200; });
+    ASSERT_TRUE(CalcoloMain(v, sisma, finestra));
+    attendeSoloMessaggio("Equilibrio violato !!\r\nN esterna in fondazione !!\r\nAllargare a valle");
+    EXPECT_TRUE(EquilibrioViolato(v, 1));
+    EXPECT_FALSE(EquilibrioViolato(v, 2));
+    EXPECT_FALSE(EquilibrioViolato(v, 3));
+    EXPECT_EQ(v.CombGravosaPortata, 1);
+    EXPECT_TRUE(EquilibrioViolato(v, v.CombGravosaPortata));
+    EXPECT_EQ(v.SigmaValle, 0.0f);
+    EXPECT_EQ(v.SigmaMonte, 0.0f);
+    EXPECT_EQ(v.LarghezzaCompressa, 0.0f);
+    // With no pressure the toe carries only its own weight: −γm·h3·x²/2.
+    EXPECT_NEAR(v.MSuolaValle, -25 * 1.25 * 1.25 / 2, 1e-4);
+}
+
+// ---- What a run leaves in the state ----------------------------------------
+
+// The critical wedge angle by brute force over the closed-form wedge thrust
+// cot θ · sin(θ − φ + ψ) / cos(θ − φ − δ) (vertical back, flat ground).
+double AngoloCritico(double phi, double delta, double psi) {
+    using test::Rad;
+    double migliore = 0, angolo = 0;
+    for (int i = 1; i < 90000; ++i) {
+        const double t = i / 1000.0;
+        const double f = std::sin(Rad(t - phi + psi)) / std::tan(Rad(t)) / std::cos(Rad(t - phi - delta));
+        if (f > migliore) migliore = f, angolo = t;
+    }
+    return angolo;
+}
+
+// The wedge angle of a wedge polygon whose last vertex is the crossing with
+// the ground at y = 5, from the foot of its back at (x0, y0).
+double AngoloCuneo(const Poligono& p, double x0, double y0) {
+    const int n = p.nVertici();
+    return test::Deg(std::atan2(p.Yi(n) - y0, p.Xi(n) - x0));
+}
+
+TEST_F(CalcoloMainTest, DMRunAfterNTCKeepsElementsTwoAndThreeAndLastWedges) {
+    ASSERT_TRUE(CalcoloMain(v, sisma, finestra));
+    const VariabiliPubbliche ntc = v;
+    const double delta = test::Rad(20);
+    const double phid = test::Deg(std::atan(std::tan(test::Rad(30)) / 1.25));
+    const double psi3 = test::Deg(std::atan(0.1 / 0.95));
+
+    // Wedges and lines of combination 3, the last one computed.
+    EXPECT_NEAR(AngoloCuneo(v.PolCuneoParete, 0, 0), AngoloCritico(phid, 20, psi3), 0.15);
+    EXPECT_NEAR(AngoloCuneo(v.PolCuneoFondazione, 2.5, -1), AngoloCritico(phid, 20, psi3), 0.15);
+    EXPECT_NEAR(v.xRettaSsParete(2) - v.xRettaSsParete(1), v.SsParete(3), 1e-4);
+    EXPECT_NEAR(v.xRettaStFondazione(2) - v.xRettaStFondazione(1), v.StPortata(3) * std::cos(delta), 1e-3);
+    EXPECT_NEAR(v.xRettaSsFondazione(2) - v.xRettaSsFondazione(1), v.SsPortata(3) * std::cos(delta), 1e-3);
+    EXPECT_TRUE(v.CombinazioneSismica);
+
+    v.Normativa = NormativaDM1996;
+    ASSERT_TRUE(CalcoloMain(v, sisma, finestra));
+    for (auto t : TutteLeTerne) {
+        EXPECT_EQ((v.*t)(2), (ntc.*t)(2));
+        EXPECT_EQ((v.*t)(3), (ntc.*t)(3));
+        EXPECT_NE((v.*t)(1), (ntc.*t)(1));
+    }
+    EXPECT_EQ(v.CombGravosaRibaltamento, 1);
+    EXPECT_EQ(v.CombGravosaScorrimento, 1);
+    EXPECT_EQ(v.CombGravosaPortata, 1);
+    EXPECT_EQ(v.CombGravosaParete, 1);
+    EXPECT_FALSE(v.CombinazioneSismica);
+
+    // Now the wedges and lines of the single DM combination (grade 9, ψ = atan 0.07).
+    const double psiDM = test::Deg(std::atan(0.07));
+    EXPECT_NEAR(AngoloCuneo(v.PolCuneoParete, 0, 0), AngoloCritico(30, 20, psiDM), 0.15);
+    EXPECT_NEAR(AngoloCuneo(v.PolCuneoFondazione, 2.5, -1), AngoloCritico(30, 20, psiDM), 0.15);
+    EXPECT_NEAR(v.xRettaSsParete(2) - v.xRettaSsParete(1), v.SsParete(1), 1e-4);
+    EXPECT_NEAR(v.xRettaSsFondazione(2) - v.xRettaSsFondazione(1), v.SsPortata(1) * std::cos(delta), 1e-3);
+    // The seismic increment acts at 2/3 of the back under DM 1996.
+    EXPECT_NEAR(v.yRettaSsParete(1), 10.0 / 3, 1e-5);
+}
+
+}  // namespace
+}  // namespace tavo

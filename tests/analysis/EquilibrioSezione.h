@@ -1,0 +1,87 @@
+#pragma once
+// Independent solution of the cracked rectangular section, straight from
+// equilibrium: plane sections, concrete without tension, elastic steel.
+// Depth t is measured from the edge that the moment compresses; the stress
+// (compression positive) is sigma(t) = k (x - t). The neutral axis x is
+// found by bisection on M * Nint(x) - N * Mint(x) = 0, where Nint and Mint
+// are the force and the moment about mid-depth of the stress field per unit
+// k, integrated over the concrete block and the two steel layers; the root
+// kept is the one with k > 0 (the compressed edge really compressed).
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+
+namespace tavo::test {
+
+struct SezioneFisica {
+    double b, H, h1;
+    double AsTesa;       // steel at the tension face, depth H - h1
+    double AsCompressa;  // steel at the compressed face, depth h1
+    double n;            // modular ratio
+    double M;            // N mm, either sign: it only picks the compressed edge
+    double N;            // N, compression positive
+};
+
+struct StatoFisico {
+    double asse;    // neutral-axis depth from the compressed edge, outside [0, H] too
+    double sigmaC;  // concrete stress at the compressed edge, 0 when it is in tension
+    double sigmaS;  // stress of the tension-face steel, tension positive
+};
+
+inline std::optional<StatoFisico> risolviEquilibrio(const SezioneFisica& s) {
+    const double Mc = std::fabs(s.M);
+    const double d = s.H - s.h1;
+    auto interni = [&](double x, double& Nint, double& Mint) {
+        Nint = 0.0;
+        Mint = 0.0;
+        if (x > 0.0) {
+            const double T = std::min(x, s.H);
+            // integral over [0, T] of (x - t) and of (x - t)(H/2 - t), times b
+            auto primitivaM = [&](double t) {
+                return x * s.H / 2.0 * t - (x + s.H / 2.0) * t * t / 2.0 + t * t * t / 3.0;
+            };
+            Nint += s.b * (x * T - T * T / 2.0);
+            Mint += s.b * (primitivaM(T) - primitivaM(0.0));
+        }
+        for (auto [A, t] : {std::pair{s.AsCompressa, s.h1}, std::pair{s.AsTesa, d}}) {
+            Nint += s.n * A * (x - t);
+            Mint += s.n * A * (x - t) * (s.H / 2.0 - t);
+        }
+    };
+    auto residuo = [&](double x) {
+        double Nint, Mint;
+        interni(x, Nint, Mint);
+        return Mc * Nint - s.N * Mint;
+    };
+    auto coefficiente = [&](double x) {
+        double Nint, Mint;
+        interni(x, Nint, Mint);
+        return Mint != 0.0 ? Mc / Mint : s.N / Nint;
+    };
+
+    const double da = -200.0 * s.H, a = 200.0 * s.H;
+    const int passi = 40000;
+    double xPrec = da, rPrec = residuo(da);
+    for (int i = 1; i <= passi; ++i) {
+        const double x = da + (a - da) * i / passi;
+        const double r = residuo(x);
+        if ((r > 0.0) != (rPrec > 0.0)) {
+            double lo = xPrec, hi = x;
+            const bool positivoLo = rPrec > 0.0;
+            for (int k = 0; k < 200; ++k) {
+                const double m = (lo + hi) / 2.0;
+                ((residuo(m) > 0.0) == positivoLo ? lo : hi) = m;
+            }
+            const double radice = (lo + hi) / 2.0;
+            const double k = coefficiente(radice);
+            if (k > 0.0) return StatoFisico{radice, std::max(0.0, k * radice), s.n * k * (d - radice)};
+        }
+        xPrec = x;
+        rPrec = r;
+    }
+    return std::nullopt;
+}
+
+}  // namespace tavo::test
