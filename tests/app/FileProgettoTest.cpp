@@ -49,7 +49,7 @@ Progetto Insidioso() {
 }
 
 // Compares with the stored file; on a difference leaves what was written
-// beside the test's working folder for inspection.
+// beside the test's working folder to be looked at.
 void ConfrontaConFile(const std::string& scritto, const fs::path& memorizzato) {
     const std::string atteso = Contenuto(memorizzato);
     if (scritto != atteso) {
