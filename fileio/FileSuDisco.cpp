@@ -16,7 +16,9 @@ std::string TestoPercorso(const std::filesystem::path& percorso) {
 std::string LeggeFileIntero(const std::filesystem::path& percorso) {
     std::error_code ec;
     if (!std::filesystem::exists(percorso, ec)) {
-        throw ErroreFile("File " + TestoPercorso(percorso) + " non trovato ");
+        // The user sees which file was looked for, wherever the program runs.
+        const std::filesystem::path assoluto = std::filesystem::absolute(percorso, ec);
+        throw ErroreFile("File " + TestoPercorso(ec ? percorso : assoluto) + " non trovato ");
     }
     std::ifstream in;
     if (!std::filesystem::is_directory(percorso, ec)) in.open(percorso, std::ios::binary);

@@ -17,7 +17,7 @@ namespace tavo {
 std::string TestoPercorso(const std::filesystem::path& percorso);
 
 // The whole content of the file. Throws ErroreFile with the user's message:
-// "File <path> non trovato " when it does not exist, "Impossibile leggere il
+// "File <absolute path> non trovato " when it does not exist, "Impossibile leggere il
 // file <path>" when it cannot be read.
 std::string LeggeFileIntero(const std::filesystem::path& percorso);
 

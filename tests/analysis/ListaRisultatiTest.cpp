@@ -65,8 +65,10 @@ TEST_F(ListaRisultatiTest, OgniGruppoMostraLaSuaCombinazione) {
     EXPECT_EQ(f.txtMNfondazione[10], " 122.0");
     EXPECT_EQ(f.txtMNfondazione[15], " 132.0");
     EXPECT_EQ(f.txtMNfondazione[5], " 142.0");
-    // Soil pressure in combination 3: St 153 .. T 213.
+    // Soil pressure in combination 3: St 153, Sq 163, Ss 173, Si 183, M 193, N 203, T 213.
     EXPECT_EQ(f.txtScorr[4], " 153.0");
+    EXPECT_EQ(f.txtScorr[5], " 163.0");
+    EXPECT_EQ(f.txtScorr[6], " 173.0");
     EXPECT_EQ(f.txtScorr[7], " 183.0");
     EXPECT_EQ(f.txtMNfondazione[1], " 193.0");
     EXPECT_EQ(f.txtMNfondazione[2], " 203.0");

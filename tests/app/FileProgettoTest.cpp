@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -48,7 +49,7 @@ Progetto Insidioso() {
 }
 
 // Compares with the stored file; on a difference leaves what was written
-// beside the test's working folder for inspection.
+// beside the test's working folder to be looked at.
 void ConfrontaConFile(const std::string& scritto, const fs::path& memorizzato) {
     const std::string atteso = Contenuto(memorizzato);
     if (scritto != atteso) {
@@ -74,6 +75,56 @@ protected:
 
 TEST_F(FileProgettoTest, IlFileScrittoEQuelloMemorizzato) {
     ConfrontaConFile(Scritto(Insidioso()), test::CartellaSorgenti() / "tests/app/data/Progetto.Tav");
+}
+
+// Each stored value is distinct and tells its line (line n holds n.5), so
+// that two values swapped in the file's layout show at once; the expected
+// text is written from the documented layout, not from the program.
+TEST_F(FileProgettoTest, OgniValoreStaNellaSuaRiga) {
+    Progetto p;
+    VariabiliPubbliche& v = p.v;
+    v.TitoloTavo = "Disposizione";
+    float* perRiga[] = {&v.AltezzaParaghiaia,      &v.SpessoreParaghiaia,     &v.InclinazioneParete,
+                        &v.AltezzaParete,          &v.SpessoreTestaParete,    &v.SpessoreBaseParete,
+                        &v.AltezzaFondazione,      &v.SbalzoFondazione,       &v.LarghezzaFondazione,
+                        &v.AngoloAttritoInterno,   &v.AngoloAttritoTerraTavo, &v.AngoloAttritoFondazione,
+                        &v.PesoSpecificoTerreno,   &v.PesoSpecificoTavo,      &v.GradoSismicita};
+    float valore = 2.5f;
+    for (float* x : perRiga) *x = valore++;
+    test::ImpostaProfilo(v, {{18.25f, -18.5f, 18.75f}, {19.25f, 19.5f, 19.75f}});
+    float* dopoIlProfilo[] = {&v.NImpalcato,      &v.VImpalcato, &v.DistanzaImpalcato, &v.DistanzaSezioni,
+                              &v.Copriferro,      &v.SigmaAcciaioAmm, &v.CoeffOmogeneizzazione};
+    valore = 20.5f;
+    for (float* x : dopoIlProfilo) *x = valore++;
+    v.Normativa = NormativaDM1996;
+    p.ntc.AgTR[0] = 28.5f;  // first line of the seismic block
+    v.CoefParzStatici(28) = 71.5f;  // its last line
+
+    std::string atteso = "\"Disposizione\",\"2.1\"\r\n";
+    for (int riga = 2; riga <= 16; ++riga) atteso += std::to_string(riga) + ".5\r\n";
+    atteso += "2\r\n18.25,-18.5,18.75\r\n19.25,19.5,19.75\r\n";
+    for (int riga = 20; riga <= 26; ++riga) atteso += std::to_string(riga) + ".5\r\n";
+    atteso += "1\r\n28.5,0,0\r\n";
+    const std::string scritto = Scritto(p);
+    ASSERT_TRUE(scritto.starts_with(atteso)) << scritto.substr(0, atteso.size());
+    EXPECT_TRUE(scritto.ends_with("\r\n0\r\n71.5\r\n"));
+    EXPECT_EQ(std::count(scritto.begin(), scritto.end(), '\n'), 27 + 44);
+
+    // Read back, each line lands in its own variable.
+    ScriveByte(cartella / "righe.Tav", scritto);
+    Progetto letto;
+    ASSERT_TRUE(ApreFileProgetto(cartella / "righe.Tav", letto.v, letto.ntc));
+    EXPECT_EQ(letto.v.InclinazioneParete, 4.5f);
+    EXPECT_EQ(letto.v.AltezzaParete, 5.5f);
+    EXPECT_EQ(letto.v.GradoSismicita, 16.5f);
+    EXPECT_EQ(letto.v.dyProfilo(1), -18.5f);
+    EXPECT_EQ(letto.v.qProfilo(2), 19.75f);
+    EXPECT_EQ(letto.v.NImpalcato, 20.5f);
+    EXPECT_EQ(letto.v.VImpalcato, 21.5f);
+    EXPECT_EQ(letto.v.DistanzaImpalcato, 22.5f);
+    EXPECT_EQ(letto.v.CoeffOmogeneizzazione, 26.5f);
+    EXPECT_EQ(letto.ntc.AgTR[0], 28.5f);
+    EXPECT_EQ(letto.v.CoefParzStatici(28), 71.5f);
 }
 
 TEST_F(FileProgettoTest, GliEsempiSonoScrittiDaQuestoProgrammaESiRileggono) {

@@ -93,5 +93,25 @@ TEST(LocaleQt, IByteScrittiSonoGliStessiConLaLocaleItalianaDiQt) {
     EXPECT_EQ(porta.conta(), 0u);
 }
 
+// The separators that the windows take from a locale, and what the core
+// makes of them, agree with Qt's own formatting of that locale: the same
+// digits and separators for a grouped value, and the text Qt shows reads
+// back to its number.
+TEST(LocaleQt, ISeparatoriDiOgniLocaleFormattanoComeQt) {
+    const std::pair<const char*, Separatori> casi[] = {{"it_IT", {U',', U'.'}},
+                                                       {"en_US", {U'.', U','}},
+                                                       {"fr_FR", {U',', 0x202F}},
+                                                       {"de_CH", {U'.', 0x2019}}};
+    for (const auto& [nome, attesi] : casi) {
+        const QLocale locale(QString::fromLatin1(nome));
+        const Separatori s =
+            SeparatoriDaLocale(locale.decimalPoint().toStdString(), locale.groupSeparator().toStdString());
+        EXPECT_EQ(s, attesi) << nome;
+        EXPECT_EQ(FormattaValore(12345.6, s), " " + locale.toString(12346.0, 'f', 0).toStdString()) << nome;
+        EXPECT_EQ(FormattaValore(-2.5, s), locale.toString(-2.5, 'f', 3).toStdString()) << nome;
+        EXPECT_EQ(ValLocale(locale.toString(1234567.8, 'f', 1).toStdString(), s), 1234567.8) << nome;
+    }
+}
+
 }  // namespace
 }  // namespace tavo

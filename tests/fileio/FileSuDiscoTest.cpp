@@ -107,11 +107,14 @@ TEST_F(FileSuDiscoTest, LetturaCompletaEFallimentiConUnMessaggio) {
     }));
     EXPECT_FALSE(LeggeFileRighe(cartella / "manca.txt", [](FileRighe&) {}));
     EXPECT_FALSE(LeggeFileRighe(cartella, [](FileRighe&) {}));
+    // A relative name is shown as the absolute path that was looked for.
+    EXPECT_FALSE(LeggeFileRighe("manca_relativo.txt", [](FileRighe&) {}));
     EXPECT_EQ(porta.testi(),
               (std::vector<std::string>{
                   "Lettura incompleta del file " + TestoPercorso(p) + "\r\nRiga 3: il file finisce prima del previsto.",
                   "File " + TestoPercorso(cartella / "manca.txt") + " non trovato ",
-                  "Impossibile leggere il file " + TestoPercorso(cartella)}));
+                  "Impossibile leggere il file " + TestoPercorso(cartella),
+                  "File " + TestoPercorso(fs::current_path() / "manca_relativo.txt") + " non trovato "}));
 }
 
 }  // namespace

@@ -33,8 +33,8 @@ TEST_P(ValLocaleTest, LeggeIlTestoDigitato) {
     EXPECT_EQ(ValLocale(c.testo, c.sep), c.atteso) << c.nome << ": \"" << c.testo << "\"";
 }
 
-// The expected values are the Part's worked examples and hand readings of
-// the leading-number rule.
+// The expected values are hand readings: thousands removed, the first
+// decimal character taken as the point, then the leading-number rule.
 INSTANTIATE_TEST_SUITE_P(
     Convenzioni, ValLocaleTest,
     ::testing::Values(
@@ -68,8 +68,8 @@ TEST_P(FormattaValoreTest, QuattroCifreSignificative) {
     EXPECT_EQ(FormattaValore(c.valore, c.sep), c.atteso) << c.nome << ": " << c.valore;
 }
 
-// The Part's examples (point decimals, comma grouping) and the same values
-// in the other conventions.
+// Hand-rounded to four significant digits (point decimals, comma grouping),
+// and the same values in the other conventions.
 INSTANTIATE_TEST_SUITE_P(
     Convenzioni, FormattaValoreTest,
     ::testing::Values(

@@ -82,6 +82,63 @@ TEST(FileLeggeScriveNTC, UnSitoCompletoTornaComeScritto) {
     EXPECT_EQ(letto.coef, b.coef);
 }
 
+// Every field of a full site holds a distinct value that tells its line
+// and place (line n: n.1, n.2, ...), so that two fields swapped in the
+// layout show at once; the expected text is written from the documented
+// layout of the block.
+TEST(FileLeggeScriveNTC, OgniCampoStaAlSuoPosto) {
+    Blocco b;
+    for (int i = 0; i < 9; ++i) {
+        b.ntc.AgTR[i] = static_cast<float>(i + 1) + 0.1f;
+        b.ntc.F0TR[i] = static_cast<float>(i + 1) + 0.2f;
+        b.ntc.TcTR[i] = static_cast<float>(i + 1) + 0.3f;
+    }
+    b.ntc.VR = 10.1f;
+    b.ntc.StatoLimite = SLV;
+    b.ntc.CategoriaSuolo = 5;
+    b.ntc.CategoriaTopografica = 4;
+    b.ntc.hSuH = 10.5f;
+    b.ntc.Longitudine = 11.1f;
+    b.ntc.Latitudine = 11.2f;
+    b.ntc.TipoRicerca = RicercaIsola;
+    b.ntc.IndiceRegione = 121;
+    b.ntc.IndiceProvincia = 122;
+    b.ntc.IndiceComune = 123;
+    b.ntc.IndiceIsola = 124;
+    b.ntc.NomeComune = "Cesena (FC)";
+    b.ntc.KhNTC = 15.1f;
+    b.ntc.KvNTC = 15.2f;
+    b.fyd = 16.1f;
+    for (int j = 0; j < 28; ++j) b.coef[j] = static_cast<float>(17 + j) + 0.5f;
+
+    std::string atteso;
+    for (int i = 1; i <= 9; ++i) {
+        const std::string n = std::to_string(i);
+        atteso += n + ".1," + n + ".2," + n + ".3\r\n";
+    }
+    atteso += "10.1,3,5,4,10.5\r\n11.1,11.2,2\r\n121,122,123,124,\"Cesena (FC)\"\r\n\"\"\r\n#FALSE#\r\n"
+              "15.1,15.2\r\n16.1\r\n";
+    for (int riga = 17; riga <= 44; ++riga) atteso += std::to_string(riga) + ".5\r\n";
+    EXPECT_EQ(Scritto(b), atteso);
+
+    Blocco letto;
+    FileRighe f(atteso);
+    letto.InOut(f);
+    EXPECT_EQ(letto.ntc.F0TR[3], 4.2f);
+    EXPECT_EQ(letto.ntc.TcTR[8], 9.3f);
+    EXPECT_EQ(letto.ntc.StatoLimite, SLV);
+    EXPECT_EQ(letto.ntc.CategoriaSuolo, 5);
+    EXPECT_EQ(letto.ntc.CategoriaTopografica, 4);
+    EXPECT_EQ(letto.ntc.hSuH, 10.5f);
+    EXPECT_EQ(letto.ntc.Latitudine, 11.2f);
+    EXPECT_EQ(letto.ntc.IndiceProvincia, 122);
+    EXPECT_EQ(letto.ntc.IndiceIsola, 124);
+    EXPECT_EQ(letto.ntc.KvNTC, 15.2f);
+    EXPECT_EQ(letto.fyd, 16.1f);
+    EXPECT_EQ(letto.coef[0], 17.5f);
+    EXPECT_EQ(letto.coef[27], 44.5f);
+}
+
 // The text of the block with line `riga` (1-based) replaced.
 std::string ConRiga(int riga, const std::string& nuova) {
     Blocco b;
