@@ -2,6 +2,7 @@
 
 #include "geometry/Estremi.h"
 #include "geometry/PiGreco.h"
+#include "ports/ErroreCalcolo.h"
 #include "ports/MessagePort.h"
 
 #include <array>
@@ -190,23 +191,31 @@ bool Poligono::AreaNulla(bool RispettoAlPerimetro) {
     return Area <= tol;
 }
 
-void Poligono::CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno) {
-    const double R = Raggio, r = RaggioInterno;
-    Area = PiGreco * (R * R - r * r);
-    jota_xG = PiGreco * (R * R * R * R - r * r * r * r) / 4.0;
-    WxSuperiore = jota_xG / R;
+void Poligono::cerchio(double R, double r) {
+    Area = finito(PiGreco * (R * R - r * r));
+    jota_xG = finito(PiGreco * (R * R * R * R - r * r * r * r) / 4.0);
+    WxSuperiore = dividi(jota_xG, R);
     WxInferiore = WxSuperiore;
+}
+
+void Poligono::CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno) {
+    try {
+        cerchio(Raggio, RaggioInterno);
+    } catch (const ErroreInterno& e) {
+        throw ErroreCalcolo(std::string("CaratteristicheStaticheCerchio: ") +
+                            descrizione(e.numero));
+    }
 }
 
 void Poligono::CaratteristicheStatiche(bool SoloBarre, bool Cerchio, double Raggio,
                                        double RaggioInterno) {
-    if (Cerchio) {
-        CaratteristicheStaticheCerchio(Raggio, RaggioInterno);
-        return;
-    }
-    Area = stat_x = stat_y = jota_x = jota_y = jota_xy = 0.0;
-    if (nVertici_ < 3 || SoloBarre) return;
     try {
+        if (Cerchio) {
+            cerchio(Raggio, RaggioInterno);
+            return;
+        }
+        Area = stat_x = stat_y = jota_x = jota_y = jota_xy = 0.0;
+        if (nVertici_ < 3 || SoloBarre) return;
         caratteristicheStatiche();
     } catch (const ErroreInterno& e) {
         if (e.numero == 6) {

@@ -106,6 +106,10 @@ public:
     // AreaCalcola, then Area <= tolerance (0, or Perimetro^2 / 1e20).
     bool AreaNulla(bool RispettoAlPerimetro = false);
     // Ring or full circle: Area, jota_xG, WxSuperiore, WxInferiore only.
+    // Raggio = 0 (a division of jota_xG by the radius) or an overflow throws
+    // ErroreCalcolo, the fields computed before it keeping their new values;
+    // through CaratteristicheStatiche(..., true, ...) the same errors are
+    // trapped like those of the polygon.
     void CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno);
     // All section properties (Part 1.101). Fewer than 3 vertices or SoloBarre:
     // only the six sums are cleared. Errors are trapped: an overflow sets
@@ -172,6 +176,7 @@ private:
     static void assegnaArray(std::vector<double>& dest, int& n, std::span<const T> in);
     void verificaVertici(const char* dove) const;
     void caratteristicheStatiche();
+    void cerchio(double R, double r);
 
     std::vector<double> x_;
     std::vector<double> y_;

@@ -1,6 +1,7 @@
 // Part 1.101: the polygon class (and MaxMin of Part 1.103).
 #include "geometry/PiGreco.h"
 #include "geometry/Poligono.h"
+#include "ports/ErroreCalcolo.h"
 #include "tests/support/RecordingMessagePort.h"
 
 #include <gtest/gtest.h>
@@ -360,6 +361,25 @@ TEST(CaratteristicheStaticheCerchio, RingAndFullCircle) {
     EXPECT_EQ(p.jota_yG, 0);  // nothing else written
     p.CaratteristicheStaticheCerchio(1, 0);
     EXPECT_DOUBLE_EQ(p.Area, PiGreco);
+}
+
+TEST(CaratteristicheStaticheCerchio, ZeroRadiusStoresNothingNonFinite) {
+    // jota_xG / R with R = 0 is 0 / 0: trapped as an overflow (centroid
+    // zeroed, no message) by CaratteristicheStatiche, thrown by the direct call.
+    test::RecordingMessagePort porta;
+    Poligono p;
+    p.WxSuperiore = p.WxInferiore = 7;
+    p.xG = p.yG = 5;
+    p.CaratteristicheStatiche(false, true, 0, 0);
+    EXPECT_EQ(p.Area, 0);
+    EXPECT_EQ(p.jota_xG, 0);
+    EXPECT_EQ(p.WxSuperiore, 7);
+    EXPECT_EQ(p.WxInferiore, 7);
+    EXPECT_EQ(p.xG, 0);
+    EXPECT_EQ(p.yG, 0);
+    EXPECT_EQ(porta.conta(), 0u);
+    EXPECT_THROW(p.CaratteristicheStaticheCerchio(0, 0), ErroreCalcolo);
+    EXPECT_EQ(p.WxSuperiore, 7);
 }
 
 TEST(AreaCalcola, OrientationFlag) {
