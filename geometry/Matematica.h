@@ -112,11 +112,12 @@ void OrdinaArray(V& arr, int n) {
     OrdinaArray(arr, n, static_cast<std::vector<int>*>(nullptr));
 }
 
-// r(i) = values(ordine(i)) for i = 1..n (all of ordine when n is absent).
+// r(i) = values(ordine(i)) for i = 1..n; n absent means every element of
+// values, so the result is as long as the array it reorders.
 template <class T>
 std::vector<T> RiordinaConIndici(const std::vector<T>& values, const std::vector<int>& ordine,
                                  std::optional<int> n = std::nullopt) {
-    const int m = n.value_or(static_cast<int>(ordine.size()));
+    const int m = n.value_or(static_cast<int>(values.size()));
     if (m > static_cast<int>(ordine.size()))
         throw std::out_of_range("RiordinaConIndici: permutazione piu' corta di n");
     std::vector<T> r;

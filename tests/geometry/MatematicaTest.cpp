@@ -66,6 +66,11 @@ TEST(OrdinaArray, FirstNItemsAndReorder) {
     const std::vector<std::string> nomi{"a", "b", "c"};
     EXPECT_EQ(RiordinaConIndici(nomi, ordine), (std::vector<std::string>{"c", "b", "a"}));
     EXPECT_EQ(RiordinaConIndici(nomi, ordine, 2), (std::vector<std::string>{"c", "b"}));
+    // Without n the whole of the values is reordered: a longer permutation
+    // gives no extra element, a shorter one is an index error.
+    EXPECT_EQ(RiordinaConIndici(std::vector<std::string>{"a", "b"}, {2, 1, 2}),
+              (std::vector<std::string>{"b", "a"}));
+    EXPECT_THROW(RiordinaConIndici(nomi, {3, 1}), std::out_of_range);
     std::vector<double> vuoto;
     OrdinaArray(vuoto, 0, ordine);  // nothing when n < 1
     EXPECT_EQ(ordine.size(), 3u);
