@@ -118,6 +118,25 @@ TEST(RisolveEquazione, SquareRootOfTwo) {
     EXPECT_EQ(porta.conta(), 0u);
 }
 
+TEST(RisolveEquazione, IllinoisStepsByHand) {
+    // x^2 - 2 from (0, 2), traced by hand: x3 = 1 (f = -1, the ends swap),
+    // 4/3 (f = -2/9, same sign: the kept end's f is halved from 2 to 1),
+    // then 16/11; plain false position would go to 7/5 instead.
+    test::RecordingMessagePort porta;
+    std::vector<double> punti;
+    auto f = [&](double x) { punti.push_back(x); return x * x - 2; };
+    double x1 = 0, x2 = 2;
+    ASSERT_TRUE(RisolveEquazione(f, x1, x2, 1e-9));
+    ASSERT_GE(punti.size(), 5u);
+    EXPECT_EQ(punti[0], 0);
+    EXPECT_EQ(punti[1], 2);
+    EXPECT_EQ(punti[2], 1);
+    EXPECT_NEAR(punti[3], 4.0 / 3, 1e-15);
+    EXPECT_NEAR(punti[4], 16.0 / 11, 1e-15);
+    // The caller's ends followed the iteration and still bracket the root.
+    EXPECT_LT((x1 * x1 - 2) * (x2 * x2 - 2), 0);
+}
+
 TEST(RisolveEquazione, CosXMinusX) {
     test::RecordingMessagePort porta;
     double x1 = 0, x2 = 1;

@@ -49,6 +49,17 @@ TEST(PoligonoIntersezione, UnitSquareByAVerticalKeepsTheReferenceSide) {
     VerificaVertici(q, QX, QY, 0);
 }
 
+TEST(PoligonoIntersezione, CrossingsAreHeldInSinglePrecision) {
+    // x = 0.1 crosses the square at 0.1f = 0.100000001490116, 1.5e-9 from 0.1:
+    // the kept part is (1 - 0.1f) wide.
+    const double x = static_cast<double>(0.1f);
+    const auto p = Da(QX, QY).PoligonoIntersezione(1, 0, -0.1, 2, 0, 1);
+    ASSERT_TRUE(p);
+    VerificaVertici(*p, {x, 1, 1, x}, {0, 0, 1, 1}, 1e-13);
+    EXPECT_NEAR(p->Area, 1 - x, 1e-13);
+    EXPECT_NEAR(p->xG, (1 + x) / 2, 1e-13);
+}
+
 TEST(PoligonoIntersezione, MissAndParallelMissGiveNoObject) {
     const Poligono q = Da(QX, QY);
     EXPECT_FALSE(q.PoligonoIntersezione(1, 0, -3, 0, 0, 1).has_value());
