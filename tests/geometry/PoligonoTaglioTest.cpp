@@ -266,6 +266,9 @@ TEST(PoligonoReagente, CrossedUncrossedAndOutside) {
     EXPECT_EQ(sez, 0);
     VerificaVertici(*p, QX, QY, 0);
     EXPECT_EQ(p->Area, 0);  // no properties computed
+    p = q.PoligonoReagente(0, 1, 0, 0, 1, -5, sez);  // z_N = 0 still gives the copy
+    ASSERT_TRUE(p);
+    EXPECT_EQ(sez, 0);
     p = q.PoligonoReagente(0, 1, -1, 0, 1, -5, sez);
     EXPECT_FALSE(p);
     EXPECT_EQ(sez, -1);

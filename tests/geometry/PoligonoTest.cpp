@@ -397,15 +397,21 @@ TEST(AreaCalcola, OrientationFlag) {
     r.AreaCalcola();
     EXPECT_EQ(r.Area, 0);
     EXPECT_TRUE(r.NumerazioneVerticiAntioraria);  // kept with fewer than 3 vertices
+    Poligono c = Da({0, 1, 2}, {0, 1, 2});
+    c.NumerazioneVerticiAntioraria = true;
+    c.AreaCalcola();
+    EXPECT_FALSE(c.NumerazioneVerticiAntioraria);  // a zero sum is not counter-clockwise
 }
 
 TEST(AreaNulla, AbsoluteAndRelativeToThePerimeter) {
     Poligono p = Da({0, 1, 0}, {0, 0, 1});
     EXPECT_FALSE(p.AreaNulla());
     EXPECT_FALSE(p.AreaNulla(true));
-    Poligono q = Da({0, 1, 2}, {0, 1e-12, 0});  // area 1e-12 < 16 / 1e20? no: perimeter^2 = 16
+    // Flat triangles of perimeter ~4, so the relative tolerance is 16 / 1e20.
+    Poligono q = Da({0, 1, 2}, {0, 1e-12, 0});  // area 1e-12, above it
     EXPECT_FALSE(q.AreaNulla());
-    Poligono s = Da({0, 1, 2}, {0, 1e-21, 0});  // area 1e-21 < 16e-20
+    EXPECT_FALSE(q.AreaNulla(true));
+    Poligono s = Da({0, 1, 2}, {0, 1e-21, 0});  // area 1e-21, below it
     EXPECT_FALSE(s.AreaNulla());
     EXPECT_TRUE(s.AreaNulla(true));
     Poligono c = Da({0, 1, 2}, {0, 1, 2});

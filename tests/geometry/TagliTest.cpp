@@ -98,6 +98,10 @@ TEST(OrdinaPuntiSuRetta, ByTheLargerExtent) {
     OrdinaPuntiSuRetta(a, b, 2);
     EXPECT_EQ(b, (V{-5, 5}));
     EXPECT_EQ(a, (V{0.1, 0}));
+    V c{0, 1}, d{1, 0};  // equal extents: by y
+    OrdinaPuntiSuRetta(c, d, 2);
+    EXPECT_EQ(d, (V{0, 1}));
+    EXPECT_EQ(c, (V{1, 0}));
 }
 
 TEST(PulisceIntersezioni, RunsOfCoincidentCrossings) {
