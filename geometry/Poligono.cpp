@@ -13,8 +13,8 @@
 namespace tavo {
 namespace {
 
-// A run-time error of the original inside CaratteristicheStatiche, by its
-// VB error number: 5 invalid call (square root of a negative), 6 overflow,
+// A run-time error inside CaratteristicheStatiche, by the error number that
+// chooses its message: 5 invalid call (square root of a negative), 6 overflow,
 // 9 subscript, 11 division by zero.
 struct ErroreInterno {
     int numero;
@@ -44,7 +44,7 @@ double radice(double v) {
     return std::sqrt(v);
 }
 
-// Signed area of the triangle (P1, P2, P3) by AreaConSegno (Part 1.122).
+// Signed area of the triangle (P1, P2, P3) by AreaConSegno.
 double areaTriangolo(const std::array<double, 3>& x, const std::array<double, 3>& y) {
     double a = 0.0;
     AreaConSegno(3, x, y, a);
@@ -320,7 +320,7 @@ void Poligono::caratteristicheStatiche() {
     iY = radice(dividi(jota_IIG, Area));
 }
 
-// ---- Part 1.103: extent -------------------------------------------------------
+// ---- Extent ---------------------------------------------------------------------
 
 void Poligono::MaxMin(double& xMin, double& xMax, double& yMin, double& yMax) const {
     verificaVertici("Poligono.MaxMin");
@@ -337,7 +337,7 @@ void Poligono::MaxMin(double& xMin, double& xMax, double& yMin, double& yMax,
     ZeroXY = (xMax - xMin) > (yMax - yMin) ? (xMax - xMin) / 1e9 : (yMax - yMin) / 1e9;
 }
 
-// ---- Part 1.102: cut by a line ---------------------------------------------------
+// ---- Cut by a line ---------------------------------------------------------------
 
 Incroci Poligono::IntersezioneConRetta(double a, double b, double c) const {
     verificaVertici("Poligono.IntersezioneConRetta");
@@ -368,8 +368,8 @@ Poligono Poligono::PoligonoConIntersezioni(std::span<const double> xInt,
             ++j;
         }
     }
-    // Crossings not consumed (not in edge order, or on an edge beyond n) leave
-    // their slots unfilled in the original; here they are a subscript error.
+    // Crossings not consumed (not in edge order, or on an edge beyond n) would
+    // leave slots of the new outline unfilled: a subscript error.
     if (static_cast<int>(xo.size()) != m)
         throw std::out_of_range("Poligono.PoligonoConIntersezioni: incroci non in ordine di lato");
     Poligono p;

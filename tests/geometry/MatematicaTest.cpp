@@ -1,4 +1,4 @@
-// Part 1.123: array utilities, parity tests and root finder.
+// Array utilities, parity tests and root finder.
 #include "geometry/Matematica.h"
 #include "ports/ErroreCalcolo.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -86,7 +86,7 @@ TEST(Scambia, SwapAndNegate) {
     EXPECT_EQ(b, -2);
 }
 
-TEST(NumeroPari, ParityOfThePart) {
+TEST(NumeroPari, IntegersOfBothSignsAndFractions) {
     EXPECT_TRUE(NumeroPari(4));
     EXPECT_FALSE(NumeroPari(3));
     EXPECT_FALSE(NumeroPari(-3));

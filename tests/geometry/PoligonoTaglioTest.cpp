@@ -1,4 +1,4 @@
-// Part 1.102: polygon cut by a line.
+// Polygon cut by a line.
 #include "geometry/PiGreco.h"
 #include "geometry/Poligono.h"
 #include "tests/support/RecordingMessagePort.h"

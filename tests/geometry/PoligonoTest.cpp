@@ -1,4 +1,4 @@
-// Part 1.101: the polygon class (and MaxMin of Part 1.103).
+// The polygon class: vertex data, section properties and MaxMin.
 #include "geometry/PiGreco.h"
 #include "geometry/Poligono.h"
 #include "ports/ErroreCalcolo.h"
@@ -274,7 +274,7 @@ TEST(CaratteristicheStatiche, CyclicShiftAndReversalChangeOnlyTheOrientationFlag
     }
 }
 
-// ---- Edge cases of the Part ----------------------------------------------
+// ---- Short, degenerate and failing outlines ---------------------------------
 
 TEST(CaratteristicheStatiche, FewerThanThreeVerticesClearOnlyTheSums) {
     Poligono p = Da({0, 1, 1, 0}, {0, 0, 1, 1});
@@ -513,7 +513,7 @@ TEST(Poligono, VertexSettersLeaveTheResults) {
     EXPECT_EQ(p.xG, 0.5);
 }
 
-// ---- MaxMin (Part 1.103) ------------------------------------------------------
+// ---- MaxMin ---------------------------------------------------------------------
 
 TEST(MaxMin, ExtremesAndZeroXY) {
     double a, b, c, d, z;

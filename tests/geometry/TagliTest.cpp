@@ -1,4 +1,4 @@
-// Part 1.121: cuts by lines.
+// Cuts by lines.
 #include "geometry/Rette.h"
 #include "geometry/Tagli.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -148,7 +148,7 @@ TEST(IntersezionePoligonaleRetta, MissGivesTheExtensionOfTheLastSegment) {
 }
 
 TEST(IntersezionePoligonaleRetta, ParallelLastSegmentGivesNoCrossingToRead) {
-    // Mended fault: nothing is found, and no crossing can be read.
+    // Nothing is found, and no crossing can be read.
     ZeroMaxDimenSalvato guardia;
     const V x{0, 1, 2}, y{0, 1, 1};
     const auto r = IntersezionePoligonaleRetta(0, 1, -5, x, y, 3);  // y = 5
