@@ -60,7 +60,7 @@ BENCHMARK_CAPTURE(IntersezionePoligonoRetta, poligono_50_vertici, Cinquanta());
 
 namespace {
 
-// The cut of Part 1.102: the part of the polygon beyond a line, with all its
+// The cut by a line: the part of the polygon beyond it, with all its
 // properties (as the reinforcement window takes the soil beyond a section).
 void PoligonoIntersezione(benchmark::State& state, Poligono p) {
     for (auto _ : state) {

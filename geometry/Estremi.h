@@ -1,16 +1,17 @@
 #pragma once
-// Part 1.122: extents, extremes and point-list routines (module Grafica).
+// Extents, extremes and point-list routines (module Grafica), shared by the
+// polygon class, the wall calculation and the drawing.
 //
 // Indexing convention of the geometry headers:
 // - a point list is a pair of arrays (std::vector<double>, or any contiguous
 //   range through std::span<const double>) holding n points at 0-based
-//   storage: point i of the Part (1..n) is element i-1;
-// - every index that the Part numbers (a vertex, an edge, a position, the
+//   storage: point i (1..n) is element i-1;
+// - every index that callers count with (a vertex, an edge, a position, the
 //   index of an extreme, a permutation entry) is 1-based in the public
-//   interface, exactly as the Part gives it;
+//   interface, as the wall and the drawing number their vertices;
 // - a routine that takes n reads the first n points and throws
-//   std::out_of_range when an array holds fewer (the subscript error of the
-//   original), or when a 1-based index falls outside its range.
+//   std::out_of_range when an array holds fewer (a subscript error that the
+//   caller stops on), or when a 1-based index falls outside its range.
 
 #include <cstddef>
 #include <iterator>
@@ -113,7 +114,7 @@ double Distanza(double x1, double y1, double x2, double y2);
 
 // Signed area of the closed outline of points 1..n (shoelace, positive
 // counter-clockwise with y up). Returns 1 when area >= 0, else 0.
-// n < 2 (free in the Part): area 0, result 1.
+// n < 2 (no caller passes it): area 0, result 1.
 int AreaConSegno(int n, std::span<const double> x, std::span<const double> y, double& area);
 int AreaConSegno(int n, std::span<const double> x, std::span<const double> y);
 
@@ -158,7 +159,8 @@ void TogliePuntiInizialiDaPoligonale(std::span<const double> x, std::span<const 
 
 // log10 x, or -20 when x < 1e-20 (0 and negative numbers included).
 // Computed with std::log10, which is exact on the powers of ten
-// (Log10(1000) = 3, as the Part's edge case asks).
+// (Log10(1000) = 3, where log(x) / log(10) would give 2.9999999999999996
+// and a digit count one short).
 double Log10(double x);
 
 }  // namespace tavo

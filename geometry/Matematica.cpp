@@ -50,8 +50,8 @@ RadiceEquazione RisolveEquazione(const std::function<double(double)>& f, double&
         f2 = f3;
         conta += 1;
         if (conta > limite) {
-            // The count is written with one leading blank (VB's Str), so two
-            // blanks follow "Superate".
+            // The count is written with one leading blank (the place of its
+            // sign), so two blanks follow "Superate".
             const std::string domanda = "ERRORE! Il procedimento non converge!\rSuperate  " +
                                         std::to_string(conta) + " iterazioni.\rProseguire ?";
             if (messaggi().chiedi(domanda, Icona::Nessuna)) {

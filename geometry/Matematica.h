@@ -1,15 +1,15 @@
 #pragma once
-// Part 1.123: array utilities, parity tests and root finder (module Matematica).
-// (AngoloDirezione and AngoloVerticale, also of this module, are specified in
-// Part 1.120 and declared in geometry/Rette.h.)
+// Array utilities, parity tests and root finder (module Matematica).
+// (AngoloDirezione and AngoloVerticale, also of this module, are declared in
+// geometry/Rette.h beside the lines and frames that use them.)
 //
 // Indexing convention: arrays are std::vector (0-based storage); every index
-// the Part numbers is 1-based in the public interface: IndiceInArray returns
+// callers count with is 1-based in the public interface: IndiceInArray returns
 // 1..n (or -1), IndiceSuccessivo / IndicePrecedente take and return 1..n,
 // OrdinaIntervallo takes 1-based bounds, and a permutation `ordine` holds
 // 1-based positions at 0-based storage (ordine[k-1] is the original position
 // of the k-th sorted element). A 1-based index outside its range throws
-// std::out_of_range (the subscript error of the original).
+// std::out_of_range (a subscript error that the caller stops on).
 
 #include <cmath>
 #include <cstddef>
@@ -112,11 +112,12 @@ void OrdinaArray(V& arr, int n) {
     OrdinaArray(arr, n, static_cast<std::vector<int>*>(nullptr));
 }
 
-// r(i) = values(ordine(i)) for i = 1..n (all of ordine when n is absent).
+// r(i) = values(ordine(i)) for i = 1..n; n absent means every element of
+// values, so the result is as long as the array it reorders.
 template <class T>
 std::vector<T> RiordinaConIndici(const std::vector<T>& values, const std::vector<int>& ordine,
                                  std::optional<int> n = std::nullopt) {
-    const int m = n.value_or(static_cast<int>(ordine.size()));
+    const int m = n.value_or(static_cast<int>(values.size()));
     if (m > static_cast<int>(ordine.size()))
         throw std::out_of_range("RiordinaConIndici: permutazione piu' corta di n");
     std::vector<T> r;
@@ -135,7 +136,7 @@ std::vector<T> RiordinaConIndici(const std::vector<T>& values, const std::vector
 inline bool NumeroPari(double v) { return v == 2.0 * std::floor(v / 2.0); }
 inline bool NumeroDispari(double v) { return !NumeroPari(v); }
 
-// Array-size probes of the matrix lines of the file routines (Part 5.101).
+// Array-size probes of the matrix lines of the file routines.
 // A one-dimensional array is a std::vector, a two-dimensional one a vector of
 // rows. ArrayDimensionato: elements along the first dimension (0 when empty);
 // NumeroDimensioni: elements along the second (1 with no second dimension).
@@ -161,14 +162,14 @@ enum class EsitoEquazione {
 
 struct RadiceEquazione {
     EsitoEquazione esito = EsitoEquazione::NonCambiaSegno;
-    double x = 0.0;  // the root when trovata(); 0 otherwise (the original's value)
+    double x = 0.0;  // the root when trovata(); 0 otherwise
     bool trovata() const { return esito == EsitoEquazione::Trovata; }
     explicit operator bool() const { return trovata(); }
 };
 
 // Modified false position (Illinois) on f (replaces the call by name on
 // yEquazione; an extra parameter is captured by the callable).
-// x1 and x2 are overwritten by the iteration, as in the Part.
+// x1 and x2 are overwritten by the iteration: they end as its last bracket.
 // Messages through tavo::messaggi():
 //  - no sign change: "ERRORE! La funzione non cambia segno fra x1 e x2"
 //    (Icona::Critico), result NonCambiaSegno;
@@ -178,7 +179,7 @@ struct RadiceEquazione {
 //    No shows "ERRORE! Procedimento non convergente!\rRISULTATI ERRATI!"
 //    and gives NonConverge.
 // An exception thrown by f reaches the caller; f1 = f2 in the false-position
-// step (a division by zero of the original) or a non-finite iterate throws
+// step (a division by zero) or a non-finite iterate throws
 // ErroreCalcolo.
 RadiceEquazione RisolveEquazione(const std::function<double(double)>& f, double& x1, double& x2,
                                  double tol);

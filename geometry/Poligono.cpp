@@ -2,6 +2,7 @@
 
 #include "geometry/Estremi.h"
 #include "geometry/PiGreco.h"
+#include "ports/ErroreCalcolo.h"
 #include "ports/MessagePort.h"
 
 #include <array>
@@ -12,8 +13,8 @@
 namespace tavo {
 namespace {
 
-// A run-time error of the original inside CaratteristicheStatiche, by its
-// VB error number: 5 invalid call (square root of a negative), 6 overflow,
+// A run-time error inside CaratteristicheStatiche, by the error number that
+// chooses its message: 5 invalid call (square root of a negative), 6 overflow,
 // 9 subscript, 11 division by zero.
 struct ErroreInterno {
     int numero;
@@ -43,7 +44,7 @@ double radice(double v) {
     return std::sqrt(v);
 }
 
-// Signed area of the triangle (P1, P2, P3) by AreaConSegno (Part 1.122).
+// Signed area of the triangle (P1, P2, P3) by AreaConSegno.
 double areaTriangolo(const std::array<double, 3>& x, const std::array<double, 3>& y) {
     double a = 0.0;
     AreaConSegno(3, x, y, a);
@@ -190,23 +191,31 @@ bool Poligono::AreaNulla(bool RispettoAlPerimetro) {
     return Area <= tol;
 }
 
-void Poligono::CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno) {
-    const double R = Raggio, r = RaggioInterno;
-    Area = PiGreco * (R * R - r * r);
-    jota_xG = PiGreco * (R * R * R * R - r * r * r * r) / 4.0;
-    WxSuperiore = jota_xG / R;
+void Poligono::cerchio(double R, double r) {
+    Area = finito(PiGreco * (R * R - r * r));
+    jota_xG = finito(PiGreco * (R * R * R * R - r * r * r * r) / 4.0);
+    WxSuperiore = dividi(jota_xG, R);
     WxInferiore = WxSuperiore;
+}
+
+void Poligono::CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno) {
+    try {
+        cerchio(Raggio, RaggioInterno);
+    } catch (const ErroreInterno& e) {
+        throw ErroreCalcolo(std::string("CaratteristicheStaticheCerchio: ") +
+                            descrizione(e.numero));
+    }
 }
 
 void Poligono::CaratteristicheStatiche(bool SoloBarre, bool Cerchio, double Raggio,
                                        double RaggioInterno) {
-    if (Cerchio) {
-        CaratteristicheStaticheCerchio(Raggio, RaggioInterno);
-        return;
-    }
-    Area = stat_x = stat_y = jota_x = jota_y = jota_xy = 0.0;
-    if (nVertici_ < 3 || SoloBarre) return;
     try {
+        if (Cerchio) {
+            cerchio(Raggio, RaggioInterno);
+            return;
+        }
+        Area = stat_x = stat_y = jota_x = jota_y = jota_xy = 0.0;
+        if (nVertici_ < 3 || SoloBarre) return;
         caratteristicheStatiche();
     } catch (const ErroreInterno& e) {
         if (e.numero == 6) {
@@ -311,7 +320,7 @@ void Poligono::caratteristicheStatiche() {
     iY = radice(dividi(jota_IIG, Area));
 }
 
-// ---- Part 1.103: extent -------------------------------------------------------
+// ---- Extent ---------------------------------------------------------------------
 
 void Poligono::MaxMin(double& xMin, double& xMax, double& yMin, double& yMax) const {
     verificaVertici("Poligono.MaxMin");
@@ -328,7 +337,7 @@ void Poligono::MaxMin(double& xMin, double& xMax, double& yMin, double& yMax,
     ZeroXY = (xMax - xMin) > (yMax - yMin) ? (xMax - xMin) / 1e9 : (yMax - yMin) / 1e9;
 }
 
-// ---- Part 1.102: cut by a line ---------------------------------------------------
+// ---- Cut by a line ---------------------------------------------------------------
 
 Incroci Poligono::IntersezioneConRetta(double a, double b, double c) const {
     verificaVertici("Poligono.IntersezioneConRetta");
@@ -359,8 +368,8 @@ Poligono Poligono::PoligonoConIntersezioni(std::span<const double> xInt,
             ++j;
         }
     }
-    // Crossings not consumed (not in edge order, or on an edge beyond n) leave
-    // their slots unfilled in the original; here they are a subscript error.
+    // Crossings not consumed (not in edge order, or on an edge beyond n) would
+    // leave slots of the new outline unfilled: a subscript error.
     if (static_cast<int>(xo.size()) != m)
         throw std::out_of_range("Poligono.PoligonoConIntersezioni: incroci non in ordine di lato");
     Poligono p;

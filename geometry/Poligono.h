@@ -1,9 +1,9 @@
 #pragma once
-// Part 1.101: the polygon class Poligono (data, vertex accessors, section
-// properties), with MaxMin of Part 1.103 and the cut by a line of Part 1.102.
+// The polygon class Poligono (data, vertex accessors, section properties),
+// with its extent (MaxMin) and its cut by a line.
 //
 // Indexing convention: vertices are numbered 1..nVertici() in every public
-// member, as in the Part (Xi(1) is the first vertex; edge i runs from vertex
+// member, as the wall numbers its vertices (Xi(1) is the first vertex; edge i runs from vertex
 // i to vertex i+1, edge n closes the outline). Arrays handed in or out
 // (Coordinate, CoordX, CoordY) hold vertex i at 0-based element i-1.
 //
@@ -11,12 +11,12 @@
 // any vertex access before the arrays exist, or a count larger than the
 // arrays a member reads (Coordinate with n < 1 or longer than its inputs,
 // Copia / Perimetro / MaxMin of a polygon whose arrays are too short) throws
-// std::out_of_range: the subscript error that the original left to its
-// caller, who then stops. CaratteristicheStatiche traps its own errors as
-// the Part says (messages through tavo::messaggi()).
+// std::out_of_range: a subscript error left to the caller, who then stops.
+// CaratteristicheStatiche traps its own errors and reports them (messages
+// through tavo::messaggi()).
 //
 // The polygon is a value type: copying it with = copies everything; Copia()
-// is the Part's member (which does not copy nRettangolini_).
+// is the class's own copy member, which does not copy nRettangolini_.
 
 #include "geometry/Rette.h"
 #include "geometry/Tagli.h"
@@ -30,7 +30,7 @@ namespace tavo {
 
 class Poligono {
 public:
-    // ---- Public fields, in the Part's order; a new polygon has all 0 / false.
+    // ---- Public fields, in the order of their accessors; a new polygon has all 0 / false.
     double Area = 0.0;      // area, never negative after CaratteristicheStatiche / AreaCalcola
     double xG = 0.0;        // centroid
     double yG = 0.0;
@@ -52,9 +52,9 @@ public:
     double WxInferiore = 0.0;   // jota_xG / (yG - yMin)
     double WyDestra = 0.0;      // jota_yG / (xMax - xG)
     double WySinistra = 0.0;    // jota_yG / (xG - xMin)
-    double Wplx = 0.0;          // plastic moduli (Part 1.104)
+    double Wplx = 0.0;          // plastic moduli; CaratteristicheStatiche only zeroes them
     double Wply = 0.0;
-    std::int16_t nRettangolini_ = 0;            // strips of the last discretisation (Part 1.105)
+    std::int16_t nRettangolini_ = 0;            // strips of the last discretisation
     bool NumerazioneVerticiAntioraria = false;  // set only by AreaCalcola
 
     // ---- Vertex data ------------------------------------------------------
@@ -73,7 +73,7 @@ public:
     std::vector<double> CoordX() const { return x_; }
     std::vector<double> CoordY() const { return y_; }
     // x (y) re-created from xIn (yIn), nVertici = its size; the other array is
-    // not touched. An empty input (the unallocated array of the original)
+    // not touched. An empty input (an array never filled)
     // sets nVertici = 0 without a message and leaves the array as it was.
     void CoordX(std::span<const double> xIn);
     void CoordX(std::span<const float> xIn);
@@ -106,8 +106,12 @@ public:
     // AreaCalcola, then Area <= tolerance (0, or Perimetro^2 / 1e20).
     bool AreaNulla(bool RispettoAlPerimetro = false);
     // Ring or full circle: Area, jota_xG, WxSuperiore, WxInferiore only.
+    // Raggio = 0 (a division of jota_xG by the radius) or an overflow throws
+    // ErroreCalcolo, the fields computed before it keeping their new values;
+    // through CaratteristicheStatiche(..., true, ...) the same errors are
+    // trapped like those of the polygon.
     void CaratteristicheStaticheCerchio(double Raggio, double RaggioInterno);
-    // All section properties (Part 1.101). Fewer than 3 vertices or SoloBarre:
+    // All section properties. Fewer than 3 vertices or SoloBarre:
     // only the six sums are cleared. Errors are trapped: an overflow sets
     // xG = yG = 0 silently; any other error shows
     // "Errore nella sub CaratteristicheStatiche. " + its description
@@ -116,14 +120,14 @@ public:
     void CaratteristicheStatiche(bool SoloBarre = false, bool Cerchio = false, double Raggio = 0.0,
                                  double RaggioInterno = 0.0);
 
-    // ---- Part 1.103: extent ----------------------------------------------------
+    // ---- Extent ------------------------------------------------------------------
 
     // Extremes of the vertex coordinates (single-precision seeds +-1e20, which
     // come back unchanged with no vertices); ZeroXY = larger span / 1e9.
     void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax) const;
     void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax, double& ZeroXY) const;
 
-    // ---- Part 1.102: cut by a line a x + b y + c = 0 ----------------------------
+    // ---- Cut by a line a x + b y + c = 0 -------------------------------------------
     // No member here changes the polygon it is called on, except RotoTraslaVertici.
 
     // Crossings of the outline with the line (IntersezionePoligonoRetta, no
@@ -172,11 +176,12 @@ private:
     static void assegnaArray(std::vector<double>& dest, int& n, std::span<const T> in);
     void verificaVertici(const char* dove) const;
     void caratteristicheStatiche();
+    void cerchio(double R, double r);
 
     std::vector<double> x_;
     std::vector<double> y_;
     int nVertici_ = 0;
-    float frazione_ = 0.0f;  // target fraction of the last division (Part 1.104)
+    float frazione_ = 0.0f;  // target fraction of the last division into parts
 };
 
 }  // namespace tavo

@@ -13,7 +13,7 @@ namespace {
 
 double zeroMaxDimen = 0.0;
 
-// 3 pi / 2 as the Part writes it.
+// 3 pi / 2 from its own literal, like every 3 pi / 2 of the program.
 constexpr double TrePiMezzi = 9.42477796076937 / 2.0;
 
 }  // namespace
@@ -73,8 +73,9 @@ bool PuntiCoincidenti(const Coppia& X, const Coppia& Y, const Coppia& W,
     const double zero = zeroOpz.value_or(ZeroMaxDimen());
     if (zero == 0.0) messaggi().mostra("zero=0 in PuntiCoincidenti");
 
-    // Mended fault: the plain difference on each axis must hold too (only
-    // where both points are plain, i.e. have non-zero weights).
+    // The scaled rule alone lets far-apart points coincide when |x| < 1, so
+    // the plain difference on each axis must hold too (only where both
+    // points are plain, i.e. have non-zero weights).
     if (W[0] != 0.0 && W[1] != 0.0) {
         if (!NumeriCoincidenti(X[0] / W[0], X[1] / W[1], zero)) return false;
         if (!NumeriCoincidenti(Y[0] / W[0], Y[1] / W[1], zero)) return false;
@@ -123,8 +124,8 @@ bool PuntoInternoSegmento(const Coppia& X, const Coppia& Y, double x, double y, 
     }
     const double d1 = std::abs(p - c1);
     const double d2 = std::abs(p - c2);
-    // The point at end 1 (also on a segment of zero length, the Part's free
-    // case, which would divide 0 by 0): inside.
+    // The point at end 1 (also on a segment of zero length, which would
+    // divide 0 by 0): inside.
     if (d1 == 0.0) return true;
     const double r = d2 < d1 ? (p - c2) / (p - c1) : (p - c1) / (p - c2);
     return r <= 0.0;
@@ -195,7 +196,7 @@ double AngoloDirezione(double dy, double dx) {
     if (dx == 0.0) return AngoloVerticale(dy, dx);
     const double q = dy / dx;
     // IEEE division does not trap: an overflowing ratio is +-inf, whose
-    // arctangent is the right +-pi/2 (the original's error 6 / 11 branch).
+    // arctangent is the right +-pi/2; only inf / inf is left to the fallback.
     if (std::isnan(q)) return AngoloVerticale(dy, dx);
     const double a = std::atan(q);
     if (dx >= 0.0) return dy < 0.0 ? a + 2.0 * PiGreco : a;

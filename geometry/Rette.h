@@ -1,9 +1,9 @@
 #pragma once
-// Part 1.120: lines, points and tolerances (module Grafica), with the two
+// Lines, points and tolerances (module Grafica), with the two
 // angle functions of the module Matematica (AngoloDirezione, AngoloVerticale).
 //
 // Indexing convention: a homogeneous point pair X(1..2), Y(1..2), W(1..2) is
-// three Coppia (std::array<double, 2>): point k of the Part (1 or 2) is
+// three Coppia (std::array<double, 2>): point k (1 or 2) is
 // element k-1; a frame matrix M(1..6) is a MatriceFrame whose element j-1 is
 // M(j). Point lists are std::vector / std::span<const double> holding points
 // 1..n at 0-based storage (see geometry/Estremi.h).
@@ -67,7 +67,7 @@ void RettaPuntoAngolo(double x0, double y0, double w0, double angle, double& a, 
 
 // Crossing of two lines; false (x, y untouched) when parallel:
 // |a1 b2 - a2 b1| < 1e-6 max(|a1|, |b1|, |a2|, |b2|). Also false when all four
-// coefficients are 0 (the Part's free case). A crossing that overflows throws
+// coefficients are 0 (no caller builds such a line). A crossing that overflows throws
 // ErroreCalcolo.
 bool IntersezioneRette(double a1, double b1, double c1, double a2, double b2, double c2,
                        double& x, double& y);
@@ -81,8 +81,9 @@ bool NumeriCoincidenti(double a, double b, double zero);
 
 // Coincidence of two homogeneous points at `zero` (ZeroMaxDimen when absent);
 // zero = 0 shows "zero=0 in PuntiCoincidenti" and goes on with 0.
-// The Part's cross-multiplied rule, and in addition (mended fault: for
-// 0 < |x| < 1 the scaled rule let far-apart points coincide) the plain rule
+// The cross-multiplied rule (scaled by the x, or by the y when both x lie
+// within zero of 0), and in addition, since for 0 < |x| < 1 the scaled rule
+// alone lets far-apart points coincide, the plain rule
 // |X2/W2 - X1/W1| <= zero and |Y2/W2 - Y1/W1| <= zero whenever both weights
 // are non-zero (for plain points |dx| <= zero and |dy| <= zero). The added
 // rule only removes false positives; it also applies to two points both
@@ -131,13 +132,13 @@ void TrasformaPunti(std::span<const double> x, std::span<const double> y, const 
 
 // ---- Angles (module Matematica) ------------------------------------------
 
-// Direction of the vector (dx, dy) in [0, 2 pi). Note: dy FIRST.
+// Direction of the vector (dx, dy) in [0, 2 pi) (a tiny negative dy with
+// dx > 0 rounds to 2 pi itself, the same direction). Note: dy FIRST.
 double AngoloDirezione(double dy, double dx);
 
 // Fallback angle of a (near-)vertical vector: dy = dx = 0 -> 0; dy > 0 -> pi/2;
-// dy < 0 -> 3pi/2 (mended fault: the original's rows for an overflowing
-// dy/dx swapped pi/2 and 3pi/2; with IEEE doubles only dx = 0 reaches it from
-// AngoloDirezione). dy = 0, dx != 0 (never reached) gives 0 or pi by the sign
+// dy < 0 -> 3pi/2, by the sign of dy whatever the sign of dx (with IEEE
+// doubles only dx = 0 reaches it from AngoloDirezione). dy = 0, dx != 0 (never reached) gives 0 or pi by the sign
 // of dx, the true direction.
 double AngoloVerticale(double dy, double dx);
 

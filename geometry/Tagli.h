@@ -1,12 +1,12 @@
 #pragma once
-// Part 1.121: cuts by lines (module Grafica): crossings of a line with a
+// Cuts by lines (module Grafica): crossings of a line with a
 // closed outline, an open polyline, a segment; of two segments; of a
 // horizontal with a closed outline; point in polygon; the cleaners of
-// coincident crossings; and OrdinaPuntiSuRetta (Part 4.104), which the
+// coincident crossings; and OrdinaPuntiSuRetta, which the
 // cleaner needs and the hatching shares.
 //
 // Indexing convention: outlines are point lists at 0-based storage (vertex i
-// of the Part, 1..n, is element i-1). Edge (segment) i runs from vertex i to
+// (1..n) is element i-1). Edge (segment) i runs from vertex i to
 // vertex i+1; edge n of a closed outline is the closing edge n->1. Crossing k
 // (1..ni) is element k-1 of the crossing arrays, and its `lato` is the 1-based
 // edge or segment index. Segments are Coppia pairs (geometry/Rette.h).
@@ -38,7 +38,7 @@ struct Incroci {
 // Closed outline of n vertices and the line (a, b, c), at the local tolerance
 // MaxDimensionePunti(x, y, n, 100000) (ZeroMaxDimen is not changed). A
 // crossing at a vertex is found on both edges that meet there. With
-// `pulisci` (the Part's optional `removed`) the list is cleaned by
+// `pulisci` the list is cleaned by
 // PulisceIntersezioni and `tolti` tells how many were dropped.
 Incroci IntersezionePoligonoRetta(double a, double b, double c, std::span<const double> x,
                                   std::span<const double> y, int n, bool pulisci = false);
@@ -59,7 +59,7 @@ void OrdinaPuntiSuRetta(std::vector<double>& x, std::vector<double>& y, int n,
 
 // Where the crossings of IntersezionePoligonaleRetta lie.
 enum class PosizioneIncrocio {
-    SullaPoligonale,   // at least one crossing within a segment (the Part's True)
+    SullaPoligonale,   // at least one crossing within a segment (trovato())
     SulProlungamento,  // none within: one crossing on the line of the last segment, index n
     Nessuno,           // nothing at all (last segment parallel, degenerate, or n < 2)
 };
@@ -70,17 +70,17 @@ struct Incrocio {
     int lato = 0;  // 1-based segment index (n for the extension of the last segment)
 };
 
-// The result of IntersezionePoligonaleRetta. Mended fault: the original left
-// a caller reading the first crossing unconditionally although there may be
-// none. Here a crossing is reached only through primo() (std::optional) or
-// incrocio(k), which throws std::out_of_range for k outside 1..ni().
+// The result of IntersezionePoligonaleRetta. There may be no crossing at all
+// (the last segment parallel to the line), so a crossing is reached only
+// through primo() (std::optional) or incrocio(k), which throws
+// std::out_of_range for k outside 1..ni(): a missing one cannot be read.
 class IncrociPoligonale {
 public:
     IncrociPoligonale() = default;
     IncrociPoligonale(PosizioneIncrocio posizione, std::vector<Incrocio> incroci);
 
     PosizioneIncrocio posizione() const { return posizione_; }
-    // The Part's Boolean result: some crossing lies within a segment.
+    // Some crossing lies within a segment.
     bool trovato() const { return posizione_ == PosizioneIncrocio::SullaPoligonale; }
     int ni() const { return static_cast<int>(incroci_.size()); }
     Incrocio incrocio(int k) const;

@@ -1,4 +1,4 @@
-// Part 1.122: extents, extremes and point-list routines.
+// Extents, extremes and point-list routines.
 #include "geometry/Estremi.h"
 #include "geometry/PiGreco.h"
 #include "ports/ErroreCalcolo.h"
@@ -87,7 +87,7 @@ TEST(AreaConSegno, OrientationOfTheUnitSquare) {
     EXPECT_DOUBLE_EQ(a, 6.0);
 }
 
-TEST(CartesianeInPolari, QuadrantsOfThePart) {
+TEST(CartesianeInPolari, QuadrantsAndAxes) {
     struct Caso { double x, y, r, angolo; };
     const Caso casi[] = {
         {1, -1, std::sqrt(2.0), -PiGreco / 4},

@@ -1,4 +1,4 @@
-// Part 1.123: array utilities, parity tests and root finder.
+// Array utilities, parity tests and root finder.
 #include "geometry/Matematica.h"
 #include "ports/ErroreCalcolo.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -66,6 +66,11 @@ TEST(OrdinaArray, FirstNItemsAndReorder) {
     const std::vector<std::string> nomi{"a", "b", "c"};
     EXPECT_EQ(RiordinaConIndici(nomi, ordine), (std::vector<std::string>{"c", "b", "a"}));
     EXPECT_EQ(RiordinaConIndici(nomi, ordine, 2), (std::vector<std::string>{"c", "b"}));
+    // Without n the whole of the values is reordered: a longer permutation
+    // gives no extra element, a shorter one is an index error.
+    EXPECT_EQ(RiordinaConIndici(std::vector<std::string>{"a", "b"}, {2, 1, 2}),
+              (std::vector<std::string>{"b", "a"}));
+    EXPECT_THROW(RiordinaConIndici(nomi, {3, 1}), std::out_of_range);
     std::vector<double> vuoto;
     OrdinaArray(vuoto, 0, ordine);  // nothing when n < 1
     EXPECT_EQ(ordine.size(), 3u);
@@ -81,7 +86,7 @@ TEST(Scambia, SwapAndNegate) {
     EXPECT_EQ(b, -2);
 }
 
-TEST(NumeroPari, ParityOfThePart) {
+TEST(NumeroPari, IntegersOfBothSignsAndFractions) {
     EXPECT_TRUE(NumeroPari(4));
     EXPECT_FALSE(NumeroPari(3));
     EXPECT_FALSE(NumeroPari(-3));
@@ -111,6 +116,25 @@ TEST(RisolveEquazione, SquareRootOfTwo) {
     EXPECT_NEAR(r.x * r.x - 2, 0, 1e-9);
     EXPECT_NEAR(r.x, std::sqrt(2.0), 1e-9);
     EXPECT_EQ(porta.conta(), 0u);
+}
+
+TEST(RisolveEquazione, IllinoisStepsByHand) {
+    // x^2 - 2 from (0, 2), traced by hand: x3 = 1 (f = -1, the ends swap),
+    // 4/3 (f = -2/9, same sign: the kept end's f is halved from 2 to 1),
+    // then 16/11; plain false position would go to 7/5 instead.
+    test::RecordingMessagePort porta;
+    std::vector<double> punti;
+    auto f = [&](double x) { punti.push_back(x); return x * x - 2; };
+    double x1 = 0, x2 = 2;
+    ASSERT_TRUE(RisolveEquazione(f, x1, x2, 1e-9));
+    ASSERT_GE(punti.size(), 5u);
+    EXPECT_EQ(punti[0], 0);
+    EXPECT_EQ(punti[1], 2);
+    EXPECT_EQ(punti[2], 1);
+    EXPECT_NEAR(punti[3], 4.0 / 3, 1e-15);
+    EXPECT_NEAR(punti[4], 16.0 / 11, 1e-15);
+    // The caller's ends followed the iteration and still bracket the root.
+    EXPECT_LT((x1 * x1 - 2) * (x2 * x2 - 2), 0);
 }
 
 TEST(RisolveEquazione, CosXMinusX) {

@@ -1,4 +1,4 @@
-// Part 1.102: polygon cut by a line.
+// Polygon cut by a line.
 #include "geometry/PiGreco.h"
 #include "geometry/Poligono.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -47,6 +47,17 @@ TEST(PoligonoIntersezione, UnitSquareByAVerticalKeepsTheReferenceSide) {
     EXPECT_EQ(porta.conta(), 0u);
     // The polygon cut is not changed.
     VerificaVertici(q, QX, QY, 0);
+}
+
+TEST(PoligonoIntersezione, CrossingsAreHeldInSinglePrecision) {
+    // x = 0.1 crosses the square at 0.1f = 0.100000001490116, 1.5e-9 from 0.1:
+    // the kept part is (1 - 0.1f) wide.
+    const double x = static_cast<double>(0.1f);
+    const auto p = Da(QX, QY).PoligonoIntersezione(1, 0, -0.1, 2, 0, 1);
+    ASSERT_TRUE(p);
+    VerificaVertici(*p, {x, 1, 1, x}, {0, 0, 1, 1}, 1e-13);
+    EXPECT_NEAR(p->Area, 1 - x, 1e-13);
+    EXPECT_NEAR(p->xG, (1 + x) / 2, 1e-13);
 }
 
 TEST(PoligonoIntersezione, MissAndParallelMissGiveNoObject) {
@@ -255,6 +266,9 @@ TEST(PoligonoReagente, CrossedUncrossedAndOutside) {
     EXPECT_EQ(sez, 0);
     VerificaVertici(*p, QX, QY, 0);
     EXPECT_EQ(p->Area, 0);  // no properties computed
+    p = q.PoligonoReagente(0, 1, 0, 0, 1, -5, sez);  // z_N = 0 still gives the copy
+    ASSERT_TRUE(p);
+    EXPECT_EQ(sez, 0);
     p = q.PoligonoReagente(0, 1, -1, 0, 1, -5, sez);
     EXPECT_FALSE(p);
     EXPECT_EQ(sez, -1);

@@ -1,6 +1,7 @@
-// Part 1.101: the polygon class (and MaxMin of Part 1.103).
+// The polygon class: vertex data, section properties and MaxMin.
 #include "geometry/PiGreco.h"
 #include "geometry/Poligono.h"
+#include "ports/ErroreCalcolo.h"
 #include "tests/support/RecordingMessagePort.h"
 
 #include <gtest/gtest.h>
@@ -273,7 +274,7 @@ TEST(CaratteristicheStatiche, CyclicShiftAndReversalChangeOnlyTheOrientationFlag
     }
 }
 
-// ---- Edge cases of the Part ----------------------------------------------
+// ---- Short, degenerate and failing outlines ---------------------------------
 
 TEST(CaratteristicheStatiche, FewerThanThreeVerticesClearOnlyTheSums) {
     Poligono p = Da({0, 1, 1, 0}, {0, 0, 1, 1});
@@ -362,6 +363,25 @@ TEST(CaratteristicheStaticheCerchio, RingAndFullCircle) {
     EXPECT_DOUBLE_EQ(p.Area, PiGreco);
 }
 
+TEST(CaratteristicheStaticheCerchio, ZeroRadiusStoresNothingNonFinite) {
+    // jota_xG / R with R = 0 is 0 / 0: trapped as an overflow (centroid
+    // zeroed, no message) by CaratteristicheStatiche, thrown by the direct call.
+    test::RecordingMessagePort porta;
+    Poligono p;
+    p.WxSuperiore = p.WxInferiore = 7;
+    p.xG = p.yG = 5;
+    p.CaratteristicheStatiche(false, true, 0, 0);
+    EXPECT_EQ(p.Area, 0);
+    EXPECT_EQ(p.jota_xG, 0);
+    EXPECT_EQ(p.WxSuperiore, 7);
+    EXPECT_EQ(p.WxInferiore, 7);
+    EXPECT_EQ(p.xG, 0);
+    EXPECT_EQ(p.yG, 0);
+    EXPECT_EQ(porta.conta(), 0u);
+    EXPECT_THROW(p.CaratteristicheStaticheCerchio(0, 0), ErroreCalcolo);
+    EXPECT_EQ(p.WxSuperiore, 7);
+}
+
 TEST(AreaCalcola, OrientationFlag) {
     Poligono p = Da({0, 2, 2, 0}, {0, 0, 3, 3});
     p.AreaCalcola();
@@ -377,15 +397,21 @@ TEST(AreaCalcola, OrientationFlag) {
     r.AreaCalcola();
     EXPECT_EQ(r.Area, 0);
     EXPECT_TRUE(r.NumerazioneVerticiAntioraria);  // kept with fewer than 3 vertices
+    Poligono c = Da({0, 1, 2}, {0, 1, 2});
+    c.NumerazioneVerticiAntioraria = true;
+    c.AreaCalcola();
+    EXPECT_FALSE(c.NumerazioneVerticiAntioraria);  // a zero sum is not counter-clockwise
 }
 
 TEST(AreaNulla, AbsoluteAndRelativeToThePerimeter) {
     Poligono p = Da({0, 1, 0}, {0, 0, 1});
     EXPECT_FALSE(p.AreaNulla());
     EXPECT_FALSE(p.AreaNulla(true));
-    Poligono q = Da({0, 1, 2}, {0, 1e-12, 0});  // area 1e-12 < 16 / 1e20? no: perimeter^2 = 16
+    // Flat triangles of perimeter ~4, so the relative tolerance is 16 / 1e20.
+    Poligono q = Da({0, 1, 2}, {0, 1e-12, 0});  // area 1e-12, above it
     EXPECT_FALSE(q.AreaNulla());
-    Poligono s = Da({0, 1, 2}, {0, 1e-21, 0});  // area 1e-21 < 16e-20
+    EXPECT_FALSE(q.AreaNulla(true));
+    Poligono s = Da({0, 1, 2}, {0, 1e-21, 0});  // area 1e-21, below it
     EXPECT_FALSE(s.AreaNulla());
     EXPECT_TRUE(s.AreaNulla(true));
     Poligono c = Da({0, 1, 2}, {0, 1, 2});
@@ -487,7 +513,7 @@ TEST(Poligono, VertexSettersLeaveTheResults) {
     EXPECT_EQ(p.xG, 0.5);
 }
 
-// ---- MaxMin (Part 1.103) ------------------------------------------------------
+// ---- MaxMin ---------------------------------------------------------------------
 
 TEST(MaxMin, ExtremesAndZeroXY) {
     double a, b, c, d, z;

@@ -1,4 +1,4 @@
-// Part 1.120: lines, points and tolerances.
+// Lines, points and tolerances.
 #include "geometry/PiGreco.h"
 #include "geometry/Rette.h"
 #include "ports/ErroreCalcolo.h"
@@ -82,8 +82,8 @@ TEST(RettaPuntoAngolo, DirectionIsTheAngle) {
         EXPECT_NEAR(a, std::sin(t), 1e-12);
         EXPECT_NEAR(b, -std::cos(t), 1e-12);
         EXPECT_NEAR(c, -1 * std::cos(t) - 2 * std::sin(t), 1e-12);
-        // The direction P1->P2 is (-b, a); AngoloDirezione(-a, b), the Part's
-        // "direction angle of a line", is the opposite sense, t + pi.
+        // The direction P1->P2 is (-b, a); AngoloDirezione(-a, b), the angle
+        // the polygon cut turns its frame by, is the opposite sense, t + pi.
         EXPECT_NEAR(std::remainder(AngoloDirezione(a, -b) - t, DuePi), 0, 1e-12) << t;
         EXPECT_NEAR(std::remainder(AngoloDirezione(-a, b) - t - PiGreco, DuePi), 0, 1e-12) << t;
         EXPECT_NEAR(a * 2 + b * -1 + c, 0, 1e-12);  // through the point
@@ -138,7 +138,7 @@ TEST(PuntiCoincidenti, PlainPoints) {
 }
 
 TEST(PuntiCoincidenti, ScaledRuleNoLongerMatchesFarApartPoints) {
-    // Mended fault: x = 0.002 scales the y test by x, so |x2 y1 - x1 y2| =
+    // The scaled rule alone: x = 0.002 scales the y test by x, so |x2 y1 - x1 y2| =
     // 0.0008 <= 0.001 although the points are 0.4 apart in y.
     EXPECT_FALSE(PuntiCoincidenti({0.002, 0.002}, {0, 0.4}, {1, 1}, 0.001));
     EXPECT_TRUE(PuntiCoincidenti({0.002, 0.002}, {0, 0.0005}, {1, 1}, 0.001));
@@ -246,7 +246,7 @@ TEST(DistanzaConSegnoDaLato, LeftIsPositive) {
 
 // ---- Frames -----------------------------------------------------------------
 
-TEST(MatriceRotoTraslazione, FormulasOfThePart) {
+TEST(MatriceRotoTraslazione, FrameAxesAndOrigin) {
     MatriceFrame M{}, Mi{};
     MatriceRotoTraslazione(2, 3, PiGreco / 2, M, Mi);
     double xp, yp;
@@ -303,7 +303,7 @@ double Atan2InZeroDuePi(double dy, double dx) {
     return a < 0 ? a + 2 * M_PI : a;
 }
 
-TEST(AngoloDirezione, EdgeCasesOfThePart) {
+TEST(AngoloDirezione, AxesDiagonalAndOrigin) {
     EXPECT_EQ(AngoloDirezione(0, 1), 0);
     EXPECT_EQ(AngoloDirezione(1, 0), PiGreco / 2);
     EXPECT_EQ(AngoloDirezione(0, -1), PiGreco);

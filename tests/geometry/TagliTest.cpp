@@ -1,4 +1,4 @@
-// Part 1.121: cuts by lines.
+// Cuts by lines.
 #include "geometry/Rette.h"
 #include "geometry/Tagli.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -98,6 +98,10 @@ TEST(OrdinaPuntiSuRetta, ByTheLargerExtent) {
     OrdinaPuntiSuRetta(a, b, 2);
     EXPECT_EQ(b, (V{-5, 5}));
     EXPECT_EQ(a, (V{0.1, 0}));
+    V c{0, 1}, d{1, 0};  // equal extents: by y
+    OrdinaPuntiSuRetta(c, d, 2);
+    EXPECT_EQ(d, (V{0, 1}));
+    EXPECT_EQ(c, (V{1, 0}));
 }
 
 TEST(PulisceIntersezioni, RunsOfCoincidentCrossings) {
@@ -144,7 +148,7 @@ TEST(IntersezionePoligonaleRetta, MissGivesTheExtensionOfTheLastSegment) {
 }
 
 TEST(IntersezionePoligonaleRetta, ParallelLastSegmentGivesNoCrossingToRead) {
-    // Mended fault: nothing is found, and no crossing can be read.
+    // Nothing is found, and no crossing can be read.
     ZeroMaxDimenSalvato guardia;
     const V x{0, 1, 2}, y{0, 1, 1};
     const auto r = IntersezionePoligonaleRetta(0, 1, -5, x, y, 3);  // y = 5
