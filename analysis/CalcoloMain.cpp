@@ -1,0 +1,103 @@
+#include "analysis/CalcoloMain.h"
+
+#include "analysis/Combinazioni.h"
+#include "analysis/GeometriaSezione.h"
+#include "analysis/ListaRisultati.h"
+#include "analysis/SpintaTerre.h"
+#include "ports/ErroreCalcolo.h"
+#include "ports/MessagePort.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <stdexcept>
+#include <string>
+
+namespace tavo {
+namespace {
+
+constexpr const char* MessaggioErrore = "ERRORE! Controllare i dati";
+
+bool ProfiloAccettato(const VariabiliPubbliche& v, FinestraPrincipalePort& finestra) {
+    if (v.nLatiTerreno < 1) {
+        messaggi().mostra("Inserire profilo terreno", Icona::Critico);
+        finestra.FuocoSuNumeroLati();
+        return false;
+    }
+    // The last side is extended to the far end of the ground, which divides
+    // by its run: a run that is too short (or negative) is refused.
+    const float soglia = (v.AltezzaParaghiaia + v.AltezzaParete + v.AltezzaFondazione) / 100;
+    if (v.dxProfilo(v.nLatiTerreno) < soglia) {
+        messaggi().mostra("Lunghezza del segmento " + std::to_string(v.nLatiTerreno) +
+                              " del profilo terreno troppo piccola",
+                          Icona::Critico);
+        return false;
+    }
+    return true;
+}
+
+void VerificaFinito(float x) {
+    if (!std::isfinite(x)) throw ErroreCalcolo("CalcoloMain: risultato non finito");
+}
+
+// Every result that the calculation has just written, for the combinations
+// it computed (under DM 1996 elements 2 and 3 belong to an earlier run).
+void VerificaRisultatiFiniti(const VariabiliPubbliche& v) {
+    const int combinazioni = v.Normativa == NormativaNTC2008 ? 3 : 1;
+    for (const Terna* t :
+         {&v.StRibaltamento, &v.SqRibaltamento, &v.SsRibaltamento, &v.SiRibaltamento, &v.MRibaltante,
+          &v.MStabilizzante, &v.FsRibaltamento, &v.StScorrimento, &v.SqScorrimento, &v.SsScorrimento,
+          &v.SiScorrimento, &v.TScorrimento, &v.NScorrimento, &v.FsScorrimento, &v.StPortata,
+          &v.SqPortata, &v.SsPortata, &v.SiPortata, &v.MPortata, &v.NPortata, &v.TPortata,
+          &v.StParete, &v.SqParete, &v.SsParete, &v.SiParete, &v.MParete, &v.NParete, &v.VParete})
+        for (int k = 1; k <= combinazioni; ++k) VerificaFinito((*t)(k));
+    for (const CoppiaRetta* r :
+         {&v.xRettaStParete, &v.yRettaStParete, &v.xRettaSqParete, &v.yRettaSqParete,
+          &v.xRettaSsParete, &v.yRettaSsParete, &v.xRettaStFondazione, &v.yRettaStFondazione,
+          &v.xRettaSqFondazione, &v.yRettaSqFondazione, &v.xRettaSsFondazione, &v.yRettaSsFondazione})
+        for (int i = 1; i <= 2; ++i) VerificaFinito((*r)(i));
+    for (float x : {v.SigmaValle, v.SigmaMonte, v.LarghezzaCompressa, v.MSuolaValle, v.MSuolaMonte,
+                    v.PesoZavorra, v.xZavorra, v.yZavorra, v.xImpalcato, v.yImpalcato})
+        VerificaFinito(x);
+}
+
+bool Calcola(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
+    finestra.LeggeDatiDaForm(v, sisma);
+    if (!ProfiloAccettato(v, finestra)) return false;
+    for (int voce : {2, 4, 5}) finestra.AbilitaVoceFile(voce);
+
+    CalcolaGeometria(v);
+    CombinazioniRibaltamento(v, sisma);
+    CombinazioniScorrimento(v, sisma);
+    CombinazioniPortata(v, sisma);
+    CombinazioniParete(v, sisma);
+    VerificaRisultatiFiniti(v);
+
+    ScriveRisultatiStabilita(v, finestra, v.CombGravosaRibaltamento, v.CombGravosaScorrimento,
+                             v.CombGravosaPortata);
+    ScriveRisultatiParete(v, finestra, v.CombGravosaParete);
+    if (v.Normativa != NormativaNTC2008) return true;
+    finestra.AbilitaCombinazioni();
+    finestra.SelezionaCombinazione(0);
+    finestra.TipoVerificaSettaggi(false);
+    return true;
+}
+
+}  // namespace
+
+bool CalcoloMain(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
+    try {
+        return Calcola(v, sisma, finestra);
+    } catch (const ErroreProfiloTroppoRipido& e) {
+        messaggi().mostra(e.what(), Icona::Critico);
+    } catch (const ErroreCalcolo&) {
+        messaggi().mostra(MessaggioErrore, Icona::Critico);
+    } catch (const ErroreDatiForm&) {
+        messaggi().mostra(MessaggioErrore, Icona::Critico);
+    } catch (const std::out_of_range&) {
+        // A subscript out of its range: a run-time error like any other.
+        messaggi().mostra(MessaggioErrore, Icona::Critico);
+    }
+    return false;
+}
+
+}  // namespace tavo

@@ -1,0 +1,150 @@
+// The whole calculation of an abutment against its hand calculation
+// (tests/analysis/MuroAMano.h: Coulomb and Mononobe–Okabe closed forms,
+// statics of the section, integrated pressure diagrams).
+
+#include "analysis/CalcoloMain.h"
+#include "analysis/TensioniTerreno.h"
+#include "tests/analysis/MuroAMano.h"
+#include "tests/support/RecordingFinestraPrincipale.h"
+#include "tests/support/RecordingMessagePort.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+namespace tavo {
+namespace {
+
+using test::RisultatiAMano;
+
+struct Voce {
+    const char* nome;
+    float calcolato;
+    double atteso;
+};
+
+// Relative 1e-4: the wedge search on a 0.2° grid and the Single arithmetic
+// stay well inside it; a wrong factor, lever arm or sign does not.
+void ConfrontaVoci(std::initializer_list<Voce> voci, const std::string& dove) {
+    for (const Voce& x : voci)
+        EXPECT_NEAR(x.calcolato, x.atteso, 1e-4 * std::max(10.0, std::fabs(x.atteso)))
+            << dove << ": " << x.nome;
+}
+
+void ConfrontaCombinazione(const VariabiliPubbliche& v, int k, const RisultatiAMano& r) {
+    ConfrontaVoci({{"StRibaltamento", v.StRibaltamento(k), r.StR},
+                   {"SqRibaltamento", v.SqRibaltamento(k), r.SqR},
+                   {"SsRibaltamento", v.SsRibaltamento(k), r.SsR},
+                   {"SiRibaltamento", v.SiRibaltamento(k), r.SiR},
+                   {"MRibaltante", v.MRibaltante(k), r.MRib},
+                   {"MStabilizzante", v.MStabilizzante(k), r.MStab},
+                   {"StScorrimento", v.StScorrimento(k), r.StS},
+                   {"SqScorrimento", v.SqScorrimento(k), r.SqS},
+                   {"SsScorrimento", v.SsScorrimento(k), r.SsS},
+                   {"SiScorrimento", v.SiScorrimento(k), r.SiS},
+                   {"TScorrimento", v.TScorrimento(k), r.TS},
+                   {"NScorrimento", v.NScorrimento(k), r.NS},
+                   {"StPortata", v.StPortata(k), r.StP},
+                   {"SqPortata", v.SqPortata(k), r.SqP},
+                   {"SsPortata", v.SsPortata(k), r.SsP},
+                   {"SiPortata", v.SiPortata(k), r.SiP},
+                   {"MPortata", v.MPortata(k), r.MP},
+                   {"NPortata", v.NPortata(k), r.NP},
+                   {"TPortata", v.TPortata(k), r.TP},
+                   {"StParete", v.StParete(k), r.StW},
+                   {"SqParete", v.SqParete(k), r.SqW},
+                   {"SsParete", v.SsParete(k), r.SsW},
+                   {"SiParete", v.SiParete(k), r.SiW},
+                   {"MParete", v.MParete(k), r.MW},
+                   {"NParete", v.NParete(k), r.NW},
+                   {"VParete", v.VParete(k), r.VW}},
+                  "combination " + std::to_string(k));
+    // Safety factors are ratios: their own relative tolerance.
+    EXPECT_NEAR(v.FsRibaltamento(k), r.FsR, 1e-4 * r.FsR) << "combination " << k;
+    EXPECT_NEAR(v.FsScorrimento(k), r.FsS, 1e-4 * r.FsS) << "combination " << k;
+}
+
+void ConfrontaFondazione(const VariabiliPubbliche& v, const RisultatiAMano& r) {
+    ConfrontaVoci({{"SigmaValle", v.SigmaValle, r.sigmaValle},
+                   {"SigmaMonte", v.SigmaMonte, r.sigmaMonte},
+                   {"MSuolaValle", v.MSuolaValle, r.mSuolaValle},
+                   {"MSuolaMonte", v.MSuolaMonte, r.mSuolaMonte}},
+                  "governing soil pressure");
+    EXPECT_NEAR(v.LarghezzaCompressa, r.bCompressa, 1e-4 * std::fabs(r.bCompressa));
+}
+
+class CalcoloAMano : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CoefficientiParzialiDefault(v);
+        finestra.campi = test::CompilaMuroAMano;
+    }
+    test::RecordingMessagePort messaggi;
+    test::RecordingFinestraPrincipale finestra;
+    VariabiliPubbliche v;
+    NTC sisma;
+};
+
+TEST_F(CalcoloAMano, NTC2008EveryCombinationAndTheGoverningOnes) {
+    ASSERT_TRUE(CalcoloMain(v, sisma, finestra)) << ::testing::PrintToString(messaggi.testi());
+    EXPECT_EQ(messaggi.conta(), 0u);
+
+    std::array<RisultatiAMano, 3> r;
+    const auto combinazioni = test::CombinazioniNTCAMano();
+    for (int k = 1; k <= 3; ++k) {
+        r[k - 1] = test::CalcolaAMano(combinazioni[k - 1]);
+        ConfrontaCombinazione(v, k, r[k - 1]);
+    }
+
+    // Governing by hand: smallest safety factors, largest toe pressure,
+    // largest stem moment.
+    auto posizione = [&](auto valore, bool minimo) {
+        int g = 1;
+        for (int k = 2; k <= 3; ++k)
+            if (minimo ? valore(r[k - 1]) < valore(r[g - 1]) : valore(r[k - 1]) > valore(r[g - 1])) g = k;
+        return g;
+    };
+    const int kMR = posizione([](const RisultatiAMano& x) { return x.FsR; }, true);
+    const int kS = posizione([](const RisultatiAMano& x) { return x.FsS; }, true);
+    const int kP = posizione([](const RisultatiAMano& x) { return x.sigmaValle; }, false);
+    const int kW = posizione([](const RisultatiAMano& x) { return x.MW; }, false);
+    EXPECT_EQ(v.CombGravosaRibaltamento, kMR);
+    EXPECT_EQ(v.CombGravosaScorrimento, kS);
+    EXPECT_EQ(v.CombGravosaPortata, kP);
+    EXPECT_EQ(v.CombGravosaParete, kW);
+    ConfrontaFondazione(v, r[kP - 1]);
+    EXPECT_FALSE(EquilibrioViolato(v, kP));
+
+    // The main window lists the governing combinations and offers the others.
+    EXPECT_EQ(finestra.lblTipoVerifica[0], "?" + std::to_string(kMR));
+    EXPECT_EQ(finestra.lblTipoVerifica[3], "?" + std::to_string(kW));
+    EXPECT_EQ(finestra.vociFileAbilitate, (std::vector<int>{2, 4, 5}));
+    EXPECT_EQ(finestra.combinazioniAbilitate, 1);
+    EXPECT_EQ(finestra.combinazioniSelezionate, std::vector<int>{0});
+    EXPECT_EQ(finestra.tipoVerifica, std::vector<bool>{false});
+    EXPECT_EQ(sisma.KvNTC, 0.05f);  // the site value, back after combination 3
+}
+
+TEST_F(CalcoloAMano, DM1996SingleCombinationWithTheGradeCoefficient) {
+    v.Normativa = NormativaDM1996;
+    ASSERT_TRUE(CalcoloMain(v, sisma, finestra)) << ::testing::PrintToString(messaggi.testi());
+    EXPECT_EQ(messaggi.conta(), 0u);
+
+    const RisultatiAMano r = test::CalcolaAMano(test::CombinazioneDMAMano());
+    ConfrontaCombinazione(v, 1, r);
+    ConfrontaFondazione(v, r);
+    EXPECT_EQ(v.CombGravosaRibaltamento, 1);
+    EXPECT_EQ(v.CombGravosaScorrimento, 1);
+    EXPECT_EQ(v.CombGravosaPortata, 1);
+    EXPECT_EQ(v.CombGravosaParete, 1);
+    // Under DM 1996 the combination list is neither enabled nor reselected.
+    EXPECT_EQ(finestra.combinazioniAbilitate, 0);
+    EXPECT_TRUE(finestra.combinazioniSelezionate.empty());
+    EXPECT_TRUE(finestra.tipoVerifica.empty());
+}
+
+}  // namespace
+}  // namespace tavo
