@@ -2,8 +2,12 @@
 // row against a hand calculation, the section loops, and its failures.
 
 #include "analysis/CalcoloMain.h"
+#include "analysis/CoefficientiParziali.h"
+#include "analysis/GeometriaSezione.h"
+#include "analysis/MomentiSuole.h"
 #include "analysis/ReportArmature.h"
 #include "fileio/Separatori.h"
+#include "ports/ErroreCalcolo.h"
 #include "tests/analysis/EquilibrioSezione.h"
 #include "tests/analysis/MuroAMano.h"
 #include "tests/app/ProgettiDiEsempio.h"
@@ -215,6 +219,200 @@ TEST_F(ReportSpalla, BackwallRowMatchesTheHandCalculation) {
     EXPECT_NEAR(std::stod(celle[4]), lo / 100, 0.006);  // two decimals
     EXPECT_EQ(p.v.AltezzaParaghiaia, 1.8f);
     EXPECT_EQ(p.v.NImpalcato, 350.0f);
+}
+
+// The first toe and heel rows are the sections at the stem faces, whose
+// moments the calculation lists; a heel row in between carries the soil
+// beyond it: the 3.5 - d wide strip of the ground 7.3 m above the footing.
+TEST_F(ReportSpalla, FootingRowsCutTheCantilevers) {
+    ASSERT_TRUE(CalcoloMain(p.v, p.ntc, finestra));
+    SezioneCaRettangolare sez = SezioneDelReport(p.v);
+    const float toe = 7.0f - 3.5f - 1.6f;
+    EXPECT_FLOAT_EQ(CalcolaAzioniSuolaValle(p.v, sez, 0, toe).M, p.v.MSuolaValle);
+    EXPECT_FLOAT_EQ(CalcolaAzioniSuolaMonte(p.v, sez, 0).M, p.v.MSuolaMonte);
+
+    const float d = 1.5f;
+    Poligono striscia;
+    const std::vector<double> x{d, 3.5, 3.5, d}, y{0, 0, 7.3, 7.3};
+    striscia.Coordinate(x, y, 4);
+    striscia.CaratteristicheStatiche();
+    float V = 0;
+    const float M = MomentoSuolaMonte(p.v, striscia, 3.5f - d, V);
+    const AzioniSezione a = CalcolaAzioniSuolaMonte(p.v, sez, d);
+    EXPECT_NEAR(a.M, M, 1e-4 * std::fabs(M));
+    EXPECT_NEAR(a.V, V, 1e-4 * std::fabs(V));
+    EXPECT_EQ(a.N, 0);
+}
+
+// The spacing steps in single precision: 30 steps of 0.1 from 3 m leave
+// 6.1e-7 m, which is not a section, nor is the 2.9999993 that 30 steps up
+// from 0 reach.
+TEST(DistanzeSezioni, StopWithinAThousandthOfTheSpacingFromTheEnd) {
+    const std::vector<float> cima = DistanzeDallaCima(3.0f, 0.1f);
+    ASSERT_EQ(cima.size(), 30u);
+    EXPECT_EQ(cima.front(), 3.0f);
+    EXPECT_NEAR(cima.back(), 0.1f, 1e-6);
+    const std::vector<float> filo = DistanzeDalFilo(3.0f, 0.1f);
+    ASSERT_EQ(filo.size(), 30u);
+    EXPECT_EQ(filo.front(), 0.0f);
+    EXPECT_NEAR(filo.back(), 2.9f, 1e-6);
+    // The listed values stay those of the single-precision steps.
+    float d = 3.0f;
+    for (int i = 0; i < 28; ++i) d -= 0.1f;
+    EXPECT_EQ(cima[28], d);
+}
+
+TEST(DistanzeSezioni, EdgeCases) {
+    struct Caso {
+        float lunghezza, s;
+        std::vector<float> cima, filo;
+    };
+    const std::vector<Caso> casi{
+        {5, 1, {5, 4, 3, 2, 1}, {0, 1, 2, 3, 4}},
+        {2, 5, {2}, {0}},  // a spacing beyond the length: the base, or the face
+        {0, 1, {}, {}},
+        {-0.5f, 0.1f, {}, {}},  // a toe of negative length
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(DistanzeDallaCima(c.lunghezza, c.s), c.cima) << c.lunghezza << " " << c.s;
+        EXPECT_EQ(DistanzeDalFilo(c.lunghezza, c.s), c.filo) << c.lunghezza << " " << c.s;
+    }
+    for (float s : {0.0001f, 0.0f}) {
+        try {
+            DistanzeDallaCima(3, s);
+            ADD_FAILURE() << "no error for " << s;
+        } catch (const ErroreCalcolo& e) {
+            EXPECT_STREQ(e.what(), "distanza fra le sezioni troppo piccola: più di 10000 sezioni in un tratto");
+        }
+    }
+}
+
+// The abutment computed by hand (tests/analysis/MuroAMano.h), under NTC 2008,
+// with the reinforcement settings of the bundled example.
+test::Progetto MuroAMano() {
+    test::Progetto q;
+    test::CompilaMuroAMano(q.v, q.ntc);
+    CoefficientiParzialiDefault(q.v);
+    q.v.DistanzaSezioni = 0.5f;
+    q.v.Copriferro = 4;
+    q.v.CoeffOmogeneizzazione = 15;
+    q.v.fyd = 391.3f;
+    return q;
+}
+
+TEST_F(ReportSpalla, StemOf3mAt01mListsThirtySections) {
+    test::Progetto q = MuroAMano();
+    q.v.AltezzaParete = 3;
+    q.v.DistanzaSezioni = 0.1f;
+    const std::optional<std::string> testo = ListaArmature(q.v, q.ntc, finestra);
+    ASSERT_TRUE(testo) << porta.testi().front();
+    const Blocco parete = Blocchi(*testo).front();
+    ASSERT_EQ(parete.righe.size(), 30u);
+    EXPECT_EQ(parete.righe.front()[0], "3");
+    EXPECT_EQ(parete.righe.back()[0], "0.1000006");
+}
+
+TEST_F(ReportSpalla, BlocksThatHaveNoSections) {
+    struct Caso {
+        const char* nome;
+        void (*imposta)(VariabiliPubbliche&);
+        std::size_t blocchi, righeValle;
+    };
+    const Caso casi[] = {
+        {"no backwall height", [](VariabiliPubbliche& v) { v.AltezzaParaghiaia = 0; }, 3, 3},
+        {"no backwall thickness", [](VariabiliPubbliche& v) { v.SpessoreParaghiaia = 0; }, 3, 3},
+        {"no toe", [](VariabiliPubbliche& v) { v.LarghezzaFondazione = 3.25f; }, 4, 0},
+    };
+    for (const Caso& c : casi) {
+        test::Progetto q = MuroAMano();
+        c.imposta(q.v);
+        const std::optional<std::string> testo = ListaArmature(q.v, q.ntc, finestra);
+        ASSERT_TRUE(testo) << c.nome << porta.testi().back();
+        const std::vector<Blocco> b = Blocchi(*testo);
+        ASSERT_EQ(b.size(), c.blocchi) << c.nome;
+        EXPECT_EQ(b[b.size() - 2].titolo.substr(0, 13), "SUOLA A VALLE") << c.nome;
+        EXPECT_EQ(b[b.size() - 2].righe.size(), c.righeValle) << c.nome;
+    }
+}
+
+// Every failure: one message, no report, and the project as it was.
+TEST_F(ReportSpalla, FailuresLeaveTheProjectAsItWas) {
+    struct Caso {
+        const char* nome;
+        void (*imposta)(test::Progetto&, test::RecordingFinestraPrincipale&);
+        std::vector<std::string> messaggi;
+    };
+    const Caso casi[] = {
+        {"calculation refused",
+         [](test::Progetto& q, test::RecordingFinestraPrincipale&) { q.v.dxProfilo(2) = 0.01f; },
+         {"Lunghezza del segmento 2 del profilo terreno troppo piccola",
+          "Errore in ListaArmature provocato da CalcoloMain"}},
+        {"unreadable field",
+         [](test::Progetto&, test::RecordingFinestraPrincipale& f) { f.campoIlleggibile = true; },
+         {"Errore in ListaArmature. Errore nei dati"}},
+        {"cover beyond the backwall",  // 400 mm on a 300 mm backwall
+         [](test::Progetto& q, test::RecordingFinestraPrincipale&) { q.v.Copriferro = 40; },
+         {"Errore in ListaArmature. Errore in Progetto: altezza della sezione non maggiore del copriferro"}},
+        {"spacing too small",
+         [](test::Progetto& q, test::RecordingFinestraPrincipale&) { q.v.DistanzaSezioni = 0.0001f; },
+         {"Errore in ListaArmature. distanza fra le sezioni troppo piccola: più di 10000 sezioni in un tratto"}},
+    };
+    for (const Caso& c : casi) {
+        test::Progetto q = test::Spalla();
+        test::RecordingFinestraPrincipale f;
+        c.imposta(q, f);
+        CalcolaGeometria(q.v);
+        const VariabiliPubbliche prima = q.v;
+        porta.svuota();
+        EXPECT_FALSE(ListaArmature(q.v, q.ntc, f)) << c.nome;
+        EXPECT_EQ(porta.testi(), c.messaggi) << c.nome;
+        EXPECT_EQ(porta.registrati().back().icona, Icona::Critico) << c.nome;
+        EXPECT_EQ(q.v.AltezzaParete, prima.AltezzaParete) << c.nome;
+        EXPECT_EQ(q.v.SpessoreBaseParete, prima.SpessoreBaseParete) << c.nome;
+        EXPECT_EQ(q.v.PolParete.y(2), prima.PolParete.y(2)) << c.nome;
+        EXPECT_EQ(q.v.PesoZavorra, prima.PesoZavorra) << c.nome;
+    }
+}
+
+// A negative moment is designed and checked on the section mirrored about
+// its mid-depth: the same area with a minus sign, the same stresses.
+TEST(PassoSezione, NegativeMomentMirrorsTheSection) {
+    test::RecordingMessagePort porta;
+    for (float N : {0.0f, 50.0f, -30.0f}) {
+        VariabiliPubbliche v;
+        v.CoeffOmogeneizzazione = 15;
+        v.Copriferro = 4;
+        v.fyd = 391.3f;
+        SezioneCaRettangolare sez = SezioneDelReport(v);
+        AzioniSezione positivo{120, N, 60};
+        AzioniSezione negativo{-120, N, 60};
+        PassoSezione(sez, 800, positivo);
+        PassoSezione(sez, 800, negativo);
+        EXPECT_GT(positivo.Ast, 0) << N;
+        EXPECT_DOUBLE_EQ(negativo.Ast, -positivo.Ast) << N;
+        EXPECT_DOUBLE_EQ(negativo.SigmaC, positivo.SigmaC) << N;
+        EXPECT_GT(negativo.SigmaC, 0) << N;
+        EXPECT_DOUBLE_EQ(negativo.TauC, positivo.TauC) << N;
+        EXPECT_EQ(sez.M, -120e6) << N;
+    }
+    EXPECT_EQ(porta.conta(), 0u);
+}
+
+TEST(FormSig, TwoDecimalsWithoutGrouping) {
+    struct Caso {
+        double v;
+        Separatori sep;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {0, {U'.', U','}, "0.00"},          {3.14159, {U'.', U','}, "3.14"},
+        {1234.567, {U'.', U','}, "1234.57"}, {-0.5, {U'.', U','}, "-0.50"},
+        {2.005, {U',', U'.'}, "2,01"},      {12345.6, {U',', U'.'}, "12345,60"},
+    };
+    for (const Caso& c : casi) {
+        SeparatoriInstallati s(c.sep);
+        EXPECT_EQ(FormSig(c.v), c.atteso) << c.v;
+    }
 }
 
 }  // namespace
