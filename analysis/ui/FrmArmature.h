@@ -1,0 +1,75 @@
+#pragma once
+// "Armature e Verifiche": the four reinforcement settings and the report of
+// every section of stem, backwall, toe and heel. A thin shell over
+// analysis/ReportArmature.h and analysis/DatiArmature.h: the window only
+// moves texts between its boxes and the core.
+//
+// The main window opens it with MostraFrmArmature, handing over the one
+// project state, the seismic state and itself as the port through which the
+// calculation reads its fields.
+
+#include "analysis/FinestraPrincipalePort.h"
+#include "analysis/VariabiliPubbliche.h"
+#include "seismic/NTC.h"
+
+#include <QWidget>
+
+#include <array>
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace tavo {
+
+class FrmArmature final : public QWidget {
+    Q_OBJECT
+public:
+    // Opening the window: ScriveDati, then ListaArmature.
+    FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipalePort& principale,
+                QWidget* genitore = nullptr);
+
+    // Boxes into the settings (through ValLocale, then the defaults). False,
+    // after a message, when a box holds a value beyond the Single range.
+    bool LeggeDati();
+    // The label of the code in force, the defaults, the settings into the boxes.
+    void ScriveDati();
+    // Rebuilds the report; on a failure the previous report stays.
+    void ListaArmature();
+
+    // The report as built, CR LF between lines.
+    const std::string& TestoReport() const { return report_; }
+
+    QLineEdit* txtDati(int indice) const { return txtDati_.at(static_cast<std::size_t>(indice)); }
+    QPushButton* Command1() const { return command1_; }
+    QPlainTextEdit* Text1() const { return text1_; }
+    QLabel* lbl1() const { return lbl1_; }
+    QLabel* lblFyd() const { return lblFyd_; }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override;
+
+private:
+    void ImpostaEtichette();
+    void Ricalcola();
+
+    VariabiliPubbliche& stato_;
+    NTC& sisma_;
+    FinestraPrincipalePort& principale_;
+    std::array<QLineEdit*, 4> txtDati_{};
+    QPushButton* command1_ = nullptr;
+    QPlainTextEdit* text1_ = nullptr;
+    QLabel* lbl1_ = nullptr;
+    QLabel* lblFyd_ = nullptr;
+    std::string report_;
+};
+
+// The entry of the main window's "&Armature" menu: shows the reinforcement
+// window, creating it (which builds the report) when it is not open, else
+// bringing the open one to the front. The window is deleted when closed.
+FrmArmature* MostraFrmArmature(QWidget* genitore, VariabiliPubbliche& stato, NTC& sisma,
+                               FinestraPrincipalePort& principale);
+
+}  // namespace tavo

@@ -1,0 +1,419 @@
+// The reinforcement report: the blocks of the bundled abutment, one stem
+// row against a hand calculation, the section loops, and its failures.
+
+#include "analysis/CalcoloMain.h"
+#include "analysis/CoefficientiParziali.h"
+#include "analysis/GeometriaSezione.h"
+#include "analysis/MomentiSuole.h"
+#include "analysis/ReportArmature.h"
+#include "fileio/Separatori.h"
+#include "ports/ErroreCalcolo.h"
+#include "tests/analysis/EquilibrioSezione.h"
+#include "tests/analysis/MuroAMano.h"
+#include "tests/app/ProgettiDiEsempio.h"
+#include "tests/support/RecordingFinestraPrincipale.h"
+#include "tests/support/RecordingMessagePort.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace tavo {
+namespace {
+
+std::vector<std::string> Dividi(const std::string& testo, const std::string& separatore) {
+    std::vector<std::string> parti;
+    std::size_t inizio = 0;
+    for (std::size_t p; (p = testo.find(separatore, inizio)) != std::string::npos; inizio = p + separatore.size())
+        parti.push_back(testo.substr(inizio, p - inizio));
+    parti.push_back(testo.substr(inizio));
+    return parti;
+}
+
+// The lines of one block: from its title to the blank line that ends it.
+struct Blocco {
+    std::string titolo, intestazione;
+    std::vector<std::vector<std::string>> righe;  // cells
+};
+
+std::vector<Blocco> Blocchi(const std::string& testo) {
+    std::vector<Blocco> blocchi;
+    const std::vector<std::string> linee = Dividi(testo, "\r\n");
+    for (std::size_t i = 0; i < linee.size(); ++i) {
+        if (linee[i] == "  ") continue;
+        Blocco b{linee[i], linee.at(i + 1), {}};
+        for (i += 2; i < linee.size() && linee[i] != "  "; ++i) b.righe.push_back(Dividi(linee[i], "\t"));
+        blocchi.push_back(b);
+    }
+    return blocchi;
+}
+
+class ReportSpalla : public ::testing::Test {
+protected:
+    test::Progetto p = test::Spalla();
+    test::RecordingFinestraPrincipale finestra;
+    test::RecordingMessagePort porta;
+    SeparatoriInstallati separatori{Separatori{U'.', U','}};
+};
+
+const char* const Intestazione1 = "d [m]\tM [kNm]\tN [kN]\tV [kN]\tAs [cm2]\tsig c [MPa]    tau c [MPa]";
+const char* const Intestazione2 = "d [m]\tM [kNm]\tV [kN]\tAs [cm2]\tsig c [MPa]    tau c [MPa]";
+
+TEST_F(ReportSpalla, ListsEveryBlockWithItsColumnsAndPutsTheInputsBack) {
+    const VariabiliPubbliche prima = p.v;
+    const std::optional<std::string> testo = ListaArmature(p.v, p.ntc, finestra);
+    ASSERT_TRUE(testo);
+    EXPECT_EQ(porta.conta(), 0u) << porta.testi().front();
+    EXPECT_EQ(testo->find('\n', 0) , testo->find("\r\n") + 1);
+    EXPECT_NE(testo->substr(testo->size() - 2), "\r\n");
+    EXPECT_EQ(testo->find("nan"), std::string::npos);
+
+    // Spacing 0.5: stem 5.5 m, backwall 1.8 m, toe 7 - 3.5 - 1.6 = 1.9 m, heel 3.5 m.
+    struct Atteso {
+        const char* titolo;
+        const char* intestazione;
+        std::vector<std::string> d;
+        std::size_t celle;
+    };
+    const std::vector<Atteso> attesi{
+        {"PARETE (d=distanza sezione da base paraghiaia)", Intestazione1,
+         {"5.5", "5", "4.5", "4", "3.5", "3", "2.5", "2", "1.5", "1", "0.5"}, 7},
+        {"PARAGHIAIA  (d=distanza sezione da sommità)", Intestazione1, {"1.8", "1.3", "0.8", "0.3"}, 7},
+        {"SUOLA A VALLE (d=distanza sezione da filo parete. As positiva per armatura inferiore)", Intestazione2,
+         {"0", "0.5", "1", "1.5"}, 6},
+        {"SUOLA A MONTE (d=distanza sezione da filo parete. As positiva per armatura superiore)", Intestazione2,
+         {"0", "0.5", "1", "1.5", "2", "2.5", "3"}, 6},
+    };
+    const std::vector<Blocco> blocchi = Blocchi(*testo);
+    ASSERT_EQ(blocchi.size(), attesi.size());
+    for (std::size_t b = 0; b < attesi.size(); ++b) {
+        EXPECT_EQ(blocchi[b].titolo, attesi[b].titolo);
+        EXPECT_EQ(blocchi[b].intestazione, attesi[b].intestazione);
+        ASSERT_EQ(blocchi[b].righe.size(), attesi[b].d.size()) << attesi[b].titolo;
+        for (std::size_t r = 0; r < attesi[b].d.size(); ++r) {
+            const auto& celle = blocchi[b].righe[r];
+            ASSERT_EQ(celle.size(), attesi[b].celle) << attesi[b].titolo << " row " << r;
+            EXPECT_EQ(celle[0], attesi[b].d[r]);
+            EXPECT_EQ(celle[celle.size() - 2].substr(0, 4), "    ");
+            EXPECT_EQ(celle.back().substr(0, 7), "       ");
+        }
+    }
+
+    // The stem inputs are back, and the derived state is that of the whole wall.
+    EXPECT_EQ(p.v.AltezzaParete, prima.AltezzaParete);
+    EXPECT_EQ(p.v.SpessoreBaseParete, prima.SpessoreBaseParete);
+    EXPECT_EQ(p.v.AltezzaParaghiaia, prima.AltezzaParaghiaia);
+    EXPECT_EQ(p.v.NImpalcato, prima.NImpalcato);
+    test::Progetto intero = test::Spalla();
+    ASSERT_TRUE(CalcoloMain(intero.v, intero.ntc, finestra));
+    EXPECT_EQ(p.v.MParete(1), intero.v.MParete(1));
+    EXPECT_EQ(p.v.PolParete.nVertici(), intero.v.PolParete.nVertici());
+    EXPECT_EQ(p.v.PolParete.y(3), intero.v.PolParete.y(3));
+}
+
+// A stem or backwall section of the abutment by hand: above the section a
+// vertical stem of thickness t and height hi with, on its back face, a
+// backwall hb × tb; flat ground with q = 20 at the top (the governing wedge
+// stays on the first 8 m side); the soil on the heel a 3.5 × (hi + hb)
+// rectangle, its inertia at half height; the deck loads 0.6 m behind the
+// front corner of the seat. Thrusts by Coulomb and Mononobe-Okabe
+// (tests/analysis/MuroAMano.h), their lines at h/3 and h/2, moments about
+// the midpoint of the section. Combinations 1 static, 2 and 3 seismic with
+// kv > 0 and kv < 0: the largest moment governs.
+struct Muretto {
+    double hi, t, hb, tb;
+    bool impalcato;
+};
+
+struct AzioniAMano {
+    double M, N, V;
+};
+
+AzioniAMano CombinazioneAMano(const Muretto& m, double kh, double kv, bool sismica) {
+    using test::Rad;
+    const std::array<double, 7> f = sismica ? std::array<double, 7>{1.25, 1, 1, 1, 1, 1, 1}
+                                            : std::array<double, 7>{1.25, 1.1, 0.9, 0.9, 1.5, 0.9, 1.5};
+    const double gt = 19, gm = 25, q = 20, delta = 23.3;
+    const double Ni = m.impalcato ? 350 : 0, Vi = m.impalcato ? 25 : 0;
+    const double h = m.hi + m.hb, xb = -m.t / 2;
+    const double phid = test::Deg(std::atan(std::tan(Rad(35)) / f[0]));
+    const double psi = sismica ? test::Deg(std::atan(kh / (1 + kv))) : 0;
+    const double A = f[1] * gt * h * h / 2 + f[4] * q * h;
+    const double ka = test::KaCoulomb(phid, delta);
+    const double P0 = A * ka, Sq = f[4] * q * h * ka, St = P0 - Sq;
+    const double Ss = sismica ? A * test::KaeMononobeOkabe(phid, delta, psi) * (1 + kv) - P0 : 0;
+    auto momento = [&](double P, double y) {  // toward the toe and down at δ, from (0, y)
+        return P * (std::cos(Rad(delta)) * y - std::sin(Rad(delta)) * (0 - xb));
+    };
+    const double area = m.t * m.hi + m.tb * m.hb;
+    const double xG = (m.t * m.hi * -m.t / 2 + m.tb * m.hb * -m.tb / 2) / area;
+    const double yG = (m.t * m.hi * m.hi / 2 + m.tb * m.hb * (m.hi + m.hb / 2)) / area;
+    const double W = f[3] * gm * area;
+    const double F = f[2] * gt * 3.5 * h * kh;
+    const double xImp = -m.t + 0.6, yImp = m.hi;
+    const double S = St + Sq + Ss;
+    AzioniAMano r;
+    r.M = momento(St, h / 3) + momento(Sq, h / 2) + momento(Ss, h / 3) - W * (xG - xb) + kh * W * yG +
+          f[6] * Vi * yImp - f[5] * Ni * (xImp - xb) + F * h / 2;
+    r.N = f[5] * Ni + (1 + kv) * W + S * std::sin(Rad(delta));
+    r.V = kh * W + F + S * std::cos(Rad(delta)) + f[6] * Vi;
+    return r;
+}
+
+AzioniAMano GovernanteAMano(const Muretto& m) {
+    AzioniAMano g = CombinazioneAMano(m, 0, 0, false);
+    for (double kv : {0.0318, -0.0318}) {
+        const AzioniAMano s = CombinazioneAMano(m, 0.0635, kv, true);
+        if (s.M > g.M) g = s;
+    }
+    return g;
+}
+
+void ConfrontaAzioni(const AzioniSezione& a, const AzioniAMano& atteso) {
+    // Relative 1e-4: the wedge search and the Single arithmetic stay inside it.
+    EXPECT_NEAR(a.M, atteso.M, 1e-4 * std::fabs(atteso.M));
+    EXPECT_NEAR(a.N, atteso.N, 1e-4 * std::fabs(atteso.N));
+    EXPECT_NEAR(a.V, atteso.V, 1e-4 * std::fabs(atteso.V));
+}
+
+// Mean shear stress V / (b · 0.9 d).
+double TauAMano(const AzioniSezione& a, double H) { return a.V * 1e3 / (1000 * 0.9 * (H - 40)); }
+
+TEST_F(ReportSpalla, StemRowMatchesTheHandCalculation) {
+    SezioneCaRettangolare sez = SezioneDelReport(p.v);
+    const AzioniSezione a = CalcolaAzioniParete(p.v, p.ntc, sez, 2.5f);
+    ConfrontaAzioni(a, GovernanteAMano({2.5, 1.6, 1.8, 0.3, true}));
+    // The 1600 mm section with its resultant well inside needs no steel;
+    // the concrete stress is that of the cracked section without steel in
+    // equilibrium with M and N.
+    EXPECT_EQ(a.Ast, 0);
+    const auto stato = test::risolviEquilibrio({1000, 1600, 40, 0, 0, 15, a.M * 1e6, a.N * 1e3});
+    ASSERT_TRUE(stato);
+    EXPECT_NEAR(a.SigmaC, stato->sigmaC, 1e-4 * stato->sigmaC);
+    EXPECT_NEAR(a.TauC, TauAMano(a, 1600), 1e-4 * a.TauC);
+    EXPECT_EQ(p.v.AltezzaParete, 5.5f);
+    EXPECT_EQ(p.v.SpessoreBaseParete, 1.6f);
+}
+
+TEST_F(ReportSpalla, BackwallRowMatchesTheHandCalculation) {
+    SezioneCaRettangolare sez = SezioneDelReport(p.v);
+    const std::string riga = ListaParaghiaia(p.v, p.ntc, sez, 1.8f);
+    const AzioniAMano atteso = GovernanteAMano({1.8, 0.3, 0, 0, false});
+    // Steel of the 300 mm section (cover 40, n = 15, fyd = 391.3) from the
+    // equilibrium of the cracked section: the area at which the steel
+    // reaches fyd, by bisection.
+    auto sigmaS = [&](double As) {
+        return test::risolviEquilibrio({1000, 300, 40, As, 0, 15, atteso.M * 1e6, atteso.N * 1e3})->sigmaS;
+    };
+    double lo = 1, alto = 1e5;
+    for (int i = 0; i < 200; ++i) (sigmaS((lo + alto) / 2) > 391.3 ? lo : alto) = (lo + alto) / 2;
+    const std::vector<std::string> celle = Dividi(riga.substr(2), "\t");
+    ASSERT_EQ(celle.size(), 7u);
+    EXPECT_EQ(celle[0], "1.8");
+    EXPECT_NEAR(std::stod(celle[1]), atteso.M, 5e-4 * atteso.M);  // four significant digits
+    EXPECT_NEAR(std::stod(celle[2]), atteso.N, 5e-4 * atteso.N);
+    EXPECT_NEAR(std::stod(celle[3]), atteso.V, 5e-4 * atteso.V);
+    ASSERT_GT(lo, 100);
+    EXPECT_NEAR(std::stod(celle[4]), lo / 100, 0.006);  // two decimals
+    EXPECT_EQ(p.v.AltezzaParaghiaia, 1.8f);
+    EXPECT_EQ(p.v.NImpalcato, 350.0f);
+}
+
+// The first toe and heel rows are the sections at the stem faces, whose
+// moments the calculation lists; a heel row in between carries the soil
+// beyond it: the 3.5 - d wide strip of the ground 7.3 m above the footing.
+TEST_F(ReportSpalla, FootingRowsCutTheCantilevers) {
+    ASSERT_TRUE(CalcoloMain(p.v, p.ntc, finestra));
+    SezioneCaRettangolare sez = SezioneDelReport(p.v);
+    const float toe = 7.0f - 3.5f - 1.6f;
+    EXPECT_FLOAT_EQ(CalcolaAzioniSuolaValle(p.v, sez, 0, toe).M, p.v.MSuolaValle);
+    EXPECT_FLOAT_EQ(CalcolaAzioniSuolaMonte(p.v, sez, 0).M, p.v.MSuolaMonte);
+
+    const float d = 1.5f;
+    Poligono striscia;
+    const std::vector<double> x{d, 3.5, 3.5, d}, y{0, 0, 7.3, 7.3};
+    striscia.Coordinate(x, y, 4);
+    striscia.CaratteristicheStatiche();
+    float V = 0;
+    const float M = MomentoSuolaMonte(p.v, striscia, 3.5f - d, V);
+    const AzioniSezione a = CalcolaAzioniSuolaMonte(p.v, sez, d);
+    EXPECT_NEAR(a.M, M, 1e-4 * std::fabs(M));
+    EXPECT_NEAR(a.V, V, 1e-4 * std::fabs(V));
+    EXPECT_EQ(a.N, 0);
+}
+
+// The spacing steps in single precision: 30 steps of 0.1 from 3 m leave
+// 6.1e-7 m, which is not a section, nor is the 2.9999993 that 30 steps up
+// from 0 reach.
+TEST(DistanzeSezioni, StopWithinAThousandthOfTheSpacingFromTheEnd) {
+    const std::vector<float> cima = DistanzeDallaCima(3.0f, 0.1f);
+    ASSERT_EQ(cima.size(), 30u);
+    EXPECT_EQ(cima.front(), 3.0f);
+    EXPECT_NEAR(cima.back(), 0.1f, 1e-6);
+    const std::vector<float> filo = DistanzeDalFilo(3.0f, 0.1f);
+    ASSERT_EQ(filo.size(), 30u);
+    EXPECT_EQ(filo.front(), 0.0f);
+    EXPECT_NEAR(filo.back(), 2.9f, 1e-6);
+    // The listed values stay those of the single-precision steps.
+    float d = 3.0f;
+    for (int i = 0; i < 28; ++i) d -= 0.1f;
+    EXPECT_EQ(cima[28], d);
+}
+
+TEST(DistanzeSezioni, EdgeCases) {
+    struct Caso {
+        float lunghezza, s;
+        std::vector<float> cima, filo;
+    };
+    const std::vector<Caso> casi{
+        {5, 1, {5, 4, 3, 2, 1}, {0, 1, 2, 3, 4}},
+        {2, 5, {2}, {0}},  // a spacing beyond the length: the base, or the face
+        {0, 1, {}, {}},
+        {-0.5f, 0.1f, {}, {}},  // a toe of negative length
+    };
+    for (const Caso& c : casi) {
+        EXPECT_EQ(DistanzeDallaCima(c.lunghezza, c.s), c.cima) << c.lunghezza << " " << c.s;
+        EXPECT_EQ(DistanzeDalFilo(c.lunghezza, c.s), c.filo) << c.lunghezza << " " << c.s;
+    }
+    for (float s : {0.0001f, 0.0f}) {
+        try {
+            DistanzeDallaCima(3, s);
+            ADD_FAILURE() << "no error for " << s;
+        } catch (const ErroreCalcolo& e) {
+            EXPECT_STREQ(e.what(), "distanza fra le sezioni troppo piccola: più di 10000 sezioni in un tratto");
+        }
+    }
+}
+
+// The abutment computed by hand (tests/analysis/MuroAMano.h), under NTC 2008,
+// with the reinforcement settings of the bundled example.
+test::Progetto MuroAMano() {
+    test::Progetto q;
+    test::CompilaMuroAMano(q.v, q.ntc);
+    CoefficientiParzialiDefault(q.v);
+    q.v.DistanzaSezioni = 0.5f;
+    q.v.Copriferro = 4;
+    q.v.CoeffOmogeneizzazione = 15;
+    q.v.fyd = 391.3f;
+    return q;
+}
+
+TEST_F(ReportSpalla, StemOf3mAt01mListsThirtySections) {
+    test::Progetto q = MuroAMano();
+    q.v.AltezzaParete = 3;
+    q.v.DistanzaSezioni = 0.1f;
+    const std::optional<std::string> testo = ListaArmature(q.v, q.ntc, finestra);
+    ASSERT_TRUE(testo) << porta.testi().front();
+    const Blocco parete = Blocchi(*testo).front();
+    ASSERT_EQ(parete.righe.size(), 30u);
+    EXPECT_EQ(parete.righe.front()[0], "3");
+    EXPECT_EQ(parete.righe.back()[0], "0.1000006");
+}
+
+TEST_F(ReportSpalla, BlocksThatHaveNoSections) {
+    struct Caso {
+        const char* nome;
+        void (*imposta)(VariabiliPubbliche&);
+        std::size_t blocchi, righeValle;
+    };
+    const Caso casi[] = {
+        {"no backwall height", [](VariabiliPubbliche& v) { v.AltezzaParaghiaia = 0; }, 3, 3},
+        {"no backwall thickness", [](VariabiliPubbliche& v) { v.SpessoreParaghiaia = 0; }, 3, 3},
+        {"no toe", [](VariabiliPubbliche& v) { v.LarghezzaFondazione = 3.25f; }, 4, 0},
+    };
+    for (const Caso& c : casi) {
+        test::Progetto q = MuroAMano();
+        c.imposta(q.v);
+        const std::optional<std::string> testo = ListaArmature(q.v, q.ntc, finestra);
+        ASSERT_TRUE(testo) << c.nome << porta.testi().back();
+        const std::vector<Blocco> b = Blocchi(*testo);
+        ASSERT_EQ(b.size(), c.blocchi) << c.nome;
+        EXPECT_EQ(b[b.size() - 2].titolo.substr(0, 13), "SUOLA A VALLE") << c.nome;
+        EXPECT_EQ(b[b.size() - 2].righe.size(), c.righeValle) << c.nome;
+    }
+}
+
+// Every failure: one message, no report, and the project as it was.
+TEST_F(ReportSpalla, FailuresLeaveTheProjectAsItWas) {
+    struct Caso {
+        const char* nome;
+        void (*imposta)(test::Progetto&, test::RecordingFinestraPrincipale&);
+        std::vector<std::string> messaggi;
+    };
+    const Caso casi[] = {
+        {"calculation refused",
+         [](test::Progetto& q, test::RecordingFinestraPrincipale&) { q.v.dxProfilo(2) = 0.01f; },
+         {"Lunghezza del segmento 2 del profilo terreno troppo piccola",
+          "Errore in ListaArmature provocato da CalcoloMain"}},
+        {"unreadable field",
+         [](test::Progetto&, test::RecordingFinestraPrincipale& f) { f.campoIlleggibile = true; },
+         {"Errore in ListaArmature. Errore nei dati"}},
+        {"cover beyond the backwall",  // 400 mm on a 300 mm backwall
+         [](test::Progetto& q, test::RecordingFinestraPrincipale&) { q.v.Copriferro = 40; },
+         {"Errore in ListaArmature. Errore in Progetto: altezza della sezione non maggiore del copriferro"}},
+        {"spacing too small",
+         [](test::Progetto& q, test::RecordingFinestraPrincipale&) { q.v.DistanzaSezioni = 0.0001f; },
+         {"Errore in ListaArmature. distanza fra le sezioni troppo piccola: più di 10000 sezioni in un tratto"}},
+    };
+    for (const Caso& c : casi) {
+        test::Progetto q = test::Spalla();
+        test::RecordingFinestraPrincipale f;
+        c.imposta(q, f);
+        CalcolaGeometria(q.v);
+        const VariabiliPubbliche prima = q.v;
+        porta.svuota();
+        EXPECT_FALSE(ListaArmature(q.v, q.ntc, f)) << c.nome;
+        EXPECT_EQ(porta.testi(), c.messaggi) << c.nome;
+        EXPECT_EQ(porta.registrati().back().icona, Icona::Critico) << c.nome;
+        EXPECT_EQ(q.v.AltezzaParete, prima.AltezzaParete) << c.nome;
+        EXPECT_EQ(q.v.SpessoreBaseParete, prima.SpessoreBaseParete) << c.nome;
+        EXPECT_EQ(q.v.PolParete.y(2), prima.PolParete.y(2)) << c.nome;
+        EXPECT_EQ(q.v.PesoZavorra, prima.PesoZavorra) << c.nome;
+    }
+}
+
+// A negative moment is designed and checked on the section mirrored about
+// its mid-depth: the same area with a minus sign, the same stresses.
+TEST(PassoSezione, NegativeMomentMirrorsTheSection) {
+    test::RecordingMessagePort porta;
+    for (float N : {0.0f, 50.0f, -30.0f}) {
+        VariabiliPubbliche v;
+        v.CoeffOmogeneizzazione = 15;
+        v.Copriferro = 4;
+        v.fyd = 391.3f;
+        SezioneCaRettangolare sez = SezioneDelReport(v);
+        AzioniSezione positivo{120, N, 60};
+        AzioniSezione negativo{-120, N, 60};
+        PassoSezione(sez, 800, positivo);
+        PassoSezione(sez, 800, negativo);
+        EXPECT_GT(positivo.Ast, 0) << N;
+        EXPECT_DOUBLE_EQ(negativo.Ast, -positivo.Ast) << N;
+        EXPECT_DOUBLE_EQ(negativo.SigmaC, positivo.SigmaC) << N;
+        EXPECT_GT(negativo.SigmaC, 0) << N;
+        EXPECT_DOUBLE_EQ(negativo.TauC, positivo.TauC) << N;
+        EXPECT_EQ(sez.M, -120e6) << N;
+    }
+    EXPECT_EQ(porta.conta(), 0u);
+}
+
+TEST(FormSig, TwoDecimalsWithoutGrouping) {
+    struct Caso {
+        double v;
+        Separatori sep;
+        const char* atteso;
+    };
+    const Caso casi[] = {
+        {0, {U'.', U','}, "0.00"},          {3.14159, {U'.', U','}, "3.14"},
+        {1234.567, {U'.', U','}, "1234.57"}, {-0.5, {U'.', U','}, "-0.50"},
+        {2.005, {U',', U'.'}, "2,01"},      {12345.6, {U',', U'.'}, "12345,60"},
+    };
+    for (const Caso& c : casi) {
+        SeparatoriInstallati s(c.sep);
+        EXPECT_EQ(FormSig(c.v), c.atteso) << c.v;
+    }
+}
+
+}  // namespace
+}  // namespace tavo
