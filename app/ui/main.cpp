@@ -1,6 +1,7 @@
 // The program: one main window over the one project state.
 
 #include "analysis/VariabiliPubbliche.h"
+#include "analysis/ui/FrmArmature.h"
 #include "app/RigaComando.h"
 #include "app/ui/FrmTavoMain.h"
 #include "app/ui/PortaMessaggiQt.h"
@@ -11,6 +12,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 int main(int argc, char** argv) {
@@ -35,7 +37,11 @@ int main(int argc, char** argv) {
     tavo::VariabiliPubbliche stato;
     tavo::NTC sisma;
     tavo::ServiziDesktop servizi;
-    tavo::FrmTavoMain finestra(stato, sisma, avvio, servizi);
+    tavo::FinestreCollegate finestre;
+    finestre.armature = [&](tavo::FrmTavoMain& principale) {
+        tavo::MostraFrmArmature(&principale, stato, sisma, principale);
+    };
+    tavo::FrmTavoMain finestra(stato, sisma, avvio, servizi, std::move(finestre));
     servizi.impostaFinestra(&finestra);
     finestra.show();
     return QApplication::exec();
