@@ -97,8 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoChiuso{"dm1996", Paramento::Parete, 6, 0, 0, 0, 0, 30, 0, 0.07f, 0, true}),
     [](const ::testing::TestParamInfo<CasoChiuso>& i) { return std::string(i.param.nome); });
 
-// The search as the original ran it: a descent in steps of 2° from 88° to
-// the first drop, then a descent in steps of 0.2° from 2° above it.
+// A search that stops at the first drop of each pass: a descent in steps of
+// 2° from 88°, then a descent in steps of 0.2° from 2° above it.
 float SpintaPrimoMassimo(VariabiliPubbliche& v, float phi, float delta, Paramento quale,
                          float& Pq) {
     float theta = 88;
@@ -150,7 +150,7 @@ TEST(SpintaMassima, RefinementCrossesTheDipBeforeASurchargeStrip) {
 }
 
 // With a single peak the full first pass picks the same angle as the
-// original's descent, so the result is identical to the last bit.
+// descent to the first drop, so the result is identical to the last bit.
 TEST(SpintaMassima, SinglePeakGivesExactlyTheDescentsResult) {
     const DatiMuro casi[] = {
         DatiMuro{},
@@ -219,7 +219,7 @@ TEST(SpintaMassima, TrialAngleParallelToTheGroundIsSkipped) {
     EXPECT_NEAR(P, Pc, 1e-3 * Pc);
 }
 
-TEST(SpintaCuneo, RunTimeErrorsOfTheOriginalStopTheCalculation) {
+TEST(SpintaCuneo, WedgesThatCannotBeComputedStopTheCalculation) {
     struct Caso {
         float gamma, fattoreKv;
         const char* testo;
