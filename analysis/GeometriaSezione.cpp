@@ -15,7 +15,8 @@ float ys(const Poligono& p, int i) { return static_cast<float>(p.Yi(i)); }
 
 // First crossing of the ground with the vertical x = xv. The profile always
 // has a crossing there (at worst on the extension of its last side, which
-// is never vertical); a missing one is the subscript error of the original.
+// is never vertical); a missing one means a broken profile and stops the
+// calculation.
 void IncrocioVerticale(ProfTerra& profilo, float xv, float& xc, float& yc, int& lato) {
     double x = 0, y = 0;
     if (!profilo.PrimoIncrocio(1, 0, -static_cast<double>(xv), x, y, lato))

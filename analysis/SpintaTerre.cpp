@@ -182,6 +182,43 @@ std::optional<float> Discesa(VariabiliPubbliche& v, const AngoliSpinta& g, float
     return std::nullopt;
 }
 
+// The largest thrust of a scan and its angle.
+struct Massimo {
+    float P;
+    float theta;
+    // The thrust was still growing at the flattest angle evaluated.
+    bool senzaMassimo;
+};
+
+// Evaluates theta0, theta0 − dTheta, ... (the angle decremented in single
+// precision, as a descending pass does) while the angle is above 2°: all of
+// the first `finestra` angles, then on while each thrust is a new largest.
+// The largest thrust wins, the steeper angle on a tie. A largest thrust
+// below a dip is never missed: a surcharge strip away from the wall gives
+// the thrust a second, higher peak past the angle where the failure line
+// reaches the strip. Angles whose failure line meets no ground are skipped.
+// When no thrust is above 0 the angle is theta0 + dTheta.
+Massimo Scansione(VariabiliPubbliche& v, const AngoliSpinta& g, float theta0, float dTheta,
+                  int finestra, float& Pq) {
+    Massimo m{0, theta0 + dTheta, false};
+    float theta = theta0 + dTheta;
+    float thetaUltimo = theta;  // the last angle that gave a wedge
+    for (int n = 1; theta > 2; ++n) {
+        theta = theta - dTheta;
+        const std::optional<float> P = Spinta(v, theta, g, Pq);
+        if (!P) continue;
+        thetaUltimo = theta;
+        if (*P > m.P) {
+            m.P = *P;
+            m.theta = theta;
+        } else if (n > finestra) {
+            return m;
+        }
+    }
+    m.senzaMassimo = m.P > 0 && m.theta == thetaUltimo;
+    return m;
+}
+
 }  // namespace
 
 ErroreProfiloTroppoRipido::ErroreProfiloTroppoRipido(bool sismica)
@@ -210,29 +247,16 @@ std::optional<float> CercaMassimoSpinta(VariabiliPubbliche& v, float phi, float 
 float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
                     float fattoreKv, Paramento quale, float& Pq) {
     const AngoliSpinta g = Angoli(v, phi, delta, eps, psi, fattoreKv, quale);
-    float dTheta = 2;
-    // First pass over every angle from 88° down to 2°: the largest thrust,
-    // the steeper angle on a tie; 2° above 88° when none is above 0.
-    float theta = 88 + dTheta;
-    float massimo = 0;
-    float thetaMassimo = theta;
-    float thetaUltimo = theta;
-    while (theta > 2) {
-        theta = theta - dTheta;
-        const std::optional<float> P = Spinta(v, theta, g, Pq);
-        if (!P) continue;
-        thetaUltimo = theta;
-        if (*P > massimo) {
-            massimo = *P;
-            thetaMassimo = theta;
-        }
-    }
-    if (massimo > 0 && thetaMassimo == thetaUltimo) throw ErroreProfiloTroppoRipido(psi > 0);
-    // Second pass in steps of 0.2° from 2° above that angle.
-    theta = thetaMassimo + dTheta;
-    dTheta = dTheta / 10;
-    const std::optional<float> P = Discesa(v, g, theta, dTheta, Pq);
-    if (!P) throw ErroreProfiloTroppoRipido(psi > 0);
+    // Every angle from 88° down to 2° in steps of 2°.
+    const Massimo grosso = Scansione(v, g, 88, 2, 44, Pq);
+    if (grosso.senzaMassimo) throw ErroreProfiloTroppoRipido(psi > 0);
+    // Every angle from 2° above that one to 2° below it in steps of 0.2°,
+    // and on downward while the thrust still grows.
+    const Massimo fine = Scansione(v, g, grosso.theta + 2, 0.2f, 21, Pq);
+    if (fine.senzaMassimo) throw ErroreProfiloTroppoRipido(psi > 0);
+    const std::optional<float> P = Spinta(v, fine.theta, g, Pq);
+    if (!P) throw ErroreCalcolo("SpintaMassima: la retta di rottura non incontra il terreno");
+    g.dorso.cuneo->CaratteristicheStatiche();
     return *P;
 }
 

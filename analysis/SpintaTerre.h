@@ -85,8 +85,12 @@ std::optional<float> CercaMassimoSpinta(VariabiliPubbliche& v, float phi, float 
 // The largest thrust over every wedge angle (kN/m) and its Pq; see the
 // errors above. Every angle 88°, 86°, ..., 2° is evaluated and the largest
 // thrust taken (the steeper angle on a tie), so that a second peak (a
-// surcharge strip away from the wall) is never missed; then a pass in steps
-// of 0.2° from 2° above that angle refines it.
+// surcharge strip away from the wall) is never missed; then every angle in
+// steps of 0.2° from 2° above that angle to 2° below it (and on while the
+// thrust still grows) refines it the same way, so that a dip between the
+// two peaks cannot end the refinement short of the peak. Where the thrust
+// has a single peak this is the angle where a descending pass of
+// CercaMassimoSpinta stops.
 float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
                     float fattoreKv, Paramento quale, float& Pq);
 

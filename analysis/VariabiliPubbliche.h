@@ -11,9 +11,10 @@
 // it derives; what it does not rewrite (elements 2 and 3 of the result
 // triples under DM 1996) keeps its earlier value.
 //
-// Units: m, kN/m, kN·m/m, kN/m³, kN/m², degrees. Single is float, VB Integer
-// std::int16_t. The seismic site state (KhNTC, KvNTC, ...) is not here: it
-// belongs to the seismic chain (seismic/NTC.h).
+// Units: m, kN/m, kN·m/m, kN/m³, kN/m², degrees. Values are single-precision
+// floats, counts and indexes 16-bit std::int16_t. The seismic site state
+// (KhNTC, KvNTC, ...) is not here: it belongs to the seismic chain
+// (seismic/NTC.h).
 //
 // Frame of all geometry: origin at the foot of the stem's back face, x toward
 // the backfill, y upward; the toe lies at negative x.

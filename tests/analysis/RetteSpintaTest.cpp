@@ -84,10 +84,22 @@ TEST(RettaSpintaParete, BatteredBackActsOnTheLineOfTheBackFace) {
     EXPECT_NEAR(r.X(1), -0.3, 1e-6);
     EXPECT_NEAR((r.Y(2) - r.Y(1)) / (r.X(2) - r.X(1)), std::tan((15 + eps) * PiGreco / 180), 1e-5);
     PassaPerIDuePunti(r);
-    // Above the seat the back face's line is extended: 2/3 of 6 = 4 is below 5,
-    // so take the seismic share under DM 1996 at 4 → x = −0.4.
+}
+
+// Above the seat the point lies on the back face's line extended, not on the
+// backwall: H = 3, h1 = 3, i = 10 %; the seismic share under DM 1996 acts at
+// 2/3 of 6 = 4, above the seat at 3, so at x = −0.1·4 = −0.4 (the backwall's
+// back is at x = −0.3).
+TEST(RettaSpintaParete, AboveTheSeatTheBackFaceLineIsExtended) {
+    DatiMuro d;
+    d.H = 3;
+    d.h1 = 3;
+    d.i = 10;
+    VariabiliPubbliche v = CostruisceMuro(d);
     v.Normativa = NormativaDM1996;
-    EXPECT_NEAR(SulParamento(v, 40, 15, eps, ComponenteSpinta::Sismica).X(1), -0.4, 1e-6);
+    const Retta r = SulParamento(v, 40, 15, 0, ComponenteSpinta::Sismica);
+    EXPECT_FLOAT_EQ(r.Y(1), 4);
+    EXPECT_NEAR(r.X(1), -0.4, 1e-6);
 }
 
 TEST(RettaSpintaParete, BackFaceOfZeroHeightStopsTheCalculation) {

@@ -97,8 +97,8 @@ INSTANTIATE_TEST_SUITE_P(
         CasoChiuso{"dm1996", Paramento::Parete, 6, 0, 0, 0, 0, 30, 0, 0.07f, 0, true}),
     [](const ::testing::TestParamInfo<CasoChiuso>& i) { return std::string(i.param.nome); });
 
-// The search as the original ran it: a descent in steps of 2° from 88° to
-// the first drop, then a descent in steps of 0.2° from 2° above it.
+// A search that stops at the first drop of each pass: a descent in steps of
+// 2° from 88°, then a descent in steps of 0.2° from 2° above it.
 float SpintaPrimoMassimo(VariabiliPubbliche& v, float phi, float delta, Paramento quale,
                          float& Pq) {
     float theta = 88;
@@ -130,8 +130,27 @@ TEST(SpintaMassima, SurchargeStripAwayFromTheWallGivesTheHigherOfTwoPeaks) {
     EXPECT_NEAR(Pq, P * 80 * (xc - 4) / (45 * xc + 80 * (xc - 4)), 1e-3);
 }
 
+// H = 5, γ 18, φ 30°, δ 0, flat ground, q = 1000 kN/m² on a strip from
+// x = 4 to 4.2 m, which the failure line reaches at θ = atan(5/4.2) = 49.97°.
+// By hand: past the strip P = (45·5 cot θ + 200) tan(θ − 30°), falling below
+// 49.97°, so on the 0.2° grid the largest is at 49.8°: 390.15·tan 19.8° =
+// 140.46. The steps of 2° find 50° (139.87); 2° above it, at 52°, the wedge
+// stops short of the strip and carries 45·5 cot 52°·tan 22° = 71.02, more
+// than at 51.8°: a refinement that stops at its first drop returns that.
+TEST(SpintaMassima, RefinementCrossesTheDipBeforeASurchargeStrip) {
+    DatiMuro d;
+    d.H = 5;
+    d.lati = {{4, 0, 0}, {0.2f, 0, 1000}, {20, 0, 0}};
+    VariabiliPubbliche v = CostruisceMuro(d);
+    float Pq = 0;
+    const float P = SpintaMassima(v, 30, 0, 0, 0, 1, Paramento::Parete, Pq);
+    EXPECT_NEAR(P, 140.46, 0.01);
+    EXPECT_NEAR(v.ProfiloTerreno.xFinePrisma, 5 / std::tan(rad(49.8)), 1e-4);
+    EXPECT_NEAR(Pq, P * 200 / 390.15, 0.01);
+}
+
 // With a single peak the full first pass picks the same angle as the
-// original's descent, so the result is identical to the last bit.
+// descent to the first drop, so the result is identical to the last bit.
 TEST(SpintaMassima, SinglePeakGivesExactlyTheDescentsResult) {
     const DatiMuro casi[] = {
         DatiMuro{},
@@ -200,7 +219,7 @@ TEST(SpintaMassima, TrialAngleParallelToTheGroundIsSkipped) {
     EXPECT_NEAR(P, Pc, 1e-3 * Pc);
 }
 
-TEST(SpintaCuneo, RunTimeErrorsOfTheOriginalStopTheCalculation) {
+TEST(SpintaCuneo, WedgesThatCannotBeComputedStopTheCalculation) {
     struct Caso {
         float gamma, fattoreKv;
         const char* testo;
