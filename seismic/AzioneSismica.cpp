@@ -126,8 +126,8 @@ void CalcolaSsCc(NTC& s) {
     const CategoriaSuoloNTC& c = SuoliBE[static_cast<std::size_t>(s.CategoriaSuolo - 2)];
 
     // An arithmetic failure stops here quietly: what is stored stays stored.
-    const float f0ag = s.F0 * s.ag;
-    const double ss = c.baseSs - c.coefSs * static_cast<double>(f0ag);
+    // SS is evaluated in double and rounded to a Single once, when stored.
+    const double ss = c.baseSs - c.coefSs * static_cast<double>(s.F0) * static_cast<double>(s.ag);
     if (!(std::fabs(ss) <= MassimoSingolo)) return;
     float nuovoSs = static_cast<float>(ss);
     LimitaValore(nuovoSs, c.minSs, c.maxSs);

@@ -266,6 +266,22 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoSuolo{5, 2.5f, 0.2f, 0.3f, 1.45f, 1.861441f},
                       CasoSuolo{5, 2.5f, 0.5f, 0.3f, 1.00f, 1.861441f}));  // 0.625
 
+TEST(FattoriSuolo, SsIsTheSingleNearestToItsFormula) {
+    // NTC 2008 Tab. 3.2.V by hand; F0·ag must not be rounded to a Single on the
+    // way, which would store SS one step off in both cases.
+    struct Caso { std::int16_t categoria; float F0, ag, Ss; };
+    for (const Caso c : {Caso{5, 2.2f, 0.2f, 1.516f},      // E: 2.00 - 1.10·2.2·0.2
+                         Caso{3, 2.2f, 0.183f, 1.45844f}}) {  // C: 1.70 - 0.60·2.2·0.183
+        NTC s;
+        s.CategoriaSuolo = c.categoria;
+        s.F0 = c.F0;
+        s.ag = c.ag;
+        s.TcStar = 0.3f;
+        CalcolaSsCc(s);
+        EXPECT_EQ(s.Ss, c.Ss) << "suolo " << c.categoria << " ag " << c.ag;
+    }
+}
+
 TEST(FattoriSuolo, NoCategoryOrNoTcStarKeepsWhatCannotBeComputed) {
     NTC s;
     s.Ss = 7;
