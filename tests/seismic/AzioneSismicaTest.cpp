@@ -75,6 +75,21 @@ INSTANTIATE_TEST_SUITE_P(
                       // 194957 years do not fit a 16-bit period: saturated, then clamped
                       CasoPeriodo{10000, SLC, 194957.3f, 2475}));
 
+TEST(PeriodoRitorno, AHalfYearGoesToTheEvenNeighbour) {
+    // Reference periods chosen so that -VR / ln(1 - P) is a half exactly in Single.
+    test::RecordingMessagePort porta;
+    struct Caso { float VR; std::int16_t stato; float periodo; std::int16_t TR; };
+    for (const Caso c : {Caso{10.588735f, SLV, 100.5f, 100}, Caso{10.694095f, SLV, 101.5f, 102},
+                         Caso{102.13497f, SLO, 61.5f, 62}, Caso{15.413638f, SLC, 300.5f, 300}}) {
+        ASSERT_EQ(CalcolaPeriodoRitorno(c.VR, c.stato), c.periodo);
+        NTC s = SitoDiProva();
+        s.VR = c.VR;
+        s.StatoLimite = c.stato;
+        CalcolaAzioneSismica(s);
+        EXPECT_EQ(s.TR, c.TR) << c.periodo;
+    }
+}
+
 TEST(PeriodoRitorno, ProbabilityAndNameOfEveryLimitState) {
     NTC s;
     const char* nomi[] = {"", "SLO", "SLD", "SLV", "SLC", ""};
@@ -357,7 +372,9 @@ TEST_P(ReduzioneBetaM, BandsOfAgWithTheirUpperEdgeIncluded) {
     if (c.messaggio) {
         ASSERT_EQ(porta.conta(), 1u);
         EXPECT_EQ(porta.registrati()[0].testo, MessaggioAgOltre04);
-        EXPECT_FALSE(porta.registrati()[0].domanda);
+        EXPECT_FALSE(porta.registrati()[0].domanda);  // OK only, no icon, the program's title
+        EXPECT_EQ(porta.registrati()[0].icona, Icona::Nessuna);
+        EXPECT_TRUE(porta.registrati()[0].titolo.empty());
     } else {
         EXPECT_EQ(porta.conta(), 0u);
     }
