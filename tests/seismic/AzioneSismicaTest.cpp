@@ -145,6 +145,10 @@ TEST(Interpolazione, LogLogBetweenReturnPeriods) {
     // At either end the tabulated values themselves.
     EXPECT_EQ(InterpolaLogLog(0.2f, 0.3f, 475, 475, 975), 0.2f);
     EXPECT_EQ(InterpolaLogLog(0.2f, 0.3f, 975, 475, 975), 0.3f);
+    // Also for values whose ratio is not exact in Single (ag, F0, Tc* from 201 to 475).
+    EXPECT_EQ(InterpolaLogLog(0.140f, 0.180f, 475, 201, 475), 0.180f);
+    EXPECT_EQ(InterpolaLogLog(2.30f, 2.45f, 475, 201, 475), 2.45f);
+    EXPECT_EQ(InterpolaLogLog(0.35f, 0.38f, 475, 201, 475), 0.38f);
     // y1 = 0 gives 0; y2 = 0 meets the floor of the logarithm, not a log of 0.
     EXPECT_EQ(InterpolaLogLog(0.0f, 0.3f, 700, 475, 975), 0.0f);
     const float versoZero = InterpolaLogLog(0.2f, 0.0f, 700, 475, 975);
