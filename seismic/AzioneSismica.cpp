@@ -109,10 +109,10 @@ void InterpolaParametriTR(NTC& s, const MostraParametriTR& mostra) {
 
 float InterpolaLogLog(float y1, float y2, double TR, double TR1, double TR2) {
     if (y1 == 0.0f) return 0.0f;
-    const float rapporto = y2 / y1;
-    const double esponente = Log10(y1) + Log10(rapporto) *
-                                                      Log10(TR / TR1) /
-                                                      Log10(TR2 / TR1);
+    // The ratio in double: rounded to a Single it would move the result at
+    // TR = TR2 off the tabulated y2.
+    const double rapporto = static_cast<double>(y2) / static_cast<double>(y1);
+    const double esponente = Log10(y1) + Log10(rapporto) * Log10(TR / TR1) / Log10(TR2 / TR1);
     return InSingolo(std::pow(10.0, esponente), "InterpolaLogLog");
 }
 
@@ -126,8 +126,8 @@ void CalcolaSsCc(NTC& s) {
     const CategoriaSuoloNTC& c = SuoliBE[static_cast<std::size_t>(s.CategoriaSuolo - 2)];
 
     // An arithmetic failure stops here quietly: what is stored stays stored.
-    const float f0ag = s.F0 * s.ag;
-    const double ss = c.baseSs - c.coefSs * static_cast<double>(f0ag);
+    // SS is evaluated in double and rounded to a Single once, when stored.
+    const double ss = c.baseSs - c.coefSs * static_cast<double>(s.F0) * static_cast<double>(s.ag);
     if (!(std::fabs(ss) <= MassimoSingolo)) return;
     float nuovoSs = static_cast<float>(ss);
     LimitaValore(nuovoSs, c.minSs, c.maxSs);

@@ -75,6 +75,21 @@ INSTANTIATE_TEST_SUITE_P(
                       // 194957 years do not fit a 16-bit period: saturated, then clamped
                       CasoPeriodo{10000, SLC, 194957.3f, 2475}));
 
+TEST(PeriodoRitorno, AHalfYearGoesToTheEvenNeighbour) {
+    // Reference periods chosen so that -VR / ln(1 - P) is a half exactly in Single.
+    test::RecordingMessagePort porta;
+    struct Caso { float VR; std::int16_t stato; float periodo; std::int16_t TR; };
+    for (const Caso c : {Caso{10.588735f, SLV, 100.5f, 100}, Caso{10.694095f, SLV, 101.5f, 102},
+                         Caso{102.13497f, SLO, 61.5f, 62}, Caso{15.413638f, SLC, 300.5f, 300}}) {
+        ASSERT_EQ(CalcolaPeriodoRitorno(c.VR, c.stato), c.periodo);
+        NTC s = SitoDiProva();
+        s.VR = c.VR;
+        s.StatoLimite = c.stato;
+        CalcolaAzioneSismica(s);
+        EXPECT_EQ(s.TR, c.TR) << c.periodo;
+    }
+}
+
 TEST(PeriodoRitorno, ProbabilityAndNameOfEveryLimitState) {
     NTC s;
     const char* nomi[] = {"", "SLO", "SLD", "SLV", "SLC", ""};
@@ -130,6 +145,10 @@ TEST(Interpolazione, LogLogBetweenReturnPeriods) {
     // At either end the tabulated values themselves.
     EXPECT_EQ(InterpolaLogLog(0.2f, 0.3f, 475, 475, 975), 0.2f);
     EXPECT_EQ(InterpolaLogLog(0.2f, 0.3f, 975, 475, 975), 0.3f);
+    // Also for values whose ratio is not exact in Single (ag, F0, Tc* from 201 to 475).
+    EXPECT_EQ(InterpolaLogLog(0.140f, 0.180f, 475, 201, 475), 0.180f);
+    EXPECT_EQ(InterpolaLogLog(2.30f, 2.45f, 475, 201, 475), 2.45f);
+    EXPECT_EQ(InterpolaLogLog(0.35f, 0.38f, 475, 201, 475), 0.38f);
     // y1 = 0 gives 0; y2 = 0 meets the floor of the logarithm, not a log of 0.
     EXPECT_EQ(InterpolaLogLog(0.0f, 0.3f, 700, 475, 975), 0.0f);
     const float versoZero = InterpolaLogLog(0.2f, 0.0f, 700, 475, 975);
@@ -266,6 +285,22 @@ INSTANTIATE_TEST_SUITE_P(
                       CasoSuolo{5, 2.5f, 0.2f, 0.3f, 1.45f, 1.861441f},
                       CasoSuolo{5, 2.5f, 0.5f, 0.3f, 1.00f, 1.861441f}));  // 0.625
 
+TEST(FattoriSuolo, SsIsTheSingleNearestToItsFormula) {
+    // NTC 2008 Tab. 3.2.V by hand; F0·ag must not be rounded to a Single on the
+    // way, which would store SS one step off in both cases.
+    struct Caso { std::int16_t categoria; float F0, ag, Ss; };
+    for (const Caso c : {Caso{5, 2.2f, 0.2f, 1.516f},      // E: 2.00 - 1.10·2.2·0.2
+                         Caso{3, 2.2f, 0.183f, 1.45844f}}) {  // C: 1.70 - 0.60·2.2·0.183
+        NTC s;
+        s.CategoriaSuolo = c.categoria;
+        s.F0 = c.F0;
+        s.ag = c.ag;
+        s.TcStar = 0.3f;
+        CalcolaSsCc(s);
+        EXPECT_EQ(s.Ss, c.Ss) << "suolo " << c.categoria << " ag " << c.ag;
+    }
+}
+
 TEST(FattoriSuolo, NoCategoryOrNoTcStarKeepsWhatCannotBeComputed) {
     NTC s;
     s.Ss = 7;
@@ -341,7 +376,9 @@ TEST_P(ReduzioneBetaM, BandsOfAgWithTheirUpperEdgeIncluded) {
     if (c.messaggio) {
         ASSERT_EQ(porta.conta(), 1u);
         EXPECT_EQ(porta.registrati()[0].testo, MessaggioAgOltre04);
-        EXPECT_FALSE(porta.registrati()[0].domanda);
+        EXPECT_FALSE(porta.registrati()[0].domanda);  // OK only, no icon, the program's title
+        EXPECT_EQ(porta.registrati()[0].icona, Icona::Nessuna);
+        EXPECT_TRUE(porta.registrati()[0].titolo.empty());
     } else {
         EXPECT_EQ(porta.conta(), 0u);
     }
