@@ -4,6 +4,7 @@
 #include "geometry/PiGreco.h"
 #include "geometry/Rette.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 #include <string>
@@ -22,13 +23,14 @@ std::string TestoProfiloTroppoRipido(bool sismica) {
 
 double Radianti(float gradi) { return static_cast<double>(gradi) * PiGreco / 180; }
 
-// Whether a crossing with the line of the last side lies beyond the last
-// point: behind the side's start it would lie behind the back, where the
-// failure line meets no ground at all.
-bool OltreUltimoPunto(std::span<const double> x, std::span<const double> y, int n, double xc,
-                      double yc) {
-    const double x0 = x[n - 2], y0 = y[n - 2];
-    return (xc - x0) * (x[n - 1] - x0) + (yc - y0) * (y[n - 1] - y0) > 0;
+// Whether a crossing with the line of the last side lies upslope of every
+// point of the profile, where the ground goes on at the last side's slope.
+// Anywhere else the failure line meets no ground at all: behind the side's
+// start, or, when the closing point of a low wall falls behind the last
+// given point and the last side runs back toward the wall, anywhere short
+// of that point.
+bool OltreUltimoPunto(std::span<const double> x, int n, double xc) {
+    return xc > std::max(x[n - 2], x[n - 1]);
 }
 
 // Vertex lists of the wedge being built, reused from wedge to wedge so that
@@ -82,7 +84,7 @@ bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
     int k = 0;
     if (!profilo.PrimoIncrocio(a, b, c, xInt, yInt, k)) return false;
     const std::span<const double> xp = profilo.CoordX(), yp = profilo.CoordY();
-    if (k == profilo.nVertici && !OltreUltimoPunto(xp, yp, k, xInt, yInt)) return false;
+    if (k == profilo.nVertici && !OltreUltimoPunto(xp, k, xInt)) return false;
     const float xc = static_cast<float>(xInt);
     const float yc = static_cast<float>(yInt);
     const int m = Intero16(static_cast<long>(k) + d.inizio + 2 - d.primoPunto, "CuneoSpinta");

@@ -219,6 +219,25 @@ TEST(SpintaMassima, TrialAngleParallelToTheGroundIsSkipped) {
     EXPECT_NEAR(P, Pc, 1e-3 * Pc);
 }
 
+// A low back (0.5 m stem on a 0.5 m footing) puts the profile's closing
+// point at 10 m, behind the last given point at 20 m, so the last side of
+// the profile runs back toward the wall. A failure line flatter than the
+// ground's 2.86° meets that side's line only behind the wall, which is no
+// wedge at all: those angles are skipped, and the thrust is Coulomb's on the
+// flat ground next to the wall, ½·18·0.5²·tan²30° = 0.75, not a huge folded
+// "wedge" near 2° taken for a ground too steep.
+TEST(SpintaMassima, ClosingPointBehindTheLastSideGivesNoWedgeBehindTheWall) {
+    DatiMuro d;
+    d.H = 0.5f;
+    d.h3 = 0.5f;
+    d.lati = {{8, 0, 0}, {12, 0.6f, 0}};
+    VariabiliPubbliche v = CostruisceMuro(d);
+    ASSERT_LT(v.ProfiloTerreno.Xi(v.ProfiloTerreno.nVertici), v.ProfiloTerreno.Xi(3));
+    float Pq = 0;
+    EXPECT_FALSE(SpintaCuneo(v, 2, 30, 0, 0, 0, 1, Paramento::Parete, Pq).has_value());
+    EXPECT_NEAR(SpintaMassima(v, 30, 0, 0, 0, 1, Paramento::Parete, Pq), 0.75, 0.75e-3);
+}
+
 TEST(SpintaCuneo, WedgesThatCannotBeComputedStopTheCalculation) {
     struct Caso {
         float gamma, fattoreKv;
