@@ -312,6 +312,21 @@ TEST_F(ReportSpalla, StemOf3mAt01mListsThirtySections) {
     EXPECT_EQ(parete.righe.back()[0], "0.1000006");
 }
 
+// At 0.1 m the backwall sections are only a few tenths of a metre high: the
+// profile's closing point then falls behind its last given point, and the
+// flat trial wedges of those sections must be skipped, not taken as a
+// thrust that grows without a maximum. Stem 5.5 m and backwall 1.8 m give
+// 55 and 18 rows.
+TEST_F(ReportSpalla, FineSpacingListsEveryStemAndBackwallSection) {
+    p.v.DistanzaSezioni = 0.1f;
+    const std::optional<std::string> testo = ListaArmature(p.v, p.ntc, finestra);
+    ASSERT_TRUE(testo) << porta.testi().front();
+    const std::vector<Blocco> blocchi = Blocchi(*testo);
+    ASSERT_GE(blocchi.size(), 2u);
+    EXPECT_EQ(blocchi[0].righe.size(), 55u);
+    EXPECT_EQ(blocchi[1].righe.size(), 18u);
+}
+
 TEST_F(ReportSpalla, BlocksThatHaveNoSections) {
     struct Caso {
         const char* nome;
