@@ -69,7 +69,7 @@ std::string TogliCarattere(std::string_view testo, int p) {
     return risultato;
 }
 
-double ValLocale(std::string_view testo, const Separatori& sep) {
+std::string TestoConPuntoDecimale(std::string_view testo, const Separatori& sep) {
     std::string s;
     bool decimaleVisto = false;
     for (std::size_t pos = 0; pos < testo.size();) {
@@ -85,7 +85,11 @@ double ValLocale(std::string_view testo, const Separatori& sep) {
             s.append(testo.substr(inizio, pos - inizio));
         }
     }
-    return ValoreIniziale(s);
+    return s;
+}
+
+double ValLocale(std::string_view testo, const Separatori& sep) {
+    return ValoreIniziale(TestoConPuntoDecimale(testo, sep));
 }
 
 std::string FormattaConDecimali(double v, int decimali, const Separatori& sep) {

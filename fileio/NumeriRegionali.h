@@ -13,11 +13,15 @@ namespace tavo {
 // unchanged when p is below 1 or past the end.
 std::string TogliCarattere(std::string_view testo, int p);
 
-// Typed text to a number whatever the regional settings: every grouping
-// character is removed (with a blank-like grouping character, every blank,
-// no-break and narrow no-break space), the first decimal character becomes
-// a point, and the leading number is taken (ValoreIniziale); text without
-// one reads as 0. So under Italian settings "1.234,5" is 1234.5 and "1.5" 15.
+// Typed text in the separators of the files: every grouping character is
+// removed (with a blank-like grouping character, every blank, no-break and
+// narrow no-break space) and the first decimal character becomes a point.
+std::string TestoConPuntoDecimale(std::string_view testo, const Separatori& sep);
+
+// Typed text to a number whatever the regional settings: the text with a
+// point decimal (TestoConPuntoDecimale), of which the leading number is
+// taken (ValoreIniziale); text without one reads as 0. So under Italian
+// settings "1.234,5" is 1234.5 and "1.5" 15.
 double ValLocale(std::string_view testo, const Separatori& sep = separatoriRegionali());
 
 // v with n significant digits in the regional separators, grouped by
