@@ -17,6 +17,7 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -183,6 +184,16 @@ TEST_F(CalcoloMainTest, EveryCalculationErrorEndsInItsMessageAndFalse) {
             EXPECT_EQ(s.KvNTC, sito.KvNTC == 0 ? 0.05f : sito.KvNTC) << "KvNTC restored";
         }
     }
+}
+
+// The main window may fail in its own way while it hands its fields over:
+// that is a run-time error inside the calculation as well, never one that
+// escapes the driver.
+TEST_F(CalcoloMainTest, AnyOtherErrorInsideTheRunEndsInItsMessage) {
+    finestra.campi = [](VariabiliPubbliche&, NTC&) { throw std::invalid_argument("stof"); };
+    EXPECT_FALSE(CalcoloMain(v, sisma, finestra));
+    attendeSoloMessaggio(Errore);
+    EXPECT_TRUE(finestra.vociFileAbilitate.empty());
 }
 
 // Values chosen so that the sums are exact in a Single: stem 3.25 m², footing
