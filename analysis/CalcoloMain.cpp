@@ -8,8 +8,8 @@
 #include "ports/MessagePort.h"
 
 #include <cmath>
+#include <exception>
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
 
 namespace tavo {
@@ -91,10 +91,10 @@ bool CalcoloMain(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& fine
         // The cause is the ground itself: say so.
         messaggi().mostra(e.what(), Icona::Critico);
         return false;
-    } catch (const ErroreCalcolo&) {
-    } catch (const ErroreDatiForm&) {
-    } catch (const std::out_of_range&) {
-        // A subscript out of its range is a run-time error like any other.
+    } catch (const std::exception&) {
+        // Every other run-time error inside the calculation: a field that
+        // cannot be read, a calculation error, a subscript out of its range,
+        // or whatever a routine called from here raises.
     }
     messaggi().mostra(MessaggioErrore, Icona::Critico);
     return false;

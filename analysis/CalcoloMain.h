@@ -13,8 +13,9 @@
 //   "Lunghezza del segmento N del profilo terreno troppo piccola";
 // - the ground is too steep for the design friction angle: the thrust
 //   search's own message;
-// - a field cannot be read, a calculation error stops a routine, or a result
-//   is not finite: "ERRORE! Controllare i dati".
+// - a field cannot be read, a calculation error stops a routine, a result
+//   is not finite, or any other exception leaves a routine called from
+//   here: "ERRORE! Controllare i dati".
 // A refused run leaves the derived state of the previous run untouched; a
 // run stopped by an error leaves it partly rewritten, but nothing that is
 // not finite is listed.

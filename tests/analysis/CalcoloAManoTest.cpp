@@ -63,8 +63,8 @@ void ConfrontaCombinazione(const VariabiliPubbliche& v, int k, const RisultatiAM
                    {"VParete", v.VParete(k), r.VW}},
                   "combination " + std::to_string(k));
     // Safety factors are ratios: their own relative tolerance.
-    EXPECT_NEAR(v.FsRibaltamento(k), r.FsR, 1e-4 * r.FsR) << "combination " << k;
-    EXPECT_NEAR(v.FsScorrimento(k), r.FsS, 1e-4 * r.FsS) << "combination " << k;
+    EXPECT_NEAR(v.FsRibaltamento(k), r.FsR, 1e-4 * std::fabs(r.FsR)) << "combination " << k;
+    EXPECT_NEAR(v.FsScorrimento(k), r.FsS, 1e-4 * std::fabs(r.FsS)) << "combination " << k;
 }
 
 void ConfrontaFondazione(const VariabiliPubbliche& v, const RisultatiAMano& r) {
@@ -76,11 +76,21 @@ void ConfrontaFondazione(const VariabiliPubbliche& v, const RisultatiAMano& r) {
     EXPECT_NEAR(v.LarghezzaCompressa, r.bCompressa, 1e-4 * std::fabs(r.bCompressa));
 }
 
-class CalcoloAMano : public ::testing::Test {
+// δ = 20°: every thrust line on the heel back passes above the toe and above
+// the midpoint of the footing base, so signed and unsigned lever arms agree.
+// δ = 50° (beyond φ′, chosen only for the geometry): a line through the heel
+// back at height z above the base falls 4.5·tan 50° = 5.36 m by the toe and
+// 2.25·tan 50° = 2.68 m by the base midpoint, so every line (z = 2, 3 and,
+// under DM 1996, 4) passes below the toe, and the soil-weight and the NTC
+// seismic line (z = 2) below the midpoint: the static components then hold
+// the wall up about the toe, while the seismic increment still overturns it
+// and every component still adds to the moment about the midpoint.
+class CalcoloAMano : public ::testing::TestWithParam<float> {
 protected:
     void SetUp() override {
         CoefficientiParzialiDefault(v);
-        finestra.campi = test::CompilaMuroAMano;
+        const float delta = GetParam();
+        finestra.campi = [delta](VariabiliPubbliche& w, NTC& s) { test::CompilaMuroAMano(w, s, delta); };
     }
     test::RecordingMessagePort messaggi;
     test::RecordingFinestraPrincipale finestra;
@@ -88,14 +98,14 @@ protected:
     NTC sisma;
 };
 
-TEST_F(CalcoloAMano, NTC2008EveryCombinationAndTheGoverningOnes) {
+TEST_P(CalcoloAMano, NTC2008EveryCombinationAndTheGoverningOnes) {
     ASSERT_TRUE(CalcoloMain(v, sisma, finestra)) << ::testing::PrintToString(messaggi.testi());
     EXPECT_EQ(messaggi.conta(), 0u);
 
     std::array<RisultatiAMano, 3> r;
     const auto combinazioni = test::CombinazioniNTCAMano();
     for (int k = 1; k <= 3; ++k) {
-        r[k - 1] = test::CalcolaAMano(combinazioni[k - 1]);
+        r[k - 1] = test::CalcolaAMano(combinazioni[k - 1], GetParam());
         ConfrontaCombinazione(v, k, r[k - 1]);
     }
 
@@ -128,12 +138,12 @@ TEST_F(CalcoloAMano, NTC2008EveryCombinationAndTheGoverningOnes) {
     EXPECT_EQ(sisma.KvNTC, 0.05f);  // the site value, back after combination 3
 }
 
-TEST_F(CalcoloAMano, DM1996SingleCombinationWithTheGradeCoefficient) {
+TEST_P(CalcoloAMano, DM1996SingleCombinationWithTheGradeCoefficient) {
     v.Normativa = NormativaDM1996;
     ASSERT_TRUE(CalcoloMain(v, sisma, finestra)) << ::testing::PrintToString(messaggi.testi());
     EXPECT_EQ(messaggi.conta(), 0u);
 
-    const RisultatiAMano r = test::CalcolaAMano(test::CombinazioneDMAMano());
+    const RisultatiAMano r = test::CalcolaAMano(test::CombinazioneDMAMano(), GetParam());
     ConfrontaCombinazione(v, 1, r);
     ConfrontaFondazione(v, r);
     EXPECT_EQ(v.CombGravosaRibaltamento, 1);
@@ -145,6 +155,8 @@ TEST_F(CalcoloAMano, DM1996SingleCombinationWithTheGradeCoefficient) {
     EXPECT_TRUE(finestra.combinazioniSelezionate.empty());
     EXPECT_TRUE(finestra.tipoVerifica.empty());
 }
+
+INSTANTIATE_TEST_SUITE_P(AttritoTerraMuro, CalcoloAMano, ::testing::Values(20.0f, 50.0f));
 
 }  // namespace
 }  // namespace tavo

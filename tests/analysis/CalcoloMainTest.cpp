@@ -13,8 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -152,6 +155,10 @@ TEST_F(CalcoloMainTest, EveryCalculationErrorEndsInItsMessageAndFalse) {
          nullptr, Errore},
         {"a result beyond the Single range", false,
          [](VariabiliPubbliche& v, NTC&) { v.VImpalcato = 3e38f; }, nullptr, Errore},
+        {"a stem of zero height", false, [](VariabiliPubbliche& v, NTC&) { v.AltezzaParete = 0; }, nullptr,
+         Errore},
+        {"more profile points than an Integer counts", false,
+         [](VariabiliPubbliche& v, NTC&) { Lati(v, std::vector<float>(32767, 1.0f)); }, nullptr, Errore},
         {"fewer profile cells than sides", false, [](VariabiliPubbliche& v, NTC&) { v.nLatiTerreno = 3; },
          nullptr, Errore},
         {"ground too steep", false, ripido, nullptr, troppoRipido},
@@ -181,6 +188,16 @@ TEST_F(CalcoloMainTest, EveryCalculationErrorEndsInItsMessageAndFalse) {
             EXPECT_EQ(s.KvNTC, sito.KvNTC == 0 ? 0.05f : sito.KvNTC) << "KvNTC restored";
         }
     }
+}
+
+// The main window may fail in its own way while it hands its fields over:
+// that is a run-time error inside the calculation as well, never one that
+// escapes the driver.
+TEST_F(CalcoloMainTest, AnyOtherErrorInsideTheRunEndsInItsMessage) {
+    finestra.campi = [](VariabiliPubbliche&, NTC&) { throw std::invalid_argument("stof"); };
+    EXPECT_FALSE(CalcoloMain(v, sisma, finestra));
+    attendeSoloMessaggio(Errore);
+    EXPECT_TRUE(finestra.vociFileAbilitate.empty());
 }
 
 // Values chosen so that the sums are exact in a Single: stem 3.25 m², footing
@@ -227,23 +244,52 @@ TEST_F(CalcoloMainTest, ZeroDenominatorsOfTheChecksThrow) {
 
 // ---- Resultant outside the footing base ------------------------------------
 
-// A deck force of 200 kN/m puts the static resultant (γVi = 1.5) beyond the
-// toe edge while the seismic ones (γVi = 1) stay inside: the failed static
-// combination governs, whereas a pressure of 0 would have hidden it.
+struct CasoFuoriBase {
+    const char* nome;
+    float vImpalcato, kh;
+    std::array<bool, 3> violata;  // resultant outside the base, per combination
+    int governante;
+};
+
+// The static deck factor on the soil pressure is 1.3, the seismic one 1. A
+// deck force of 200 kN/m puts the static resultant beyond the toe edge while
+// the seismic ones stay inside; with 150 kN/m and kh = 0.4 both seismic
+// resultants leave the base and the static one (e ≈ 1.87 < B/2 = 2.25) has
+// the largest toe pressure. The first failed combination governs, whereas a
+// pressure of 0 would have hidden it; its pressure boxes are red.
 TEST_F(CalcoloMainTest, ResultantOutsideTheBaseGovernsAndIsMarkedFailed) {
-    usaCampi([](VariabiliPubbliche& v, NTC&) { v.VImpalcato = 200; });
-    ASSERT_TRUE(CalcoloMain(v, sisma, finestra));
-    attendeSoloMessaggio("Equilibrio violato !!\r\nN esterna in fondazione !!\r\nAllargare a valle");
-    EXPECT_TRUE(EquilibrioViolato(v, 1));
-    EXPECT_FALSE(EquilibrioViolato(v, 2));
-    EXPECT_FALSE(EquilibrioViolato(v, 3));
-    EXPECT_EQ(v.CombGravosaPortata, 1);
-    EXPECT_TRUE(EquilibrioViolato(v, v.CombGravosaPortata));
-    EXPECT_EQ(v.SigmaValle, 0.0f);
-    EXPECT_EQ(v.SigmaMonte, 0.0f);
-    EXPECT_EQ(v.LarghezzaCompressa, 0.0f);
-    // With no pressure the toe carries only its own weight: −γm·h3·x²/2.
-    EXPECT_NEAR(v.MSuolaValle, -25 * 1.25 * 1.25 / 2, 1e-4);
+    const char* fuori = "Equilibrio violato !!\r\nN esterna in fondazione !!\r\nAllargare a valle";
+    const CasoFuoriBase casi[] = {
+        {"static combination outside", 200, 0.1f, {true, false, false}, 1},
+        {"both seismic combinations outside", 150, 0.4f, {false, true, true}, 2},
+    };
+    for (const CasoFuoriBase& c : casi) {
+        SCOPED_TRACE(c.nome);
+        messaggi.svuota();
+        finestra = test::RecordingFinestraPrincipale{};
+        const float vi = c.vImpalcato, kh = c.kh;
+        usaCampi([vi, kh](VariabiliPubbliche& w, NTC& s) {
+            w.VImpalcato = vi;
+            s.KhNTC = kh;
+        });
+        VariabiliPubbliche w;
+        CoefficientiParzialiDefault(w);
+        ASSERT_TRUE(CalcoloMain(w, sisma, finestra));
+
+        const auto violate = static_cast<std::size_t>(std::count(c.violata.begin(), c.violata.end(), true));
+        ASSERT_EQ(messaggi.conta(), violate) << ::testing::PrintToString(messaggi.testi());
+        for (const auto& m : messaggi.registrati()) EXPECT_EQ(m.testo, fuori);
+        for (int k = 1; k <= 3; ++k)
+            EXPECT_EQ(EquilibrioViolato(w, k), c.violata[static_cast<std::size_t>(k - 1)]) << "combination " << k;
+        EXPECT_EQ(w.CombGravosaPortata, c.governante);
+        EXPECT_EQ(finestra.lblTipoVerifica[2], "?" + std::to_string(c.governante));
+        for (int casella : {6, 7, 8}) EXPECT_EQ(finestra.coloreMNfondazione[casella], ColoreRosso) << casella;
+        EXPECT_EQ(w.SigmaValle, 0.0f);
+        EXPECT_EQ(w.SigmaMonte, 0.0f);
+        EXPECT_EQ(w.LarghezzaCompressa, 0.0f);
+        // With no pressure the toe carries only its own weight: −γm·h3·x²/2.
+        EXPECT_NEAR(w.MSuolaValle, -25 * 1.25 * 1.25 / 2, 1e-4);
+    }
 }
 
 // ---- What a run leaves in the state ----------------------------------------

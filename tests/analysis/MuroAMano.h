@@ -5,8 +5,9 @@
 // Section (m): backwall h1 = 1, s1 = 0.25; vertical stem H = 4, 0.75 wide;
 // footing h3 = 1, heel L2 = 2.5, B = 4.5 (toe 1.25). Flat ground at the top
 // of the backwall (y = 5), q = 10 kN/m² on both given sides; γt = 18,
-// γm = 25; φ′ = 30°, δ = 20°, footing friction 30°. Deck: Ni = 100, Vi = 10,
-// 0.25 behind the seat's front corner, i.e. at (−0.5, 4).
+// γm = 25; φ′ = 30°, δ = 20° (a case may change it), footing friction 30°.
+// Deck: Ni = 100, Vi = 10, 0.25 behind the seat's front corner, i.e. at
+// (−0.5, 4).
 //
 // By hand:
 //   stem     area 0.75·4 + 0.25·1 = 3.25, centroid (−0.355769, 2.192308)
@@ -20,6 +21,10 @@
 //            Mononobe–Okabe's KAE times (1 + kv); the surcharge share is γQ·q·h·Ka
 //   lines    at h/3 (soil weight), h/2 (surcharge), h/3 NTC or 2h/3 DM
 //            (seismic increment) above the foot of the back, inclined at δ
+//   arms     overturning: the static components with their sign about the
+//            toe, the seismic increment always overturning; soil pressure
+//            and stem: every component by its magnitude about the midpoint
+//            of the base
 //   moments  r × F of every force about the moment point; the pressures and
 //            the footing moments by integrating the pressure diagram.
 
@@ -39,7 +44,9 @@ inline double Rad(double g) { return g * PiAMano / 180; }
 inline double Deg(double r) { return r * 180 / PiAMano; }
 
 // The inputs, as the main window would hand them over.
-inline void CompilaMuroAMano(VariabiliPubbliche& v, NTC& s) {
+inline constexpr float DeltaMuroAMano = 20;
+
+inline void CompilaMuroAMano(VariabiliPubbliche& v, NTC& s, float delta = DeltaMuroAMano) {
     v.TitoloTavo = "Spalla calcolata a mano";
     v.AltezzaParaghiaia = 1;
     v.SpessoreParaghiaia = 0.25f;
@@ -51,7 +58,7 @@ inline void CompilaMuroAMano(VariabiliPubbliche& v, NTC& s) {
     v.SbalzoFondazione = 2.5f;
     v.LarghezzaFondazione = 4.5f;
     v.AngoloAttritoInterno = 30;
-    v.AngoloAttritoTerraTavo = 20;
+    v.AngoloAttritoTerraTavo = delta;
     v.AngoloAttritoFondazione = 30;
     v.PesoSpecificoTerreno = 18;
     v.PesoSpecificoTavo = 25;
@@ -107,7 +114,7 @@ struct RisultatiAMano {
 namespace manuale {
 
 constexpr double B = 4.5, L2 = 2.5, toe = 1.25, g = 25 * 1.0;  // footing weight per m²
-constexpr double gt = 18, q = 10, delta = 20, Ni = 100, Vi = 10;
+constexpr double gt = 18, q = 10, Ni = 100, Vi = 10;
 constexpr double xImp = -0.5, yImp = 4;
 constexpr double Ww = 25 * 3.25, xGw = -1.15625 / 3.25, yGw = 7.125 / 3.25;
 constexpr double Wf = 25 * 4.5, xGf = 0.25, yGf = -0.5;
@@ -117,8 +124,10 @@ struct Componenti {
     double St, Sq, Ss;
 };
 
-// Thrust on a vertical back of height h; f the factors of the check.
-inline Componenti Spinte(const std::array<double, 7>& f, const CombinazioneAMano& c, double h) {
+// Thrust on a vertical back of height h, friction δ on the back; f the
+// factors of the check.
+inline Componenti Spinte(const std::array<double, 7>& f, const CombinazioneAMano& c, double h,
+                         double delta) {
     const double phid = c.ntc ? Deg(std::atan(std::tan(Rad(30)) / f[0])) : 30;
     const double psi = !c.sismica ? 0 : Deg(std::atan(c.kh / (1 + c.kv)));
     const double A = f[1] * gt * h * h / 2 + f[4] * q * h;
@@ -130,7 +139,7 @@ inline Componenti Spinte(const std::array<double, 7>& f, const CombinazioneAMano
 
 // z-moment about (px, py) of a thrust P acting toward the toe and downward at
 // δ, applied at (x, y): positive turns the wall toward the toe.
-inline double MomentoSpinta(double P, double x, double y, double px, double py) {
+inline double MomentoSpinta(double P, double delta, double x, double y, double px, double py) {
     const double fx = -P * std::cos(Rad(delta)), fy = -P * std::sin(Rad(delta));
     return (x - px) * fy - (y - py) * fx;
 }
@@ -162,7 +171,7 @@ inline double MomentoPressioni(const std::function<double(double)>& p, double a,
 
 }  // namespace manuale
 
-inline RisultatiAMano CalcolaAMano(const CombinazioneAMano& c) {
+inline RisultatiAMano CalcolaAMano(const CombinazioneAMano& c, double delta = DeltaMuroAMano) {
     using namespace manuale;
     RisultatiAMano r{};
     const double fkv = 1 + c.kv;
@@ -171,11 +180,12 @@ inline RisultatiAMano CalcolaAMano(const CombinazioneAMano& c) {
 
     {  // Overturning about O = (−2, −1).
         const auto& f = c.mr;
-        const Componenti s = Spinte(f, c, hF);
+        const Componenti s = Spinte(f, c, hF, delta);
         r.StR = s.St, r.SqR = s.Sq, r.SsR = s.Ss;
         r.SiR = c.kh * (f[3] * Ww + f[2] * Wz + f[3] * Wf);
-        r.MRib = MomentoSpinta(s.St, 2.5, -1 + hF / 3, -2, -1) + MomentoSpinta(s.Sq, 2.5, -1 + hF / 2, -2, -1) +
-                 std::fabs(MomentoSpinta(s.Ss, 2.5, -1 + hF * fs, -2, -1)) +
+        r.MRib = MomentoSpinta(s.St, delta, 2.5, -1 + hF / 3, -2, -1) +
+                 MomentoSpinta(s.Sq, delta, 2.5, -1 + hF / 2, -2, -1) +
+                 std::fabs(MomentoSpinta(s.Ss, delta, 2.5, -1 + hF * fs, -2, -1)) +
                  c.kh * (f[3] * Ww * (yGw + 1) + f[2] * Wz * (yZ + 1) + f[3] * Wf * (yGf + 1)) +
                  f[6] * Vi * (yImp + 1);
         r.MStab = fkv * (f[3] * Ww * (xGw + 2) + f[2] * Wz * (xZ + 2) + f[3] * Wf * (xGf + 2)) +
@@ -184,7 +194,7 @@ inline RisultatiAMano CalcolaAMano(const CombinazioneAMano& c) {
     }
     {  // Sliding on the base.
         const auto& f = c.scorr;
-        const Componenti s = Spinte(f, c, hF);
+        const Componenti s = Spinte(f, c, hF, delta);
         r.StS = s.St, r.SqS = s.Sq, r.SsS = s.Ss;
         r.SiS = c.kh * (f[3] * Ww + f[2] * Wz + f[3] * Wf);
         const double S = s.St + s.Sq + s.Ss;
@@ -195,13 +205,13 @@ inline RisultatiAMano CalcolaAMano(const CombinazioneAMano& c) {
     }
     {  // Soil pressure, about the base midpoint (0.25, −1).
         const auto& f = c.portata;
-        const Componenti s = Spinte(f, c, hF);
+        const Componenti s = Spinte(f, c, hF, delta);
         r.StP = s.St, r.SqP = s.Sq, r.SsP = s.Ss;
         r.SiP = c.kh * (f[3] * Ww + f[2] * Wz + f[3] * Wf);
         const double xB = 0.25;
-        r.MP = std::fabs(MomentoSpinta(s.St, 2.5, -1 + hF / 3, xB, -1)) +
-               std::fabs(MomentoSpinta(s.Sq, 2.5, -1 + hF / 2, xB, -1)) +
-               std::fabs(MomentoSpinta(s.Ss, 2.5, -1 + hF * fs, xB, -1)) +
+        r.MP = std::fabs(MomentoSpinta(s.St, delta, 2.5, -1 + hF / 3, xB, -1)) +
+               std::fabs(MomentoSpinta(s.Sq, delta, 2.5, -1 + hF / 2, xB, -1)) +
+               std::fabs(MomentoSpinta(s.Ss, delta, 2.5, -1 + hF * fs, xB, -1)) +
                c.kh * (f[3] * Ww * (yGw + 1) + f[2] * Wz * (yZ + 1) + f[3] * Wf * (yGf + 1)) +
                f[6] * Vi * (yImp + 1) -
                fkv * (f[3] * Ww * (xGw - xB) + f[2] * Wz * (xZ - xB) + f[3] * Wf * (xGf - xB)) -
@@ -235,13 +245,14 @@ inline RisultatiAMano CalcolaAMano(const CombinazioneAMano& c) {
     }
     {  // Stem base, about its midpoint (−0.375, 0).
         const auto& f = c.parete;
-        const Componenti s = Spinte(f, c, hW);
+        const Componenti s = Spinte(f, c, hW, delta);
         r.StW = s.St, r.SqW = s.Sq, r.SsW = s.Ss;
         const double W = f[3] * Ww, xb = -0.375;
         const double F = f[2] * Wz * c.kh;  // inertia of the soil on the heel, at its centroid
         r.SiW = c.kh * W + F;
-        r.MW = MomentoSpinta(s.St, 0, hW / 3, xb, 0) + MomentoSpinta(s.Sq, 0, hW / 2, xb, 0) +
-               MomentoSpinta(s.Ss, 0, hW * fs, xb, 0) - W * (xGw - xb) + c.kh * W * yGw +
+        r.MW = std::fabs(MomentoSpinta(s.St, delta, 0, hW / 3, xb, 0)) +
+               std::fabs(MomentoSpinta(s.Sq, delta, 0, hW / 2, xb, 0)) +
+               std::fabs(MomentoSpinta(s.Ss, delta, 0, hW * fs, xb, 0)) - W * (xGw - xb) + c.kh * W * yGw +
                f[6] * Vi * yImp - f[5] * Ni * (xImp - xb) + F * yZ;
         const double S = s.St + s.Sq + s.Ss;
         r.NW = f[5] * Ni + fkv * W + S * std::sin(Rad(delta));
