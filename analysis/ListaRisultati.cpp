@@ -62,13 +62,18 @@ void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePor
     Scrive(f, Fondazione, 1, v.MPortata(kP));
     Scrive(f, Fondazione, 2, v.NPortata(kP));
     Scrive(f, Fondazione, 16, v.TPortata(kP));
-    Scrive(f, Fondazione, 6, v.SigmaValle / 1000);
-    Scrive(f, Fondazione, 7, v.SigmaMonte / 1000);
-    Scrive(f, Fondazione, 8, std::fabs(v.LarghezzaCompressa) / v.BaseFondazione * 100);
-    // A resultant outside the base leaves no pressure distribution: its
-    // zeros are a failed check, not a light one.
+    // A resultant outside the base leaves no pressure distribution: the
+    // zeros the check stores are no result, and a 0 would read as a light
+    // footing; the boxes say that equilibrium is violated, in red.
     const int g = v.CombGravosaPortata;
     const bool violato = g >= 1 && g <= 3 && EquilibrioViolato(v, g);
+    if (violato) {
+        for (int casella : {6, 7, 8}) f.ScriveCasella(Fondazione, casella, TestoEquilibrioViolato);
+    } else {
+        Scrive(f, Fondazione, 6, v.SigmaValle / 1000);
+        Scrive(f, Fondazione, 7, v.SigmaMonte / 1000);
+        Scrive(f, Fondazione, 8, std::fabs(v.LarghezzaCompressa) / v.BaseFondazione * 100);
+    }
     for (int casella : {6, 7, 8}) f.ColoraCasella(Fondazione, casella, violato ? ColoreRosso : ColoreNero);
     Scrive(f, Fondazione, 11, v.MSuolaValle);
     Scrive(f, Fondazione, 12, v.MSuolaMonte);

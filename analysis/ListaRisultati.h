@@ -19,8 +19,10 @@ namespace tavo {
 // compressed percentage 8, the footing moments 11 and 12, txtScorr 4..7,
 // label 2). The pressures, the percentage and the footing moments are those
 // of the governing soil-pressure combination, whatever kP is; when its
-// resultant falls outside the base ("Equilibrio violato !!") the pressures
-// and the percentage are 0 and shown red, as a failed check.
+// resultant falls outside the base ("Equilibrio violato !!") there is no
+// pressure to show: the pressures and the percentage read
+// TestoEquilibrioViolato, in red, as a failed check.
+inline constexpr const char* TestoEquilibrioViolato = "violato";
 void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePort& finestra, int kMR, int kS,
                               int kP);
 

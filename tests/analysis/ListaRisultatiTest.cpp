@@ -122,7 +122,7 @@ TEST_F(ListaRisultatiTest, ColoriDeiCoefficientiDiSicurezza) {
     }
 }
 
-TEST_F(ListaRisultatiTest, UnaRisultanteFuoriDallaBaseMostraLePressioniNulleComeVerificaFallita) {
+TEST_F(ListaRisultatiTest, UnaRisultanteFuoriDallaBaseNonMostraPressioniMaLaVerificaFallita) {
     // Combination 2 governs with its resultant outside the 7 m base
     // (e = M/N = 4 m), and the pressures of the state are 0.
     v.CombGravosaPortata = 2;
@@ -131,7 +131,7 @@ TEST_F(ListaRisultatiTest, UnaRisultanteFuoriDallaBaseMostraLePressioniNulleCome
     v.SigmaValle = v.SigmaMonte = v.LarghezzaCompressa = 0;
     ScriveRisultatiStabilita(v, f, 2, 2, 2);
     for (int casella : {6, 7, 8}) {
-        EXPECT_EQ(f.txtMNfondazione[static_cast<std::size_t>(casella)], "0");
+        EXPECT_EQ(f.txtMNfondazione[static_cast<std::size_t>(casella)], "violato");
         EXPECT_EQ(f.coloreMNfondazione[static_cast<std::size_t>(casella)], ColoreRosso) << casella;
     }
     // Inside the base (e = 0.5 m) the same boxes are black again.
