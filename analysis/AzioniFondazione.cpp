@@ -21,9 +21,8 @@ float SpinteStaticheFondazione(VariabiliPubbliche& v, float& St, float& Sq) {
 }
 
 float IncrementoSismicoFondazione(VariabiliPubbliche& v, const NTC& sisma, float psi, float P0) {
-    float scarto = 0;
-    const float P1 = SpintaMassima(v, v.PhiProgetto, v.AngoloAttritoTerraTavo, 0, psi,
-                                   PesoConKv(v, sisma, 1, psi), Paramento::Fondazione, scarto);
+    const float P1 = SpintaMassimaSismica(v, v.PhiProgetto, v.AngoloAttritoTerraTavo, 0, psi,
+                                          PesoConKv(v, sisma, 1, psi), Paramento::Fondazione, P0);
     return P1 - P0;
 }
 

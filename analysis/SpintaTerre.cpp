@@ -262,4 +262,11 @@ float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, fl
     return *P;
 }
 
+float SpintaMassimaSismica(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
+                           float fattoreKv, Paramento quale, float P0) {
+    if (psi == 0 && fattoreKv == 1) return P0;
+    float Pq = 0;
+    return SpintaMassima(v, phi, delta, eps, psi, fattoreKv, quale, Pq);
+}
+
 }  // namespace tavo

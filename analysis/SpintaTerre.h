@@ -94,4 +94,12 @@ std::optional<float> CercaMassimoSpinta(VariabiliPubbliche& v, float phi, float 
 float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
                     float fattoreKv, Paramento quale, float& Pq);
 
+// The thrust with the seismic angle psi, right after the static search of
+// the same back gave P0 and left its wedge in the state. With psi = 0 and no
+// vertical factor, as in a static combination, that search would be the
+// static one over again, with the same result, wedge and prism: P0 is
+// returned without running it.
+float SpintaMassimaSismica(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
+                           float fattoreKv, Paramento quale, float P0);
+
 }  // namespace tavo

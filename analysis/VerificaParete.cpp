@@ -49,9 +49,8 @@ void VerificaParete(VariabiliPubbliche& v, const NTC& sisma, float& St, float& S
                            PesoConKv(v, sisma, static_cast<float>(W), psi) +
                            (static_cast<double>(St) + Sq) * std::sin(inclinazione));
 
-    float scarto = 0;
-    const float P1 =
-        SpintaMassima(v, phi, delta, eps, psi, PesoConKv(v, sisma, 1, psi), Paramento::Parete, scarto);
+    const float P1 = SpintaMassimaSismica(v, phi, delta, eps, psi, PesoConKv(v, sisma, 1, psi),
+                                          Paramento::Parete, P0);
     Ss = P1 - St - Sq;
     RettaSpintaParete(v, Ss, v.xRettaSsParete, v.yRettaSsParete, a, b, c, delta, eps,
                       ComponenteSpinta::Sismica);

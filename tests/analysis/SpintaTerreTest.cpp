@@ -303,3 +303,25 @@ TEST(SpintaMassima, AllocatesNothingAfterTheFirstWedge) {
 
 }  // namespace
 }  // namespace tavo
+
+namespace tavo {
+namespace {
+
+// The static combination does not run its seismic search again: that is
+// sound only because a search with ψ = 0 and no vertical factor repeats the
+// static one exactly, wedge included; with ψ > 0 the search does run.
+TEST(SpintaMassimaSismica, WithoutSeismicAngleIsTheStaticSearch) {
+    test::DatiMuro d;
+    d.lati = {{3, 0.6f, 15}, {10, 2, 0}};
+    VariabiliPubbliche v = test::CostruisceMuro(d);
+    float Pq = 0;
+    const float P0 = SpintaMassima(v, 30, 20, 0, 0, 1, Paramento::Parete, Pq);
+    const double xFine = v.ProfiloTerreno.xFinePrisma;
+    EXPECT_EQ(SpintaMassima(v, 30, 20, 0, 0, 1, Paramento::Parete, Pq), P0);
+    EXPECT_EQ(v.ProfiloTerreno.xFinePrisma, xFine);
+    EXPECT_EQ(SpintaMassimaSismica(v, 30, 20, 0, 0, 1, Paramento::Parete, P0), P0);
+    EXPECT_GT(SpintaMassimaSismica(v, 30, 20, 0, 5, 1, Paramento::Parete, P0), P0);
+}
+
+}  // namespace
+}  // namespace tavo
