@@ -86,14 +86,6 @@ void SezioneCaRettangolare::Progetto() {
         if (FInf > 0.0) break;
         AsInf /= 2.0;
         if (j + 1 > kTentativiLimite) {
-            // The resultant inside the section and the steel below the
-            // admissible stress however little of it there is: the
-            // concrete alone carries the actions, no steel is needed.
-            if (n * H / 2.0 > M) {
-                Ast = 0.0;
-                Verifica();
-                return;
-            }
             messaggi().mostra("Superati " + std::to_string(j + 1) +
                                   " giri nella ricerca di armatura insufficiente",
                               Icona::Nessuna);

@@ -1,7 +1,6 @@
-// Polynomial solvers of the neutral-axis equation. Where the original let a
-// division by zero or an overflow happen and caught it, these test for it
-// and take the same way out: the equation shifts down one degree, or the
-// root is replaced by a text.
+// Polynomial solvers of the neutral-axis equation. A division by zero or an
+// overflow is tested for before it happens: the equation then shifts down
+// one degree, or the root is replaced by a text saying why there is none.
 
 #include "analysis/SezioneCaRettangolare.h"
 #include "ports/ErroreCalcolo.h"
