@@ -2,8 +2,6 @@
 
 namespace tavo {
 
-int IndiceTextArray(int riga, int colonna, int colonne) { return riga * colonne + colonna; }
-
 std::optional<CellaGriglia> CellaSuccessiva(CellaGriglia c, int righe, int colonne,
                                             bool attraversoPrima) {
     const int ultimaRiga = righe - 1;

@@ -25,9 +25,6 @@ struct CellaGriglia {
     bool operator==(const CellaGriglia&) const = default;
 };
 
-// Index of a cell in the grid's flat text array: row × columns + column.
-int IndiceTextArray(int riga, int colonna, int colonne);
-
 // The cell that Enter moves to, or nothing after the last one. Down first
 // (the default): the next row, then row 1 of the next column; across first:
 // the next column, then column 1 of the next row.

@@ -42,6 +42,13 @@ QLineEdit* Casella(QWidget* genitore, const QString& nome, bool solaLettura) {
     return box;
 }
 
+// The label of an input box, tied to it.
+QLabel* Etichetta(const char* testo, QLineEdit* box) {
+    auto* l = new QLabel(QString::fromUtf8(testo));
+    l->setBuddy(box);
+    return l;
+}
+
 // One row of a result group: its label and its box.
 void RigaRisultato(QGridLayout* g, int riga, const char* etichetta, QLineEdit* box) {
     g->addWidget(new QLabel(QString::fromUtf8(etichetta)), riga, 0);
@@ -60,9 +67,9 @@ void FrmTavoMain::CostruisceControlli() {
     principale->addLayout(colonnaDati);
 
     auto* riquadroTitolo = new QHBoxLayout;
-    riquadroTitolo->addWidget(new QLabel(QStringLiteral("Titolo :")));
     txtTavoTitolo_ = new QLineEdit(centro);
     txtTavoTitolo_->setObjectName(QStringLiteral("txtTavoTitolo"));
+    riquadroTitolo->addWidget(Etichetta("Titolo :", txtTavoTitolo_));
     riquadroTitolo->addWidget(txtTavoTitolo_);
     colonnaDati->addLayout(riquadroTitolo);
 
@@ -72,7 +79,7 @@ void FrmTavoMain::CostruisceControlli() {
     auto* geometria = new QGroupBox(QStringLiteral("Geometria"), centro);
     auto* gGeometria = new QGridLayout(geometria);
     for (int i = 0; i <= 8; ++i) {
-        gGeometria->addWidget(new QLabel(QString::fromUtf8(EtichetteDati[i])), i, 0);
+        gGeometria->addWidget(Etichetta(EtichetteDati[i], txtDati_[static_cast<std::size_t>(i)]), i, 0);
         gGeometria->addWidget(txtDati_[static_cast<std::size_t>(i)], i, 1);
     }
     colonnaDati->addWidget(geometria);
@@ -80,7 +87,7 @@ void FrmTavoMain::CostruisceControlli() {
     auto* terreno = new QGroupBox(QStringLiteral("Terreno e materiali"), centro);
     auto* gTerreno = new QGridLayout(terreno);
     for (int i = 9; i <= 13; ++i) {
-        gTerreno->addWidget(new QLabel(QString::fromUtf8(EtichetteDati[i])), i - 9, 0);
+        gTerreno->addWidget(Etichetta(EtichetteDati[i], txtDati_[static_cast<std::size_t>(i)]), i - 9, 0);
         gTerreno->addWidget(txtDati_[static_cast<std::size_t>(i)], i - 9, 1);
     }
     colonnaDati->addWidget(terreno);
@@ -91,6 +98,7 @@ void FrmTavoMain::CostruisceControlli() {
     auto* gSisma = new QGridLayout(sisma);
     lblSimbolo14_ = new QLabel(QStringLiteral("K"), sisma);
     lblSimbolo14_->setObjectName(QStringLiteral("lblSimbolo14"));
+    lblSimbolo14_->setBuddy(txtDati_[14]);
     lblIndice14_ = new QLabel(QStringLiteral("<sub>h</sub>"), sisma);
     lblIndice14_->setObjectName(QStringLiteral("lblIndice14"));
     auto* simbolo14 = new QHBoxLayout;
@@ -108,6 +116,7 @@ void FrmTavoMain::CostruisceControlli() {
     gSisma->addWidget(cmdSisma_, 0, 2);
     lblSimbolo18_ = new QLabel(QStringLiteral("K<sub>v</sub>"), sisma);
     lblSimbolo18_->setObjectName(QStringLiteral("lblSimbolo18"));
+    lblSimbolo18_->setBuddy(txtDati_[18]);
     gSisma->addWidget(lblSimbolo18_, 1, 0);
     gSisma->addWidget(txtDati_[18], 1, 1);
     colonnaDati->addWidget(sisma);
@@ -115,7 +124,7 @@ void FrmTavoMain::CostruisceControlli() {
     auto* impalcato = new QGroupBox(QStringLiteral("Impalcato"), centro);
     auto* gImpalcato = new QGridLayout(impalcato);
     for (int i = 15; i <= 17; ++i) {
-        gImpalcato->addWidget(new QLabel(QString::fromUtf8(EtichetteDati[i])), 0, 2 * (i - 15));
+        gImpalcato->addWidget(Etichetta(EtichetteDati[i], txtDati_[static_cast<std::size_t>(i)]), 0, 2 * (i - 15));
         gImpalcato->addWidget(txtDati_[static_cast<std::size_t>(i)], 0, 2 * (i - 15) + 1);
     }
     colonnaDati->addWidget(impalcato);
@@ -125,8 +134,8 @@ void FrmTavoMain::CostruisceControlli() {
     auto* colonnaProfilo = new QVBoxLayout;
     principale->addLayout(colonnaProfilo);
     auto* riquadroLati = new QHBoxLayout;
-    riquadroLati->addWidget(new QLabel(QString::fromUtf8("N° lati terreno")));
     txtNTratti_ = Casella(centro, QStringLiteral("txtNTratti"), false);
+    riquadroLati->addWidget(Etichetta("N° lati terreno", txtNTratti_));
     riquadroLati->addWidget(txtNTratti_);
     colonnaProfilo->addLayout(riquadroLati);
     griglia_ = new GrigliaFlex(centro);

@@ -63,6 +63,54 @@ TEST(LeggeDatiDaForm, CopiaOgniCampoNelloStato) {
     EXPECT_FLOAT_EQ(v.qProfilo(2), 20.f);
 }
 
+// Every input box against the variable it stands for: each box holds a
+// value of its own, so two boxes read into swapped variables (or written
+// from them) cannot go unseen.
+struct CampoVariabile { int box; float VariabiliPubbliche::*variabile; };
+const CampoVariabile CampiEVariabili[] = {
+    {0, &VariabiliPubbliche::AltezzaParaghiaia},       {1, &VariabiliPubbliche::SpessoreParaghiaia},
+    {2, &VariabiliPubbliche::InclinazioneParete},      {3, &VariabiliPubbliche::AltezzaParete},
+    {4, &VariabiliPubbliche::SpessoreTestaParete},     {5, &VariabiliPubbliche::SpessoreBaseParete},
+    {6, &VariabiliPubbliche::AltezzaFondazione},       {7, &VariabiliPubbliche::SbalzoFondazione},
+    {8, &VariabiliPubbliche::LarghezzaFondazione},     {9, &VariabiliPubbliche::AngoloAttritoInterno},
+    {10, &VariabiliPubbliche::AngoloAttritoTerraTavo}, {11, &VariabiliPubbliche::AngoloAttritoFondazione},
+    {12, &VariabiliPubbliche::PesoSpecificoTerreno},   {13, &VariabiliPubbliche::PesoSpecificoTavo},
+    {15, &VariabiliPubbliche::NImpalcato},             {16, &VariabiliPubbliche::VImpalcato},
+    {17, &VariabiliPubbliche::DistanzaImpalcato},
+};
+
+TEST(LeggeDatiDaForm, OgniCasellaNellaSuaVariabile) {
+    auto t = Campi();
+    for (const auto& c : CampiEVariabili) t.dati[static_cast<std::size_t>(c.box)] = std::to_string(100 + c.box);
+    t.dati[14] = "0,14";
+    t.dati[18] = "0,18";
+    VariabiliPubbliche v;
+    NTC ntc;
+    LeggeDatiDaForm(t, v, ntc, Italiano);
+    for (const auto& c : CampiEVariabili) EXPECT_EQ(v.*c.variabile, 100.f + c.box) << "box " << c.box;
+    EXPECT_FLOAT_EQ(ntc.KhNTC, 0.14f);
+    EXPECT_FLOAT_EQ(ntc.KvNTC, 0.18f);
+    // The grid's columns: run, rise, surcharge.
+    EXPECT_FLOAT_EQ(v.dxProfilo(1), 2.f);
+    EXPECT_FLOAT_EQ(v.dyProfilo(1), 0.5f);
+    EXPECT_FLOAT_EQ(v.qProfilo(1), 10.f);
+}
+
+TEST(ScriveDatiInForm, OgniVariabileNellaSuaCasella) {
+    VariabiliPubbliche v;
+    NTC ntc;
+    LeggeDatiDaForm(Campi(), v, ntc, Italiano);
+    for (const auto& c : CampiEVariabili) v.*c.variabile = 100.f + c.box;
+    ntc.KhNTC = 0.14f;
+    ntc.KvNTC = 0.18f;
+    const TestiForm t = ScriveDatiInForm(v, ntc, Italiano);
+    for (const auto& c : CampiEVariabili)
+        EXPECT_EQ(t.dati[static_cast<std::size_t>(c.box)], std::to_string(100 + c.box)) << "box " << c.box;
+    EXPECT_EQ(t.dati[14], "0,1400");
+    EXPECT_EQ(t.dati[18], "0,1800");
+    EXPECT_EQ(t.profilo[1], (std::array<std::string, 3>{"8", "0", "20"}));
+}
+
 TEST(LeggeDatiDaForm, SottoDM1996LaCasella14EIlGradoELa18NonSiLegge) {
     VariabiliPubbliche v;
     v.Normativa = NormativaDM1996;

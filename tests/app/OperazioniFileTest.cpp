@@ -62,6 +62,7 @@ public:
 class OperazioniFile : public ::testing::Test {
 protected:
     void SetUp() override {
+        corrente = fs::current_path();
         cartella = fs::temp_directory_path() /
                    ("tavo_opfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(cartella);
@@ -70,10 +71,15 @@ protected:
         cartelle.PercorsoProgramma = cartella / "programma";
         fs::create_directories(cartelle.PercorsoProgramma);
     }
-    void TearDown() override { fs::remove_all(cartella); }
+    void TearDown() override {
+        // Whatever the operation, the process's current folder stays put:
+        // the data folder alone follows the files.
+        EXPECT_EQ(fs::current_path(), corrente);
+        fs::remove_all(cartella);
+    }
     void Crea(const fs::path& f) { std::ofstream(f) << "x\n"; }
 
-    fs::path cartella;
+    fs::path corrente, cartella;
     Ambiente cartelle;
     DialogoFinto dialogo;
     DocumentoFinto documento;

@@ -28,6 +28,8 @@ private slots:
     void avvioConUnFileMancante();
     void avvisoRegionaleSoppressoONo();
     void invioPassaAlCampoSuccessivo();
+    void ogniCasellaHaLaSuaEtichetta();
+    void muroDigitatoECalcolato();
     void calcoloDelleSpallaDiEsempio();
     void campoNonNumericoNonCalcola();
     void normativaDM1996NascondeICampiSismici();
@@ -142,6 +144,62 @@ void FrmTavoMainTest::invioPassaAlCampoSuccessivo() {
     f.dati(5)->setFocus();
     QCoreApplication::processEvents();
     QCOMPARE(f.dati(5)->selectedText(), QStringLiteral("1,25"));
+}
+
+void FrmTavoMainTest::ogniCasellaHaLaSuaEtichetta() {
+    FinestraDiProva f(CartellaDiProva("etichette"));
+    const auto etichetta = [&](QLineEdit* box) {
+        QStringList testi;
+        for (const QLabel* l : f.finestra->findChildren<QLabel*>())
+            if (l->buddy() == box) testi << l->text();
+        return testi;
+    };
+    const char* attese[] = {"Altezza paraghiaia (m)",   "Spessore paraghiaia (m)",   "Inclinazione parete (%)",
+                            "Altezza parete (m)",       "Spessore in testa (m)",     "Spessore alla base (m)",
+                            "Altezza fondazione (m)",   "Sbalzo fond. contro terra", "Larghezza totale fond.",
+                            "Angolo attrito interno",   "Ang. attrito terra-tavo",   "Ang. attrito fondazione",
+                            "Peso spec. terre [kN/m3]", "Peso spec. tavo [kN/m3]",   "K",
+                            "Ni",                       "Vi",                        "dN",
+                            "K<sub>v</sub>"};
+    for (int i = 0; i < NumeroCampiDati; ++i)
+        QCOMPARE(etichetta(f.dati(i)), QStringList{QString::fromUtf8(attese[i])});
+    QCOMPARE(etichetta(f.box("txtTavoTitolo")), QStringList{"Titolo :"});
+    QCOMPARE(etichetta(f.box("txtNTratti")), QStringList{QString::fromUtf8("N° lati terreno")});
+}
+
+void FrmTavoMainTest::muroDigitatoECalcolato() {
+    FinestraDiProva f(CartellaDiProva("digitato"));
+    // A wall on a footing too narrow to stand: typed box by box, with its
+    // ground in the grid.
+    const char* valori[] = {"0,5", "0,3", "0", "4", "0,4", "0,4", "0,5", "0,1", "0,6", "30",
+                            "20", "30", "18", "25", "0", "0", "0", "0", "0"};
+    for (int i = 0; i < NumeroCampiDati; ++i) f.scrive(f.dati(i), QString::fromUtf8(valori[i]));
+    f.scrive(f.box("txtNTratti"), "1");
+    QTest::keyClick(f.box("txtNTratti"), Qt::Key_Return);
+    auto* g = f.controllo<GrigliaFlex>("FlexGrid");
+    for (const char* v : {"10", "0", "0"}) {
+        QTest::keyClicks(g->editor(), v);
+        QTest::keyClick(g->editor(), Qt::Key_Return);
+    }
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    QCOMPARE(f.stato.AltezzaParete, 4.f);
+    QCOMPARE(f.stato.LarghezzaFondazione, 0.6f);
+    QCOMPARE(f.stato.dxProfilo(1), 10.f);
+    const int k = f.stato.CombGravosaRibaltamento;
+    const float fs = f.stato.FsRibaltamento(k);
+    QVERIFY2(fs < 1, qPrintable(QString::number(fs)));
+    QCOMPARE(Risultato(f, "txtMNfondazione", 4).toStdString(), FormattaValore(fs, SeparatoriItaliani));
+    QCOMPARE(Colore(f, "txtMNfondazione", 4), QColor(Qt::red));
+    // (The soil-pressure check said that such a wall cannot stand.)
+    QVERIFY(f.porta.conta() > 0);
+    f.porta.svuota();
+    // A footing wide enough: the same box turns black.
+    f.scrive(f.dati(8), "3");
+    f.scrive(f.dati(7), "1,5");
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    QVERIFY(f.stato.FsRibaltamento(f.stato.CombGravosaRibaltamento) >= 1);
+    QCOMPARE(Colore(f, "txtMNfondazione", 4), QColor(Qt::black));
+    QCOMPARE(f.porta.conta(), std::size_t{0});
 }
 
 void FrmTavoMainTest::calcoloDelleSpallaDiEsempio() {
