@@ -2,7 +2,6 @@
 
 #include "fileio/NumeriRegionali.h"
 #include "fileio/NumeriTesto.h"
-#include "fileio/Utf8.h"
 #include "analysis/FinestraPrincipalePort.h"
 #include "seismic/AzioneSismica.h"
 
@@ -39,25 +38,9 @@ char DecimaleAscii(const Separatori& sep) {
 }  // namespace
 
 std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& sep) {
-    std::string s;
-    bool decimaleVisto = false;
-    bool soloSpazi = true;
-    for (std::size_t pos = 0; pos < testo.size();) {
-        const std::size_t inizio = pos;
-        const char32_t c = LeggeUtf8(testo, pos);
-        const bool raggruppa =
-            sep.migliaia != 0 &&
-            (c == sep.migliaia || (SpazioRaggruppamento(sep.migliaia) && SpazioRaggruppamento(c)));
-        if (c != U' ' && c != U'\t') soloSpazi = false;
-        if (raggruppa) continue;
-        if (c == sep.decimale && !decimaleVisto) {
-            s += '.';
-            decimaleVisto = true;
-        } else {
-            s.append(testo.substr(inizio, pos - inizio));
-        }
-    }
-    if (soloSpazi) return 0.0;
+    // An empty box reads as 0.
+    if (testo.find_first_not_of(" \t") == std::string_view::npos) return 0.0;
+    std::string s = TestoConPuntoDecimale(testo, sep);
     // A leading plus is a sign the user may type.
     const auto primo = s.find_first_not_of(" \t");
     if (primo == std::string::npos) return std::nullopt;
