@@ -43,13 +43,8 @@ void VerificaFinito(float x) {
 // it computed (under DM 1996 elements 2 and 3 belong to an earlier run).
 void VerificaRisultatiFiniti(const VariabiliPubbliche& v) {
     const int combinazioni = v.Normativa == NormativaNTC2008 ? 3 : 1;
-    for (const Terna* t :
-         {&v.StRibaltamento, &v.SqRibaltamento, &v.SsRibaltamento, &v.SiRibaltamento, &v.MRibaltante,
-          &v.MStabilizzante, &v.FsRibaltamento, &v.StScorrimento, &v.SqScorrimento, &v.SsScorrimento,
-          &v.SiScorrimento, &v.TScorrimento, &v.NScorrimento, &v.FsScorrimento, &v.StPortata,
-          &v.SqPortata, &v.SsPortata, &v.SiPortata, &v.MPortata, &v.NPortata, &v.TPortata,
-          &v.StParete, &v.SqParete, &v.SsParete, &v.SiParete, &v.MParete, &v.NParete, &v.VParete})
-        for (int k = 1; k <= combinazioni; ++k) VerificaFinito((*t)(k));
+    for (Terna VariabiliPubbliche::*t : TerneRisultati)
+        for (int k = 1; k <= combinazioni; ++k) VerificaFinito((v.*t)(k));
     for (const CoppiaRetta* r :
          {&v.xRettaStParete, &v.yRettaStParete, &v.xRettaSqParete, &v.yRettaSqParete,
           &v.xRettaSsParete, &v.yRettaSsParete, &v.xRettaStFondazione, &v.yRettaStFondazione,

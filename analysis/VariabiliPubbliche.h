@@ -24,6 +24,7 @@
 #include "analysis/TabellaCoefficienti.h"
 #include "geometry/Poligono.h"
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -140,5 +141,24 @@ struct VariabiliPubbliche {
     float MSuolaValle = 0;         // kN·m/m, toe at the stem face
     float MSuolaMonte = 0;         // kN·m/m, heel at the stem face
 };
+
+// The 28 result triples, check by check in the order each check fills them:
+// for whatever must treat every result alike (the final check that none is
+// infinite or NaN, the tests of what a run keeps).
+inline constexpr std::array<Terna VariabiliPubbliche::*, 28> TerneRisultati{
+    &VariabiliPubbliche::StRibaltamento, &VariabiliPubbliche::SqRibaltamento,
+    &VariabiliPubbliche::SsRibaltamento, &VariabiliPubbliche::SiRibaltamento,
+    &VariabiliPubbliche::MRibaltante,    &VariabiliPubbliche::MStabilizzante,
+    &VariabiliPubbliche::FsRibaltamento, &VariabiliPubbliche::StScorrimento,
+    &VariabiliPubbliche::SqScorrimento,  &VariabiliPubbliche::SsScorrimento,
+    &VariabiliPubbliche::SiScorrimento,  &VariabiliPubbliche::TScorrimento,
+    &VariabiliPubbliche::NScorrimento,   &VariabiliPubbliche::FsScorrimento,
+    &VariabiliPubbliche::StPortata,      &VariabiliPubbliche::SqPortata,
+    &VariabiliPubbliche::SsPortata,      &VariabiliPubbliche::SiPortata,
+    &VariabiliPubbliche::MPortata,       &VariabiliPubbliche::NPortata,
+    &VariabiliPubbliche::TPortata,       &VariabiliPubbliche::StParete,
+    &VariabiliPubbliche::SqParete,       &VariabiliPubbliche::SsParete,
+    &VariabiliPubbliche::SiParete,       &VariabiliPubbliche::MParete,
+    &VariabiliPubbliche::NParete,        &VariabiliPubbliche::VParete};
 
 }  // namespace tavo

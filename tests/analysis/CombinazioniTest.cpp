@@ -15,22 +15,7 @@
 namespace tavo {
 namespace {
 
-using Terne = std::vector<Terna VariabiliPubbliche::*>;
-const Terne TutteLeTerne{
-    &VariabiliPubbliche::StRibaltamento, &VariabiliPubbliche::SqRibaltamento,
-    &VariabiliPubbliche::SsRibaltamento, &VariabiliPubbliche::SiRibaltamento,
-    &VariabiliPubbliche::MRibaltante,    &VariabiliPubbliche::MStabilizzante,
-    &VariabiliPubbliche::FsRibaltamento, &VariabiliPubbliche::StScorrimento,
-    &VariabiliPubbliche::SqScorrimento,  &VariabiliPubbliche::SsScorrimento,
-    &VariabiliPubbliche::SiScorrimento,  &VariabiliPubbliche::TScorrimento,
-    &VariabiliPubbliche::NScorrimento,   &VariabiliPubbliche::FsScorrimento,
-    &VariabiliPubbliche::StPortata,      &VariabiliPubbliche::SqPortata,
-    &VariabiliPubbliche::SsPortata,      &VariabiliPubbliche::SiPortata,
-    &VariabiliPubbliche::MPortata,       &VariabiliPubbliche::NPortata,
-    &VariabiliPubbliche::TPortata,       &VariabiliPubbliche::StParete,
-    &VariabiliPubbliche::SqParete,       &VariabiliPubbliche::SsParete,
-    &VariabiliPubbliche::SiParete,       &VariabiliPubbliche::MParete,
-    &VariabiliPubbliche::NParete,        &VariabiliPubbliche::VParete};
+constexpr const auto& TutteLeTerne = TerneRisultati;
 
 // The hand-calculation abutment under NTC 2008 with the default tables,
 // `modifica` applied on top, its geometry built and the four loops run.
