@@ -251,11 +251,16 @@ TEST_F(ReportSpalla, BackwallRowMatchesTheHandCalculation) {
 // The first toe and heel rows are the sections at the stem faces, whose
 // moments the calculation lists; a heel row in between carries the soil
 // beyond it: the 3.5 - d wide strip of the ground 7.3 m above the footing.
+// Every footing section is as deep as the 1.2 m footing: its shear stress
+// is V / (0.9 · (1200 - 40) · 1000).
 TEST_F(ReportSpalla, FootingRowsCutTheCantilevers) {
     ASSERT_TRUE(CalcoloMain(p.v, p.ntc, finestra));
     SezioneCaRettangolare sez = SezioneDelReport(p.v);
     const float toe = 7.0f - 3.5f - 1.6f;
-    EXPECT_FLOAT_EQ(CalcolaAzioniSuolaValle(p.v, sez, 0, toe).M, p.v.MSuolaValle);
+    const AzioniSezione valle = CalcolaAzioniSuolaValle(p.v, sez, 0, toe);
+    EXPECT_FLOAT_EQ(valle.M, p.v.MSuolaValle);
+    EXPECT_NEAR(valle.TauC, TauAMano(valle, 1200), 1e-5 * std::fabs(valle.TauC));
+    EXPECT_EQ(valle.N, 0);
     EXPECT_FLOAT_EQ(CalcolaAzioniSuolaMonte(p.v, sez, 0).M, p.v.MSuolaMonte);
 
     const float d = 1.5f;
@@ -268,6 +273,7 @@ TEST_F(ReportSpalla, FootingRowsCutTheCantilevers) {
     const AzioniSezione a = CalcolaAzioniSuolaMonte(p.v, sez, d);
     EXPECT_NEAR(a.M, M, 1e-4 * std::fabs(M));
     EXPECT_NEAR(a.V, V, 1e-4 * std::fabs(V));
+    EXPECT_NEAR(a.TauC, TauAMano(a, 1200), 1e-5 * std::fabs(a.TauC));
     EXPECT_EQ(a.N, 0);
 }
 
