@@ -2,14 +2,13 @@
 
 #include "analysis/DatiArmature.h"
 #include "analysis/ReportArmature.h"
-#include "fileio/TastoDecimale.h"
+#include "analysis/ui/FiltroTastoDecimale.h"
 #include "ports/ErroreCalcolo.h"
 #include "ports/MessagePort.h"
 
 #include <QEvent>
 #include <QFontDatabase>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -37,7 +36,7 @@ FrmArmature::FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipa
     const std::array<QWidget*, 4> etichette{new QLabel(QStringLiteral("Distanza fra le sezioni"), dati),
                                             new QLabel(QStringLiteral("Copriferro"), dati), etichettaAcciaio,
                                             new QLabel(QStringLiteral("Es/Ec"), dati)};
-    const std::array<const char*, 4> unita{"m", "cm", "N/mm²", "–"};
+    const std::array<const char*, 4> unita{"m", "cm", "N/mm²", ""};  // the modular ratio has none
     for (int i = 0; i < 4; ++i) {
         QLineEdit*& box = txtDati_[static_cast<std::size_t>(i)];
         box = new QLineEdit(dati);
@@ -45,7 +44,8 @@ FrmArmature::FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipa
         box->installEventFilter(this);
         griglia->addWidget(etichette[static_cast<std::size_t>(i)], 0, 2 * i);
         griglia->addWidget(box, 1, 2 * i);
-        griglia->addWidget(new QLabel(QString::fromUtf8(unita[static_cast<std::size_t>(i)]), dati), 1, 2 * i + 1);
+        if (*unita[static_cast<std::size_t>(i)])
+            griglia->addWidget(new QLabel(QString::fromUtf8(unita[static_cast<std::size_t>(i)]), dati), 1, 2 * i + 1);
     }
     command1_ = new QPushButton(QStringLiteral("Ricalcola"), dati);
     griglia->addWidget(command1_, 1, 8);
@@ -70,6 +70,9 @@ FrmArmature::FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipa
     colonna->addWidget(dati);
     colonna->addWidget(text1_, 1);
     resize(900, 600);
+
+    // The keypad's decimal key types the regional separator in every box.
+    new FiltroTastoDecimale(this);
 
     ScriveDati();
     ListaArmature();
@@ -111,27 +114,10 @@ void FrmArmature::Ricalcola() {
 }
 
 bool FrmArmature::eventFilter(QObject* o, QEvent* e) {
-    auto* box = qobject_cast<QLineEdit*>(o);
-    if (!box) return QWidget::eventFilter(o, e);
-    if (e->type() == QEvent::FocusIn) {
-        // After the click that gave the focus has placed the cursor.
-        QTimer::singleShot(0, box, &QLineEdit::selectAll);
-    } else if (e->type() == QEvent::KeyPress) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        const bool tastoDecimale = (k->modifiers() & Qt::KeypadModifier) &&
-                                   (k->key() == Qt::Key_Period || k->key() == Qt::Key_Comma);
-        GestisceKeyDown(tastoDecimale ? CodiceTastoDecimale : 0);
-        const QList<uint> punti = k->text().toUcs4();
-        if (!punti.isEmpty()) {
-            char32_t c = static_cast<char32_t>(punti.front());
-            const char32_t digitato = c;
-            GestisceKeyPress(c);
-            if (c != digitato) {
-                box->insert(QString::fromUcs4(&c, 1));
-                return true;
-            }
-        }
-    }
+    // A box gaining the focus selects its whole text, after the click that
+    // gave the focus has placed the cursor.
+    if (e->type() == QEvent::FocusIn)
+        if (auto* box = qobject_cast<QLineEdit*>(o)) QTimer::singleShot(0, box, &QLineEdit::selectAll);
     return QWidget::eventFilter(o, e);
 }
 

@@ -113,6 +113,33 @@ TEST_F(ReportSpalla, ListsEveryBlockWithItsColumnsAndPutsTheInputsBack) {
     EXPECT_EQ(p.v.PolParete.y(3), intero.v.PolParete.y(3));
 }
 
+// The example wall's stem tapers from 0.35 m at the top to 0.7 m at its
+// 4 m base. By hand, the section at depth hi is 0.35 + 0.35·hi/4 thick, the
+// wall is recomputed with its stem ending there (a base that wide, a stem
+// that high), and that depth less the 30 mm cover is what the shear stress
+// V / (0.9·d·b) shows.
+TEST(ReportArmature, StemSectionTakesTheThicknessAtItsDepth) {
+    test::RecordingMessagePort porta;
+    struct Caso {
+        float hi;
+        double spessore;  // m
+    };
+    const Caso casi[] = {{4, 0.7}, {2, 0.525}, {1, 0.4375}, {0.5f, 0.39375}};
+    for (const Caso& c : casi) {
+        test::Progetto q = test::Muro();
+        SezioneCaRettangolare sez = SezioneDelReport(q.v);
+        const AzioniSezione a = CalcolaAzioniParete(q.v, q.ntc, sez, c.hi);
+        EXPECT_NEAR(q.v.PolParete.x(7), -c.spessore, 1e-6) << c.hi;
+        EXPECT_NEAR(q.v.PolParete.y(2), c.hi, 1e-6) << c.hi;
+        ASSERT_GT(a.V, 0) << c.hi;
+        const double tau = a.V * 1e3 / (0.9 * (c.spessore * 1000 - 30) * 1000);
+        EXPECT_NEAR(a.TauC, tau, 1e-5 * tau) << c.hi;
+        EXPECT_EQ(q.v.SpessoreBaseParete, 0.7f) << c.hi;
+        EXPECT_EQ(q.v.AltezzaParete, 4.0f) << c.hi;
+    }
+    EXPECT_EQ(porta.conta(), 0u) << porta.testi().front();
+}
+
 // A stem or backwall section of the abutment by hand: above the section a
 // vertical stem of thickness t and height hi with, on its back face, a
 // backwall hb × tb; flat ground with q = 20 at the top (the governing wedge
@@ -224,11 +251,16 @@ TEST_F(ReportSpalla, BackwallRowMatchesTheHandCalculation) {
 // The first toe and heel rows are the sections at the stem faces, whose
 // moments the calculation lists; a heel row in between carries the soil
 // beyond it: the 3.5 - d wide strip of the ground 7.3 m above the footing.
+// Every footing section is as deep as the 1.2 m footing: its shear stress
+// is V / (0.9 · (1200 - 40) · 1000).
 TEST_F(ReportSpalla, FootingRowsCutTheCantilevers) {
     ASSERT_TRUE(CalcoloMain(p.v, p.ntc, finestra));
     SezioneCaRettangolare sez = SezioneDelReport(p.v);
     const float toe = 7.0f - 3.5f - 1.6f;
-    EXPECT_FLOAT_EQ(CalcolaAzioniSuolaValle(p.v, sez, 0, toe).M, p.v.MSuolaValle);
+    const AzioniSezione valle = CalcolaAzioniSuolaValle(p.v, sez, 0, toe);
+    EXPECT_FLOAT_EQ(valle.M, p.v.MSuolaValle);
+    EXPECT_NEAR(valle.TauC, TauAMano(valle, 1200), 1e-5 * std::fabs(valle.TauC));
+    EXPECT_EQ(valle.N, 0);
     EXPECT_FLOAT_EQ(CalcolaAzioniSuolaMonte(p.v, sez, 0).M, p.v.MSuolaMonte);
 
     const float d = 1.5f;
@@ -241,6 +273,7 @@ TEST_F(ReportSpalla, FootingRowsCutTheCantilevers) {
     const AzioniSezione a = CalcolaAzioniSuolaMonte(p.v, sez, d);
     EXPECT_NEAR(a.M, M, 1e-4 * std::fabs(M));
     EXPECT_NEAR(a.V, V, 1e-4 * std::fabs(V));
+    EXPECT_NEAR(a.TauC, TauAMano(a, 1200), 1e-5 * std::fabs(a.TauC));
     EXPECT_EQ(a.N, 0);
 }
 

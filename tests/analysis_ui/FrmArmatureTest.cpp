@@ -38,6 +38,11 @@ private slots:
         p.v.CoeffOmogeneizzazione = 0;  // takes its default
         FrmArmature w(p.v, p.ntc, principale);
         QCOMPARE(w.windowTitle(), QStringLiteral("Armature e Verifiche"));
+        QCOMPARE(w.Command1()->text(), QStringLiteral("Ricalcola"));
+        QStringList etichette;
+        for (const QLabel* l : w.findChildren<QLabel*>()) etichette << l->text();
+        for (const char* t : {"Distanza fra le sezioni", "Copriferro", "Es/Ec", "N/mm²"})
+            QVERIFY2(etichette.contains(QString::fromUtf8(t)), t);
         QCOMPARE(w.txtDati(0)->text(), QStringLiteral("0,5"));
         QCOMPARE(w.txtDati(1)->text(), QStringLiteral("4"));
         QCOMPARE(w.txtDati(2)->text(), QStringLiteral("391,3"));  // fyd under NTC 2008
