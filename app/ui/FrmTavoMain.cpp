@@ -96,6 +96,7 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
     AggiornaMenuNormativa();
     RiempieComboCombinazioni();
     cmbCombinazione_->hide();
+    cmbCombinazione_->setEnabled(false);
     TipoVerificaSettaggi(true);
     caricamento_ = false;
 }
@@ -222,7 +223,13 @@ void FrmTavoMain::ScriveEtichettaTipoVerifica(int indice, std::string_view didas
         lblTipoVerifica_[static_cast<std::size_t>(indice)]->setText(Q(didascalia));
 }
 
-bool FrmTavoMain::CalcoloMain() { return tavo::CalcoloMain(stato_, sisma_, *this); }
+bool FrmTavoMain::CalcoloMain() {
+    if (tavo::CalcoloMain(stato_, sisma_, *this)) return true;
+    // A calculation that stopped may have rewritten the results of its first
+    // combinations: the list offers them again only after one that succeeds.
+    cmbCombinazione_->setEnabled(false);
+    return false;
+}
 
 void FrmTavoMain::ScriveCoefficientiSismici() {
     txtDati_[14]->setText(Q(TestoCampoSisma14(stato_, sisma_, separatori_)));
@@ -278,7 +285,7 @@ void FrmTavoMain::PredisponeCampiSisma() {
 }
 
 void FrmTavoMain::CombinazioneScelta(int voce) {
-    if (caricamento_) return;
+    if (caricamento_ || !cmbCombinazione_->isEnabled()) return;
     if (voce >= 1 && voce <= 3) {
         ScriveRisultatiStabilita(stato_, *this, voce, voce, voce);
         ScriveRisultatiParete(stato_, *this, voce);
