@@ -173,18 +173,12 @@ void TogliePuntiCoincidenti(std::vector<double>& cx, std::vector<double>& cy,
 
 void IntersezioniConOrizzontale(std::span<const double> x, std::span<const double> y, int n,
                                 double yc, std::vector<double>& ascisse) {
-    detail::verificaDimensione(x.size(), n, "IntersezioniConOrizzontale");
-    detail::verificaDimensione(y.size(), n, "IntersezioniConOrizzontale");
-    if (n < 1) return;
-    const double tol = MaxDimensionePunti(x, y, n, 100000);
-    for (int i = 1; i <= n; ++i) {
+    const Incroci r = IntersezionePoligonoRetta(0.0, 1.0, -yc, x, y, n, false);
+    for (int k = 0; k < r.ni; ++k) {
+        const int i = r.lato[static_cast<std::size_t>(k)];
         const int j = IndiceSuccessivo(n, i);
-        const Coppia X{x[i - 1], x[j - 1]};
-        const Coppia Y{y[i - 1], y[j - 1]};
-        double xo = 0.0, yo = 0.0;
-        if (IntersezioneSegmentoRetta(0.0, 1.0, -yc, X, Y, xo, yo, tol)) {
-            if ((y[i - 1] >= yo) != (y[j - 1] >= yo)) ascisse.push_back(xo);
-        }
+        const double yo = r.yi[static_cast<std::size_t>(k)];
+        if ((y[i - 1] >= yo) != (y[j - 1] >= yo)) ascisse.push_back(r.xi[static_cast<std::size_t>(k)]);
     }
 }
 
