@@ -201,17 +201,24 @@ QLineEdit* Box(const std::array<QLineEdit*, N>& caselle, int indice) {
 
 }  // namespace
 
+QLineEdit* FrmTavoMain::CasellaRisultati(CasellaRisultato casella, int indice) const {
+    switch (casella) {
+    case CasellaRisultato::MNfondazione:
+        return Box(txtMNfondazione_, indice);
+    case CasellaRisultato::Scorr:
+        return Box(txtScorr_, indice);
+    case CasellaRisultato::MNparete:
+        break;
+    }
+    return Box(txtMNparete_, indice);
+}
+
 void FrmTavoMain::ScriveCasella(CasellaRisultato casella, int indice, std::string_view testo) {
-    QLineEdit* box = casella == CasellaRisultato::MNfondazione ? Box(txtMNfondazione_, indice)
-                     : casella == CasellaRisultato::Scorr      ? Box(txtScorr_, indice)
-                                                               : Box(txtMNparete_, indice);
-    if (box) box->setText(Q(testo));
+    if (QLineEdit* box = CasellaRisultati(casella, indice)) box->setText(Q(testo));
 }
 
 void FrmTavoMain::ColoraCasella(CasellaRisultato casella, int indice, ColoreTesto colore) {
-    QLineEdit* box = casella == CasellaRisultato::MNfondazione ? Box(txtMNfondazione_, indice)
-                     : casella == CasellaRisultato::Scorr      ? Box(txtScorr_, indice)
-                                                               : Box(txtMNparete_, indice);
+    QLineEdit* box = CasellaRisultati(casella, indice);
     if (!box) return;
     QPalette p = box->palette();
     p.setColor(QPalette::Text, QColor(colore.r, colore.g, colore.b));

@@ -105,6 +105,8 @@ private:
     void CostruisceControlli();
     void DopoApertura(EsitoFile esito);
     void DimensionaGriglia(int lati);
+    // The result box of a group and an index; null outside the group.
+    QLineEdit* CasellaRisultati(CasellaRisultato casella, int indice) const;
     void PosizionaSchema();
     void CostruisceMenu();
     void AggiornaTitolo();
