@@ -30,3 +30,20 @@ function(tavo_core_tests folder)
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
     PROPERTIES ENVIRONMENT "TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
 endfunction()
+
+# One Qt Test program per file of tests/<folder>, linked with the windows'
+# library, run offscreen. Extra arguments are further environment entries.
+function(tavo_qt_tests folder library)
+  file(GLOB _tests CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp")
+  set(_ambiente "QT_QPA_PLATFORM=offscreen;TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  foreach(_voce IN LISTS ARGN)
+    string(APPEND _ambiente ";${_voce}")
+  endforeach()
+  foreach(_t IN LISTS _tests)
+    get_filename_component(_nome "${_t}" NAME_WE)
+    add_executable(test_${folder}_${_nome} "${_t}")
+    target_link_libraries(test_${folder}_${_nome} PRIVATE ${library} tavo_test_support Qt6::Test)
+    add_test(NAME ${folder}_${_nome} COMMAND test_${folder}_${_nome})
+    set_tests_properties(${folder}_${_nome} PROPERTIES ENVIRONMENT "${_ambiente}")
+  endforeach()
+endfunction()
