@@ -14,6 +14,7 @@
 //   caller stops on), or when a 1-based index falls outside its range.
 
 #include <cstddef>
+#include <functional>
 #include <iterator>
 #include <span>
 #include <stdexcept>
@@ -46,23 +47,32 @@ EstremiXY EstremiPunti(int n, std::span<const double> x, std::span<const double>
 void EstremiPunti(int n, std::span<const double> x, std::span<const double> y,
                   double& xMin, double& xMax, double& yMin, double& yMax);
 
+namespace detail {
+// The extreme of v(1..n) by `precede` (strict: the first extreme wins) and
+// its 1-based index; the shared body of MassimoVettore and MinimoVettore.
+template <class V, class Precede>
+double EstremoVettore(int n, const V& v, int& idx, Precede precede, const char* nome) {
+    if (std::size(v) < 1 || static_cast<int>(std::size(v)) < n)
+        throw std::out_of_range(std::string(nome) + ": vettore piu' corto di n");
+    double m = static_cast<double>(v[0]);
+    idx = 1;
+    for (int i = 2; i <= n; ++i) {
+        if (precede(static_cast<double>(v[i - 1]), m)) {
+            m = static_cast<double>(v[i - 1]);
+            idx = i;
+        }
+    }
+    return m;
+}
+}  // namespace detail
+
 // Largest of v(1..n) and its 1-based index: starts from v(1) with idx 1 and
 // replaces only on a strictly greater value (the first maximum wins). n = 0
 // returns v(1) with idx 1; an empty v throws std::out_of_range.
 // V is any indexable container of numbers (std::vector<float>, std::array, ...).
 template <class V>
 double MassimoVettore(int n, const V& v, int& idx) {
-    if (std::size(v) < 1 || static_cast<int>(std::size(v)) < n)
-        throw std::out_of_range("MassimoVettore: vettore piu' corto di n");
-    double m = static_cast<double>(v[0]);
-    idx = 1;
-    for (int i = 2; i <= n; ++i) {
-        if (static_cast<double>(v[i - 1]) > m) {
-            m = static_cast<double>(v[i - 1]);
-            idx = i;
-        }
-    }
-    return m;
+    return detail::EstremoVettore(n, v, idx, std::greater<double>(), "MassimoVettore");
 }
 template <class V>
 double MassimoVettore(int n, const V& v) {
@@ -74,17 +84,7 @@ double MassimoVettore(int n, const V& v) {
 // minimum wins; the same rules as MassimoVettore.
 template <class V>
 double MinimoVettore(int n, const V& v, int& idx) {
-    if (std::size(v) < 1 || static_cast<int>(std::size(v)) < n)
-        throw std::out_of_range("MinimoVettore: vettore piu' corto di n");
-    double m = static_cast<double>(v[0]);
-    idx = 1;
-    for (int i = 2; i <= n; ++i) {
-        if (static_cast<double>(v[i - 1]) < m) {
-            m = static_cast<double>(v[i - 1]);
-            idx = i;
-        }
-    }
-    return m;
+    return detail::EstremoVettore(n, v, idx, std::less<double>(), "MinimoVettore");
 }
 template <class V>
 double MinimoVettore(int n, const V& v) {
