@@ -42,6 +42,13 @@ void PoligonaleDwg(Grafica& g, int n, std::span<const double> x, std::span<const
 // points nothing is added.
 void SolidDwg(Grafica& g, int n, std::span<const double> x, std::span<const double> y);
 void TestoDwg(Grafica& g, double x, double y, double h, std::string_view testo, SpazioCad& spazio);
+// The text style parts of StileTestoDwg and ImpostaFont on "DWG": style
+// `indice` (1..10) created in the document with the font file
+// <CartellaFont>/<font>.ttf ("Font file <path> not found" when the CAD
+// program refuses it: the style stays, with its default font); the style
+// made the active one.
+void CreaStileTestoCad(Grafica& g, int indice, std::string_view nome, std::string_view font);
+void AttivaStileTestoCad(Grafica& g, int indice);
 // The last text entity added by TestoDwg.
 std::shared_ptr<EntitaCad> UltimoTestoDwg(const Grafica& g);
 

@@ -19,9 +19,9 @@ void DisegnaRettangolo(Grafica& g, double x1, double y1, double x2, double y2, d
 void DisegnaRettangoloRuotato(Grafica& g, double x1, double y1, double x2, double y2,
                               const MatriceFrame& M);
 
-// Arrowhead of length L (2 L long, L wide) with its tip at (xT, yT), turned
-// by `angolo` (radians) and stretched vertically by ScalaVerticale *
-// FattoreAspetto; point 4 = point 3.
+// Arrowhead of length L (2 L long, L wide) with its tip at (xT, yT), its
+// base on the +y side, turned by `angolo` (radians, counter-clockwise) and
+// stretched vertically by ScalaVerticale * FattoreAspetto; point 4 = point 3.
 void PuntiPuntaFreccia(const Grafica& g, double xT, double yT, double L, double angolo,
                        std::array<double, 4>& x, std::array<double, 4>& y);
 // The arrowhead as an outline (vuota) or a solid.
@@ -36,7 +36,9 @@ struct TestaFreccia {
 // runs from P1 = (X[0], Y[0]) to P1 + (X[1] - X[0], Y[1] - Y[0]) / scala;
 // the head sits at point `tipo` (1 or 2); the label `etichetta` + `suffisso`
 // at point `estremoEtichetta` (1 or 2; any other value: no label), height h.
-// `angolo` replaces the computed head angle for tipo 1.
+// `angolo` replaces the computed head angle for tipo 1. With `testa` the
+// head is the three points P(tipo) + (dx, dy), and the label goes to the
+// head's point `estremoEtichetta`.
 void DisegnaFreccia(Grafica& g, int tipo, int estremoEtichetta, double soglia, double scala,
                     double h, double valore, std::string_view etichetta,
                     std::span<const double> X, std::span<const double> Y, double L,
