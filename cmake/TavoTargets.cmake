@@ -28,7 +28,8 @@ function(tavo_core_tests folder)
   target_link_libraries(test_${folder} PRIVATE tavo_${folder} tavo_test_support GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-    PROPERTIES ENVIRONMENT "TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR};TAVO_DATI_NTC=${TAVO_DATI_NTC_DIR}")
+    PROPERTIES ENVIRONMENT "TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+               ENVIRONMENT_MODIFICATION "TAVO_DATI_NTC=set:${TAVO_DATI_NTC_DIR}")
 endfunction()
 
 # One Qt Test program per file of tests/<folder>, linked with the windows'
