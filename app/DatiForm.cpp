@@ -31,10 +31,6 @@ std::int16_t CampoIntero(std::string_view testo, const Separatori& sep) {
     return static_cast<std::int16_t>(arrotondato);
 }
 
-char DecimaleAscii(const Separatori& sep) {
-    return sep.decimale < 0x80 ? static_cast<char>(sep.decimale) : '.';
-}
-
 }  // namespace
 
 std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& sep) {

@@ -28,14 +28,15 @@ function(tavo_core_tests folder)
   target_link_libraries(test_${folder} PRIVATE tavo_${folder} tavo_test_support GTest::gtest GTest::gmock GTest::gtest_main)
   gtest_discover_tests(test_${folder} DISCOVERY_MODE PRE_TEST
     WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-    PROPERTIES ENVIRONMENT "TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+    PROPERTIES ENVIRONMENT "TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}"
+               ENVIRONMENT_MODIFICATION "TAVO_DATI_NTC=set:${TAVO_DATI_NTC_DIR}")
 endfunction()
 
 # One Qt Test program per file of tests/<folder>, linked with the windows'
 # library, run offscreen. Extra arguments are further environment entries.
 function(tavo_qt_tests folder library)
   file(GLOB _tests CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp")
-  set(_ambiente "QT_QPA_PLATFORM=offscreen;TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+  set(_ambiente "QT_QPA_PLATFORM=offscreen;TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR};TAVO_DATI_NTC=${TAVO_DATI_NTC_DIR}")
   foreach(_voce IN LISTS ARGN)
     string(APPEND _ambiente ";${_voce}")
   endforeach()

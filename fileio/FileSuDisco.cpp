@@ -13,16 +13,20 @@ std::string TestoPercorso(const std::filesystem::path& percorso) {
     return std::string(u.begin(), u.end());
 }
 
-std::string LeggeFileIntero(const std::filesystem::path& percorso) {
+void ApreFileInLettura(const std::filesystem::path& percorso, std::ifstream& in) {
     std::error_code ec;
     if (!std::filesystem::exists(percorso, ec)) {
         // The user sees which file was looked for, wherever the program runs.
         const std::filesystem::path assoluto = std::filesystem::absolute(percorso, ec);
         throw ErroreFile("File " + TestoPercorso(ec ? percorso : assoluto) + " non trovato ");
     }
-    std::ifstream in;
     if (!std::filesystem::is_directory(percorso, ec)) in.open(percorso, std::ios::binary);
     if (!in.is_open()) throw ErroreFile("Impossibile leggere il file " + TestoPercorso(percorso));
+}
+
+std::string LeggeFileIntero(const std::filesystem::path& percorso) {
+    std::ifstream in;
+    ApreFileInLettura(percorso, in);
     std::string byte(std::istreambuf_iterator<char>(in), {});
     if (in.bad()) throw ErroreFile("Impossibile leggere il file " + TestoPercorso(percorso));
     return byte;
@@ -63,8 +67,7 @@ void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view by
     }
 }
 
-bool LeggeFileRighe(const std::filesystem::path& percorso, const std::function<void(FileRighe&)>& leggi,
-                    FileRighe::Lettura lettura) {
+bool LeggeFileByte(const std::filesystem::path& percorso, const std::function<void(std::string_view)>& leggi) {
     std::string byte;
     try {
         byte = LeggeFileIntero(percorso);
@@ -73,13 +76,20 @@ bool LeggeFileRighe(const std::filesystem::path& percorso, const std::function<v
         return false;
     }
     try {
-        FileRighe file(byte, lettura);
-        leggi(file);
+        leggi(byte);
         return true;
     } catch (const ErroreFile& e) {
         messaggi().mostra("Lettura incompleta del file " + TestoPercorso(percorso) + "\r\n" + e.what());
         return false;
     }
+}
+
+bool LeggeFileRighe(const std::filesystem::path& percorso, const std::function<void(FileRighe&)>& leggi,
+                    FileRighe::Lettura lettura) {
+    return LeggeFileByte(percorso, [&](std::string_view byte) {
+        FileRighe file(byte, lettura);
+        leggi(file);
+    });
 }
 
 bool ScriveFileRighe(const std::filesystem::path& percorso, const std::function<void(FileRighe&)>& scrivi) {

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,10 @@ namespace tavo {
 
 // The path as the messages show it (UTF-8).
 std::string TestoPercorso(const std::filesystem::path& percorso);
+
+// Opens the file for reading as bytes. Throws ErroreFile with the messages
+// of LeggeFileIntero.
+void ApreFileInLettura(const std::filesystem::path& percorso, std::ifstream& in);
 
 // The whole content of the file. Throws ErroreFile with the user's message:
 // "File <absolute path> non trovato " when it does not exist, "Impossibile leggere il
@@ -31,6 +36,12 @@ void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view by
 // temporary file removed, the target untouched) and passed on.
 void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view byte,
                       const std::function<void(const std::filesystem::path&)>& primaDiSostituire);
+
+// Reads the file and runs `leggi` on its bytes. A missing file shows the
+// message of LeggeFileIntero; an ErroreFile thrown by `leggi` shows
+// "Lettura incompleta del file <path>" CR LF its text. False on any failure;
+// whatever `leggi` filled must then be dropped by the caller.
+bool LeggeFileByte(const std::filesystem::path& percorso, const std::function<void(std::string_view)>& leggi);
 
 // Reads the file and runs `leggi` on it. On any failure shows one message
 // naming the file (and the line, "Lettura incompleta del file <path>" CR LF

@@ -17,6 +17,12 @@ struct Separatori {
     bool operator==(const Separatori&) const = default;
 };
 
+// The decimal character where a routine needs one byte: the regional one
+// when it is ASCII, else the point.
+inline char DecimaleAscii(const Separatori& sep) {
+    return sep.decimale < 0x80 ? static_cast<char>(sep.decimale) : '.';
+}
+
 // The first character of each text; an empty decimal text gives the point,
 // an empty grouping text gives 0 (grouping disabled).
 Separatori SeparatoriDaLocale(std::string_view decimaleUtf8, std::string_view migliaiaUtf8);

@@ -7,6 +7,7 @@
 #include "app/ui/PortaMessaggiQt.h"
 #include "app/ui/ServiziFinestra.h"
 #include "seismic/NTC.h"
+#include "seismic/ui/FrmSpettroNTC.h"
 
 #include <QApplication>
 
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
     tavo::FinestreCollegate finestre;
     finestre.armature = [&](tavo::FrmTavoMain& principale) {
         tavo::MostraFrmArmature(&principale, stato, sisma, principale);
+    };
+    finestre.sisma = [&](tavo::FrmTavoMain& principale) {
+        tavo::MostraFrmSpettroNTC(&principale, sisma, avvio.cartellaProgramma,
+                                  [&principale] { principale.ScriveCoefficientiSismici(); });
     };
     tavo::FrmTavoMain finestra(stato, sisma, avvio, servizi, std::move(finestre));
     servizi.impostaFinestra(&finestra);

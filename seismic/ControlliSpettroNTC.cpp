@@ -1,0 +1,71 @@
+#include "seismic/ControlliSpettroNTC.h"
+
+#include "fileio/NumeriRegionali.h"
+#include "seismic/AzioneSismica.h"
+
+#include <cmath>
+#include <limits>
+
+namespace tavo {
+
+std::string ListaScelte::testo() const {
+    if (posizione < 0 || posizione >= static_cast<int>(voci.size())) return {};
+    return voci[static_cast<std::size_t>(posizione)];
+}
+
+void RiempieCmbSuolo(ControlliSpettroNTC& c) {
+    c.cmbSuolo = {};
+    c.testoSuolo = "?";
+    c.cmbSuolo.voci = {"A", "B", "C", "D", "E"};
+}
+
+void ScriveDatiNTCInForm(const NTC& s, ControlliSpettroNTC& c, const Separatori& sep, bool mantieniSuolo) {
+    if (!mantieniSuolo) RiempieCmbSuolo(c);
+    const char d = DecimaleAscii(sep);
+    c.txtNTC[0] = TestoRegionale(s.VR, sep);
+    c.txtNTC[3] = TestoRegionale(s.hSuH, sep);
+    c.txtNTC[4] = FormatoNTC(s.St, d);
+    c.txtNTC[1] = FormatoNTC(s.Ss, d);
+    c.cmbStatoLimite.posizione = s.StatoLimite - 1;
+    c.cmbSuolo.posizione = s.CategoriaSuolo - 1;
+    c.cmbTopo.posizione = s.CategoriaTopografica - 1;
+    c.txtNTC[5] = FormatoNTC(s.ag, d);
+    c.txtNTC[6] = FormatoNTC(s.F0, d);
+    c.txtNTC[7] = FormatoNTC(s.TcStar, d);
+    c.txtNTC[8] = FormatoNTC(s.Amax, d);
+}
+
+void ScriveParametriTR(const NTC& s, ControlliSpettroNTC& c, const Separatori& sep) {
+    const bool mostra = s.VR > 0 && s.StatoLimite >= 1;
+    const char d = DecimaleAscii(sep);
+    c.txtNTC[5] = mostra ? FormatoNTC(s.ag, d) : std::string{};
+    c.txtNTC[6] = mostra ? FormatoNTC(s.F0, d) : std::string{};
+    c.txtNTC[7] = mostra ? FormatoNTC(s.TcStar, d) : std::string{};
+}
+
+void CalcolaDaFormNTC(NTC& s, ControlliSpettroNTC& c, const Separatori& sep) {
+    NTC t = s;
+    t.VR = ValoreSingolo(c.txtNTC[0], sep);
+    t.hSuH = ValoreSingolo(c.txtNTC[3], sep);
+    t.StatoLimite = static_cast<std::int16_t>(c.cmbStatoLimite.posizione + 1);
+    t.CategoriaSuolo = static_cast<std::int16_t>(c.cmbSuolo.posizione + 1);
+    t.CategoriaTopografica = static_cast<std::int16_t>(c.cmbTopo.posizione + 1);
+    CalcolaAzioneSismica(t, [&](const NTC& r) { ScriveParametriTR(r, c, sep); });
+    const char d = DecimaleAscii(sep);
+    c.txtNTC[4] = FormatoNTC(t.St, d);
+    c.txtNTC[1] = FormatoNTC(t.Ss, d);
+    c.txtNTC[8] = FormatoNTC(t.Amax, d);
+    c.txtNTC[9] = FormatoNTC(t.BetaM, d);
+    c.txtNTC[10] = FormatoNTC(t.KhNTC, d);
+    c.txtNTC[11] = FormatoNTC(t.KvNTC, d);
+    t.TitoliSpettro[2] = "Spettro di progetto " + NomeStatoLimite(t);
+    s = std::move(t);
+}
+
+float ValoreSingolo(const std::string& testo, const Separatori& sep) {
+    const double v = ValLocale(testo, sep);
+    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) return 0;
+    return static_cast<float>(v);
+}
+
+}  // namespace tavo

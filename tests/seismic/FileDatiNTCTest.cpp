@@ -1,0 +1,149 @@
+// The municipality and island files: their layouts, and damaged files that
+// must give a message and empty lists, never a read past the end.
+
+#include "seismic/ByteLE.h"
+#include "tests/seismic/DatiSitoDiProva.h"
+#include "tests/support/RecordingMessagePort.h"
+
+#include <gtest/gtest.h>
+
+namespace tavo {
+namespace {
+
+std::string Stringa(std::string_view cp1252) {
+    std::string out;
+    AccodaU16LE(out, static_cast<std::uint16_t>(cp1252.size()));
+    out += cp1252;
+    return out;
+}
+
+std::string Provincia(std::string_view regione, std::string_view nome, std::string_view chiave) {
+    return Stringa(regione) + Stringa(nome) + Stringa(chiave);
+}
+
+std::string Comune(std::string_view chiave, std::string_view nome, float lon, float lat) {
+    std::string out = Stringa(chiave) + Stringa(nome);
+    AccodaFloatLE(out, lon);
+    AccodaFloatLE(out, lat);
+    return out;
+}
+
+TEST(LeggeComuni, LeggeCioCheCodificaComuniScrive) {
+    const ElencoComuni e = LeggeComuni(CodificaComuni(test::ComuniDiProva()));
+    EXPECT_EQ(e.Regioni, (std::vector<std::string>{"Lazio", "Umbria"}));
+    EXPECT_EQ(e.ProvinceRegione, (std::vector<std::vector<std::string>>{{"Roma", "Rieti"}, {"Perugia"}}));
+    EXPECT_EQ(e.ChiaviRegione, (std::vector<std::vector<std::string>>{{"RM", "RI"}, {"PG"}}));
+    ASSERT_EQ(e.ComuniProvincia.at("PG").size(), 2u);
+    EXPECT_EQ(e.ComuniProvincia.at("PG")[1].Nome, "Perugia");
+    EXPECT_FLOAT_EQ(e.ComuniProvincia.at("PG")[1].Longitudine, 12.39f);
+    EXPECT_FLOAT_EQ(e.ComuniProvincia.at("PG")[1].Latitudine, 43.11f);
+}
+
+TEST(LeggeComuni, LeStringheSonoWindows1252) {
+    // "Forlì" and "Valle d'Aosta/Vallée d'Aoste" with ì = 0xEC, é = 0xE9.
+    const std::string byte = Provincia("Valle d'Aosta/Vall\xE9" "e d'Aoste", "Aosta", "AO") +
+                             Provincia("REGIONI", "", "") + Comune("AO", "Forl\xEC", 7.3f, 45.7f);
+    const ElencoComuni e = LeggeComuni(byte);
+    EXPECT_EQ(e.Regioni[0], "Valle d'Aosta/Vallée d'Aoste");
+    EXPECT_EQ(e.ComuniProvincia.at("AO")[0].Nome, "Forlì");
+    EXPECT_EQ(CodificaComuni(e), byte);
+}
+
+TEST(LeggeComuni, UnaRegioneSpezzataCompareDueVolte) {
+    const ElencoComuni e = LeggeComuni(Provincia("Lazio", "Roma", "RM") + Provincia("Umbria", "Perugia", "PG") +
+                                       Provincia("Lazio", "Rieti", "RI") + Provincia("REGIONI", "", ""));
+    EXPECT_EQ(e.Regioni, (std::vector<std::string>{"Lazio", "Umbria", "Lazio"}));
+    EXPECT_EQ(e.ChiaviRegione, (std::vector<std::vector<std::string>>{{"RM"}, {"PG"}, {"RI"}}));
+}
+
+TEST(LeggeComuni, UnaProvinciaInDueTronconiLiTieneEntrambi) {
+    const ElencoComuni e =
+        LeggeComuni(Provincia("Lazio", "Roma", "RM") + Provincia("REGIONI", "", "") + Comune("RM", "Roma", 12.5f, 41.9f) +
+                    Comune("RI", "Rieti", 12.86f, 42.4f) + Comune("RM", "Tivoli", 12.8f, 41.96f));
+    ASSERT_EQ(e.ComuniProvincia.at("RM").size(), 2u);
+    EXPECT_EQ(e.ComuniProvincia.at("RM")[0].Nome, "Roma");
+    EXPECT_EQ(e.ComuniProvincia.at("RM")[1].Nome, "Tivoli");
+}
+
+struct CasoGuasto {
+    const char* nome;
+    std::string byte;
+    const char* messaggio;
+};
+
+TEST(LeggeComuni, UnFileGuastoELetturaFallitaNonLetturaOltreLaFine) {
+    const std::string province = Provincia("Lazio", "Roma", "RM") + Provincia("REGIONI", "", "");
+    std::string lunghezzaOltre;
+    AccodaU16LE(lunghezzaOltre, 60000);
+    std::string nan = Comune("RM", "Roma", 12.5f, 41.9f);
+    nan.replace(nan.size() - 4, 4, "\x00\x00\xC0\x7F", 4);
+    const CasoGuasto casi[] = {
+        {"vuoto", "", "manca il record \"REGIONI\" che chiude le province."},
+        {"senza REGIONI", Provincia("Lazio", "Roma", "RM"), "manca il record \"REGIONI\" che chiude le province."},
+        {"stringa oltre la fine", province + lunghezzaOltre + "RM", "Record 3: dati troncati."},
+        {"lunghezza a metà", province + "\x02", "Record 3: dati troncati."},
+        {"numero troncato", province + Comune("RM", "Roma", 12.5f, 41.9f).substr(0, 12), "Record 3: dati troncati."},
+        {"numero non finito", province + nan, "Record 3: numero non valido."},
+    };
+    for (const CasoGuasto& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        try {
+            LeggeComuni(caso.byte);
+            ADD_FAILURE() << "no error";
+        } catch (const ErroreFile& e) {
+            EXPECT_STREQ(e.what(), caso.messaggio);
+        }
+    }
+}
+
+TEST(LeggeFileComuni, UnFileMancanteOGuastoDaUnMessaggioEListeVuote) {
+    test::RecordingMessagePort porta;
+    test::CartellaDati cartella("comuni_guasto");
+    const auto file = cartella.percorso() / NomeFileComuni;
+    ElencoComuni e = test::ComuniDiProva();
+    EXPECT_FALSE(LeggeFileComuni(file, e));
+    EXPECT_TRUE(e.Regioni.empty());
+    cartella.scrive(NomeFileComuni, CodificaComuni(test::ComuniDiProva()).substr(0, 40));
+    EXPECT_FALSE(LeggeFileComuni(file, e));
+    EXPECT_TRUE(e.Regioni.empty() && e.ComuniProvincia.empty());
+    EXPECT_EQ(porta.testi(), (std::vector<std::string>{
+                                 "File " + file.string() + " non trovato ",
+                                 "Lettura incompleta del file " + file.string() + "\r\nRecord 3: dati troncati."}));
+}
+
+TEST(LeggeIsole, ValoriIntercalatiPerPeriodo) {
+    // Per period: ag, F0, Tc*; the second line holds the two names.
+    const ElencoIsole e = LeggeIsole("2\r\n\"Ustica\",\"Tremiti\"\r\n" + std::string("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27\r\n") +
+                                     "0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3\n");
+    EXPECT_EQ(e.Nomi, (std::vector<std::string>{"Ustica", "Tremiti"}));
+    EXPECT_EQ(e.AgIsole[0][0], 1);
+    EXPECT_EQ(e.F0Isole[0][0], 2);
+    EXPECT_EQ(e.TcIsole[0][0], 3);
+    EXPECT_EQ(e.AgIsole[0][8], 25);
+    EXPECT_EQ(e.TcIsole[0][8], 27);
+    EXPECT_FLOAT_EQ(e.F0Isole[1][4], 2.5f);
+    EXPECT_EQ(LeggeIsole(CodificaIsole(e)).AgIsole, e.AgIsole);
+}
+
+TEST(LeggeFileIsole, UnFileCortoOUnConteggioImpossibileDaUnMessaggioEListeVuote) {
+    test::RecordingMessagePort porta;
+    test::CartellaDati cartella("isole_guasto");
+    const auto file = cartella.percorso() / NomeFileIsole;
+    ElencoIsole e = test::IsoleDiProva();
+    cartella.scrive(NomeFileIsole, "1\r\n\"Ustica\"\r\n1,2,3\r\n");
+    EXPECT_FALSE(LeggeFileIsole(file, e));
+    EXPECT_TRUE(e.Nomi.empty() && e.AgIsole.empty());
+    cartella.scrive(NomeFileIsole, "-3\r\n");
+    EXPECT_FALSE(LeggeFileIsole(file, e));
+    ASSERT_EQ(porta.conta(), 2u);
+    const std::string lettura = "Lettura incompleta del file " + file.string() + "\r\n";
+    EXPECT_EQ(porta.testi(), (std::vector<std::string>{lettura + "Riga 4: il file finisce prima del previsto.",
+                                                       lettura + "Riga 1: il valore -3 è fuori dai limiti (0..1000)."}));
+    // An empty list is a file without islands, not a damaged one.
+    cartella.scrive(NomeFileIsole, "0\r\n");
+    EXPECT_TRUE(LeggeFileIsole(file, e));
+    EXPECT_TRUE(e.Nomi.empty());
+}
+
+}  // namespace
+}  // namespace tavo
