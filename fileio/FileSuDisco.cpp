@@ -29,6 +29,11 @@ std::string LeggeFileIntero(const std::filesystem::path& percorso) {
 }
 
 void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view byte) {
+    ScriveFileIntero(percorso, byte, {});
+}
+
+void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view byte,
+                      const std::function<void(const std::filesystem::path&)>& primaDiSostituire) {
     std::filesystem::path temporaneo = percorso;
     temporaneo += ".tmp";
     std::error_code ec;
@@ -40,6 +45,14 @@ void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view by
         if (!out) {
             std::filesystem::remove(temporaneo, ec);
             throw ErroreFile("impossibile scrivere il file " + TestoPercorso(temporaneo) + ".");
+        }
+    }
+    if (primaDiSostituire) {
+        try {
+            primaDiSostituire(temporaneo);
+        } catch (...) {
+            std::filesystem::remove(temporaneo, ec);
+            throw;
         }
     }
     std::filesystem::rename(temporaneo, percorso, ec);

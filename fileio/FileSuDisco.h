@@ -25,6 +25,12 @@ std::string LeggeFileIntero(const std::filesystem::path& percorso);
 // target. Throws ErroreFile with the reason; the target is then untouched
 // and the temporary file removed.
 void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view byte);
+// The same, calling `primaDiSostituire` (when set) with the temporary file
+// once it is written and before it replaces the target: tests inject a
+// failure there. Whatever it throws is handled as a failed write (the
+// temporary file removed, the target untouched) and passed on.
+void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view byte,
+                      const std::function<void(const std::filesystem::path&)>& primaDiSostituire);
 
 // Reads the file and runs `leggi` on it. On any failure shows one message
 // naming the file (and the line, "Lettura incompleta del file <path>" CR LF

@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xdg-utils
   locales
+  python3-ezdxf
 )
 
 sudo_cmd=()

@@ -1,0 +1,101 @@
+#include "drawing/FileDxf.h"
+
+#include "fileio/Cp1252.h"
+#include "fileio/FileSuDisco.h"
+
+#include <charconv>
+#include <string>
+
+namespace tavo {
+
+std::string NumeroDxf(double v) {
+    char buf[32];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v);
+    return std::string(buf, r.ptr);
+}
+
+FileDxf::FileDxf(std::filesystem::path percorso) : percorso_(std::move(percorso)) {
+    byte_.reserve(4096);
+    Riga("  0");
+    Riga("SECTION");
+    Riga("  2");
+    Riga("ENTITIES");
+}
+
+void FileDxf::Riga(std::string_view testo) {
+    byte_.append(testo);
+    byte_.append("\r\n");
+}
+
+void FileDxf::Numero(double v) { Riga(NumeroDxf(v)); }
+
+// The number with a blank for its sign, right-aligned in six characters.
+void FileDxf::Colore6(long colore) {
+    std::string s = (colore < 0 ? "-" : " ") + std::to_string(colore < 0 ? -colore : colore);
+    if (s.size() < 6) s.insert(0, 6 - s.size(), ' ');
+    Riga(s);
+}
+
+void FileDxf::LineaDxf(double x1, double y1, double x2, double y2, long colore) {
+    Riga("  0"), Riga("LINE"), Riga("  8"), Riga("0"), Riga(" 62"), Colore6(colore);
+    Riga(" 10"), Numero(x1), Riga(" 20"), Numero(y1), Riga(" 30"), Riga("0.0");
+    Riga(" 11"), Numero(x2), Riga(" 21"), Numero(y2), Riga(" 31"), Riga("0.0");
+}
+
+void FileDxf::CerchioDxf(double x, double y, double r, long colore) {
+    Riga("  0"), Riga("CIRCLE"), Riga("  8"), Riga("0"), Riga(" 62"), Colore6(colore);
+    Riga(" 10"), Numero(x), Riga(" 20"), Numero(y), Riga(" 30"), Riga("0.0");
+    Riga(" 40"), Numero(r);
+}
+
+void FileDxf::Vertici(int n, std::span<const double> x, std::span<const double> y, bool chiuso,
+                      long colore) {
+    Riga("  0"), Riga("POLYLINE"), Riga("  8"), Riga("0"), Riga(" 66"), Riga("     1");
+    Riga(" 62"), Colore6(colore);
+    Riga(" 10"), Riga("0.0"), Riga(" 20"), Riga("0.0"), Riga(" 30"), Riga("0.0");
+    const int m = chiuso ? n + 1 : n;
+    for (int k = 0; k < m; ++k) {
+        const std::size_t i = static_cast<std::size_t>(k < n ? k : 0);
+        Riga("  0"), Riga("VERTEX"), Riga("  8"), Riga("0");
+        Riga(" 10"), Numero(x[i]), Riga(" 20"), Numero(y[i]), Riga(" 30"), Riga("0.0");
+    }
+    Riga("  0"), Riga("SEQEND"), Riga("  8"), Riga("0");
+}
+
+void FileDxf::PoligonaleDxf(int n, std::span<const double> x, std::span<const double> y,
+                            long colore) {
+    Vertici(n, x, y, false, colore);
+}
+
+void FileDxf::PoligonoDxf(int n, std::span<const double> x, std::span<const double> y,
+                          long colore) {
+    Vertici(n, x, y, true, colore);
+}
+
+void FileDxf::SolidDxf(int n, std::span<const double> x, std::span<const double> y, long colore) {
+    PoligonoDxf(n - 1, x, y, colore);
+}
+
+void FileDxf::TestoDxf(double x, double y, double h, std::string_view testo, long colore) {
+    // The colour as the file-print statement writes a number: a blank (or
+    // the minus) before the digits, a blank after them.
+    const std::string cT = (colore < 0 ? "-" : " ") + std::to_string(colore < 0 ? -colore : colore) + " ";
+    std::string valore = ACp1252(testo);
+    for (char& c : valore) {
+        const auto b = static_cast<unsigned char>(c);
+        if (b < 0x20 || b == 0x7F) c = ' ';
+    }
+    Riga("  0"), Riga("TEXT"), Riga("  8"), Riga("0"), Riga(" 62"), Riga(cT);
+    Riga(" 10"), Numero(x), Riga(" 20"), Numero(y), Riga(" 30"), Riga("0.0");
+    Riga(" 40"), Numero(h), Riga("  1"), Riga(valore);
+}
+
+void FileDxf::Chiude() {
+    Riga("  0");
+    Riga("ENDSEC");
+    Riga("  0");
+    Riga("EOF");
+    ScriveFileIntero(percorso_, byte_, primaDiSostituire);
+}
+
+}  // namespace tavo

@@ -1,0 +1,184 @@
+// Force arrows, arrowheads, hatching and polygon drawing, in world
+// coordinates on the recording CAD connection.
+
+#include "drawing/DisegnoPoligono.h"
+#include "drawing/Forme.h"
+#include "drawing/Tratteggio.h"
+#include "geometry/Tagli.h"
+#include "tests/support/RecordingCad.h"
+#include "tests/support/RecordingMessagePort.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavo {
+namespace {
+
+class FormeCad : public ::testing::Test {
+protected:
+    FormeCad() {
+        g.SpazioModello = modello;
+        ImpostaUscita(g, 1, UscitaGrafica::DWG);
+        ImpostaFattoreAspetto(g, 1);
+    }
+    const auto& entita() const { return modello->entita; }
+    std::vector<std::shared_ptr<test::EntitaRegistrata>> di(const std::string& tipo) const {
+        std::vector<std::shared_ptr<test::EntitaRegistrata>> v;
+        for (const auto& e : entita())
+            if (e->tipo == tipo) v.push_back(e);
+        return v;
+    }
+
+    test::RecordingMessagePort messaggi;
+    std::shared_ptr<test::SpazioRegistrato> modello = std::make_shared<test::SpazioRegistrato>();
+    Grafica g;
+};
+
+void Freccia(Grafica& g, double valore, double soglia, double scala, std::vector<double> X, std::vector<double> Y,
+             int tipo = 2) {
+    DisegnaFreccia(g, tipo, 2, soglia, scala, 0.3, valore, "F", X, Y, 1, " kN", false);
+}
+
+TEST_F(FormeCad, FrecciaSottoSogliaNonSiDisegna) {
+    Freccia(g, 0, 0, 1, {0, 1}, {0, 0});
+    EXPECT_TRUE(entita().empty());
+    Freccia(g, -5, 1, 1, {0, 1}, {0, 0});  // the test is on the absolute value
+    EXPECT_EQ(entita().size(), 3u);           // shaft, head, label
+    EXPECT_EQ(di("TEXT")[0]->testo, "F kN");
+}
+
+TEST_F(FormeCad, FrecciaScalaDelleForzeEPuntaAlSecondoEstremo) {
+    // Scale 10 kN per unit, X = (0, 100): a shaft of length 10.
+    Freccia(g, 100, 0, 10, {0, 100}, {0, 0});
+    ASSERT_EQ(di("LWPOLYLINE").size(), 1u);
+    EXPECT_EQ(di("LWPOLYLINE")[0]->coordinate, (std::vector<double>{0, 0, 10, 0}));
+    // Head at point 2, turned by pi/2: tip (10, 0), base towards (0, 0):
+    // (10.5, 2) and (9.5, 2) about the tip give (8, 0.5) and (8, -0.5).
+    const auto s = di("SOLID");
+    ASSERT_EQ(s.size(), 1u);
+    const std::vector<double> atteso{10, 0, 0, 8, 0.5, 0, 8, -0.5, 0, 8, -0.5, 0};
+    for (std::size_t i = 0; i < atteso.size(); ++i) EXPECT_NEAR(s[0]->coordinate[i], atteso[i], 1e-12) << i;
+    EXPECT_EQ(di("TEXT")[0]->coordinate[0], 10);  // label at point 2
+}
+
+TEST_F(FormeCad, PuntaStirataDalFattoreDiAspetto) {
+    std::array<double, 4> x{}, y{};
+    g.ScalaVerticale = 1;
+    ImpostaFattoreAspetto(g, 3);
+    PuntiPuntaFreccia(g, 1, 1, 1, 0, x, y);
+    // 2 L stretched three times (the turn by 0 goes through polar form).
+    const std::array<double, 4> xa{1, 1.5, 0.5, 0.5}, ya{1, 7, 7, 7};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(x[i], xa[i], 1e-12);
+        EXPECT_NEAR(y[i], ya[i], 1e-12);
+    }
+}
+
+// The y of every hatch line of a hatching, sorted.
+std::vector<double> OrdinateTratteggio(const test::SpazioRegistrato& m) {
+    std::vector<double> y;
+    for (const auto& e : m.entita) {
+        EXPECT_EQ(e->tipo, "LINE");
+        EXPECT_DOUBLE_EQ(e->coordinate[1], e->coordinate[4]);  // horizontal
+        y.push_back(e->coordinate[1]);
+    }
+    std::sort(y.begin(), y.end());
+    return y;
+}
+
+TEST_F(FormeCad, QuantiTrattiNelQuadratoUnitario) {
+    struct Caso { double passo; std::vector<double> y; };
+    const std::vector<double> x{0, 1, 1, 0}, y{0, 0, 1, 1};
+    // 4 strips: 3 lines; spacing 0.3: N = CInt(1 / 0.3) = 3, lines at 0.3
+    // and 0.6 only; 0 and 1 strip: none.
+    for (const Caso& c : {Caso{4, {0.25, 0.5, 0.75}}, Caso{-0.3, {0.3, 0.6}}, Caso{0, {}}, Caso{1, {}}}) {
+        modello->entita.clear();
+        TratteggiaPoligono(g, 4, x, y, 0, c.passo);
+        const auto o = OrdinateTratteggio(*modello);
+        ASSERT_EQ(o.size(), c.y.size()) << c.passo;
+        for (std::size_t i = 0; i < o.size(); ++i) EXPECT_NEAR(o[i], c.y[i], 1e-12);
+    }
+    modello->entita.clear();
+    TratteggiaPoligono(g, 2, x, y, 0, 4);  // two points: not a polygon
+    EXPECT_TRUE(entita().empty());
+}
+
+TEST_F(FormeCad, UnVerticeToccatoSiTratteggiaPezzoPerPezzo) {
+    // The notch vertex (1, 0.5) lies on the middle hatch line: its two
+    // crossings merge, and the midpoint test draws both pieces.
+    const std::vector<double> x{0, 2, 2, 1, 0}, y{0, 0, 1, 0.5, 1};
+    TratteggiaPoligono(g, 5, x, y, 0, 2);
+    ASSERT_EQ(entita().size(), 2u);
+    std::vector<double> estremi;
+    for (const auto& e : entita()) estremi.insert(estremi.end(), {e->coordinate[0], e->coordinate[3]});
+    std::sort(estremi.begin(), estremi.end());
+    const std::vector<double> atteso{0, 1, 1, 2};
+    for (std::size_t i = 0; i < 4; ++i) EXPECT_NEAR(estremi[i], atteso[i], 1e-9);
+}
+
+double DistanzaDalContorno(const std::vector<double>& x, const std::vector<double>& y, double px, double py) {
+    double d = 1e300;
+    const std::size_t n = x.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t j = (i + 1) % n;
+        const double dx = x[j] - x[i], dy = y[j] - y[i];
+        const double t = std::clamp(((px - x[i]) * dx + (py - y[i]) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
+        d = std::min(d, std::hypot(px - x[i] - t * dx, py - y[i] - t * dy));
+    }
+    return d;
+}
+
+TEST_F(FormeCad, OgniTrattoHaIlPuntoMedioDentroEGliEstremiSulContorno) {
+    struct Poligono2 { std::vector<double> x, y; };
+    const std::vector<Poligono2> poligoni{
+        {{0, 6, 6, 2, 2, 0}, {0, 0, 1, 1, 5, 5}},                       // an L
+        {{0, 4, 2}, {0, 0, 3}},                                         // a triangle
+        {{0, 8, 8, 6, 4, 2, 0}, {0, 0, 4, 1, 4, 1, 4}},                 // a comb of teeth
+        {{-3.1, 7.95, 7.95, 0.6, 0.6, -3.1}, {0, 0, -1.5, -1.5, -7.2, -7.2}},  // a wall section
+    };
+    const ZeroMaxDimenSalvato salvato;
+    ImpostaZeroMaxDimen(0.5);
+    for (const auto& p : poligoni) {
+        for (double angolo : {0.0, 30.0, 45.0, 90.0, -45.0, 135.0}) {
+            modello->entita.clear();
+            const int n = static_cast<int>(p.x.size());
+            TratteggiaPoligono(g, n, p.x, p.y, angolo, 30);
+            EXPECT_EQ(ZeroMaxDimen(), 0.5);  // the shared tolerance put back
+            EXPECT_GT(entita().size(), 10u);
+            for (const auto& e : entita()) {
+                const auto& c = e->coordinate;
+                EXPECT_EQ(PuntoInternoPoligono(p.x, p.y, (c[0] + c[3]) / 2, (c[1] + c[4]) / 2, n), 1);
+                EXPECT_LT(DistanzaDalContorno(p.x, p.y, c[0], c[1]), 1e-9);
+                EXPECT_LT(DistanzaDalContorno(p.x, p.y, c[3], c[4]), 1e-9);
+            }
+        }
+    }
+}
+
+TEST_F(FormeCad, ContornoPrismaEQuintoPunto) {
+    std::array<double, 5> x{}, y{};
+    ContornoPrisma(1, 2, 3, 4, x, y);
+    EXPECT_EQ(x, (std::array<double, 5>{1, 3, 3, 1, 1}));
+    EXPECT_EQ(y, (std::array<double, 5>{2, 2, 4, 4, 2}));
+}
+
+TEST_F(FormeCad, SezioneCavaDueAnelliSenzaIVerticiDiCollegamento) {
+    // Outer loop 1-4, links 5-6, inner loop 7-10.
+    Poligono p;
+    p.Coordinate(std::vector<double>{0, 10, 10, 0, 0, 2, 2, 8, 8, 2}, std::vector<double>{0, 0, 10, 10, 0, 2, 2, 2, 8, 8}, 10);
+    Plotta(g, p, 1, true);
+    const auto l = di("LWPOLYLINE");
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_EQ(l[0]->coordinate, (std::vector<double>{0, 0, 10, 0, 10, 10, 0, 10, 0, 0}));
+    EXPECT_EQ(l[1]->coordinate, (std::vector<double>{2, 2, 8, 2, 8, 8, 2, 8, 2, 2}));
+    modello->entita.clear();
+    NumeraVertici(g, p, 0.5);
+    ASSERT_EQ(entita().size(), 10u);
+    EXPECT_EQ(entita()[9]->testo, "10");
+    EXPECT_EQ(entita()[9]->coordinate[0], 2);
+}
+
+}  // namespace
+}  // namespace tavo
