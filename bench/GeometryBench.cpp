@@ -76,3 +76,28 @@ BENCHMARK_CAPTURE(PoligonoIntersezione, parete_7_vertici, Parete());
 BENCHMARK_CAPTURE(PoligonoIntersezione, poligono_50_vertici, Cinquanta());
 
 }  // namespace
+
+namespace {
+
+// The plastic modulus about the horizontal axis: the equal-area split found
+// by the root finder, then the centroids of the two halves.
+void Wplastico(benchmark::State& state, Poligono p) {
+    for (auto _ : state) {
+        auto w = p.Wplastico();
+        benchmark::DoNotOptimize(w);
+    }
+}
+BENCHMARK_CAPTURE(Wplastico, poligono_50_vertici, Cinquanta())->Unit(benchmark::kMicrosecond);
+
+// One discretisation into strips (argument: the number of strips).
+void DiscretizzaPoligono(benchmark::State& state) {
+    Poligono p = Cinquanta();
+    double h = 0, b = 0, yMax = 0;
+    for (auto _ : state) {
+        p.DiscretizzaPoligono(static_cast<int>(state.range(0)), h, b, yMax);
+        benchmark::DoNotOptimize(p.Strisce().data());
+    }
+}
+BENCHMARK(DiscretizzaPoligono)->Arg(100)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

@@ -1,9 +1,10 @@
 #pragma once
 // Drawing of a polygon on the current target: its outline, its hatching,
-// its vertex numbers.
+// its vertex numbers, the rectangles of its strips.
 
 #include "drawing/Grafica.h"
 #include "geometry/Poligono.h"
+#include "geometry/Rette.h"
 
 namespace tavo {
 
@@ -16,5 +17,9 @@ void Tratteggia(Grafica& g, const Poligono& p, double angolo, double nDivisioni,
                 double scalaY = 1);
 // Writes each vertex number at its vertex, height hTesto.
 void NumeraVertici(Grafica& g, const Poligono& p, double hTesto, double scalaY = 1);
+// Line width 1, then every rectangle of the last strip discretisation, its
+// corners carried by the frame matrix Mat. Only the strips the polygon holds
+// are drawn, whatever its nRettangolini_ says.
+void PlottaRettangolini(Grafica& g, const Poligono& p, const MatriceFrame& Mat);
 
 }  // namespace tavo

@@ -1,6 +1,11 @@
 #pragma once
-// The polygon class Poligono (data, vertex accessors, section properties),
-// with its extent (MaxMin) and its cut by a line.
+// The polygon class Poligono: data, vertex accessors, section properties,
+// extent and point queries, rigid moves, the cut by a line, the division into
+// parts with the plastic moduli, the strip discretisation, the convex hull,
+// the outline seen from the right and the offset outline through a point.
+// The members live in one source file per job (Poligono.cpp, PoligonoQuery.cpp,
+// PoligonoDivisione.cpp, PoligonoStrisce.cpp, PoligonoInviluppo.cpp); the
+// drawing of a polygon is done by free functions of drawing/.
 //
 // Indexing convention: vertices are numbered 1..nVertici() in every public
 // member, as the wall numbers its vertices (Xi(1) is the first vertex; edge i runs from vertex
@@ -21,12 +26,16 @@
 #include "geometry/Rette.h"
 #include "geometry/Tagli.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <vector>
 
 namespace tavo {
+
+struct PartiPoligono;
+struct DivisionePoligono;
 
 class Poligono {
 public:
@@ -127,6 +136,42 @@ public:
     void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax) const;
     void MaxMin(double& xMin, double& xMax, double& yMin, double& yMax, double& ZeroXY) const;
 
+    // The larger of the two spans (the y span when they are equal); the seeds'
+    // difference with no vertices.
+    double MaxDimensione() const;
+    // (xMin, yMin, xMax, yMax).
+    std::array<double, 4> BoundingBox() const;
+    // The point lies strictly inside the box shrunk by `zero` on every side
+    // (a negative zero enlarges it).
+    bool PuntoInBoundingBox(double xP, double yP, double zero) const;
+
+    // ---- Point and segment queries ---------------------------------------------
+
+    // 1 inside, -1 outside, for the homogeneous point (xPo, yPo, zPo);
+    // |zPo| < ZeroF is a point at infinity, outside.
+    int PuntoInPoligono(double xPo, double yPo, double zPo = 1.0, double ZeroF = 0.001) const;
+    // Crossings of the segment (x_s, y_s) with every edge, strictly inside both
+    // (a crossing at an end of either does not count), at the tolerance larger
+    // span / 1e9. `incroci` receives them in edge order (lato = 1-based edge);
+    // true when there is one at least.
+    bool IntersezioneConSegmento(const Coppia& x_s, const Coppia& y_s, Incroci& incroci) const;
+    // nP new points go in after the vertices that had the 1-based numbers
+    // ip(k) before the insertion (ip ascending; 0 puts a point first).
+    // No property is recomputed.
+    void InseriscePunti(std::span<const double> xP, std::span<const double> yP, int nP,
+                        std::span<const int> ip);
+
+    // ---- Rigid moves ---------------------------------------------------------------
+
+    // Moves the origin to (xO, yO): every vertex minus (xO, yO); no property recomputed.
+    void Trasla(double xO, double yO);
+    // Turns the outline about (xC, yC) by Angolo radians (counter-clockwise),
+    // then CaratteristicheStatiche(false, false).
+    void RuotaVertici(double xC, double yC, double Angolo);
+    // x := -(x + xyAsse) (RispettoX: y := -(y + xyAsse)); the vertex order is
+    // kept, so the orientation flips; no property recomputed.
+    void SpecchiaXY(double xyAsse, bool RispettoX = false);
+
     // ---- Cut by a line a x + b y + c = 0 -------------------------------------------
     // No member here changes the polygon it is called on, except RotoTraslaVertici.
 
@@ -169,7 +214,97 @@ public:
                                              double b, double c, int& SezioneParzializzata,
                                              bool SoloBarre = false) const;
 
+    // ---- Division by a horizontal (vertical) line and plastic moduli ---------------
+    // "Sup" is the part above the line (right of it with AsseVerticale), "Inf"
+    // the part below (left). Extents and crossings are held in single precision.
+
+    // Splits the outline at y = yDiv (x = yDiv with AsseVerticale). Crossed:
+    // each part keeps the vertices strictly on its side plus the crossings, in
+    // outline order (no property computed). Not crossed: the whole polygon is
+    // Inf when yDiv >= the upper extent, else Sup.
+    PartiPoligono DividiY(double yDiv, bool AsseVerticale = false) const;
+
+    // The line that leaves the fraction Frazione of the area in Sup (root of
+    // yEquazione at the tolerance Area / 10000) and the split there.
+    // Sets the target fraction and Area. std::nullopt when the root finder
+    // finds no dividing line (it has shown its message, e.g. for a fraction
+    // outside 0..1): no split is made. A polygon of zero area throws
+    // ErroreCalcolo "Dividi: il poligono ha area nulla".
+    std::optional<DivisionePoligono> Dividi(double Frazione, bool AsseVerticale = false);
+    // Area of Sup at yDiv minus the target fraction of the stored Area.
+    double yEquazione(double yDiv, bool AsseVerticale = false) const;
+
+    // 8 (R^3 - r^3) / 6, the plastic modulus of a ring (r = 0: a full circle).
+    static double WplasticoCerchio(double Raggio, double RaggioInterno);
+    // The plastic modulus for bending about the horizontal axis (the vertical
+    // one with AsseVerticale): Area / 2 times the distance between the
+    // centroids of the two halves of the equal-area split, whose level goes
+    // to yNeut when given. Cerchio: WplasticoCerchio(Raggio, RaggioInterno).
+    // std::nullopt when no equal-area line was found.
+    std::optional<double> Wplastico(double* yNeut = nullptr, bool AsseVerticale = false,
+                                    bool Cerchio = false, double Raggio = 0.0,
+                                    double RaggioInterno = 0.0);
+    // Wplx and Wply; both 0 when the stored Area is 0. False (both left as
+    // they were) when either could not be computed.
+    bool Wplastici();
+
+    // ---- Strip discretisation ----------------------------------------------------------
+
+    // At most this many rectangles in a strip.
+    static constexpr int MaxRettangoliniStriscia = 20;
+    struct Striscia {
+        float altezza = 0.0f;  // height of the strip
+        float livello = 0.0f;  // level (y) of its middle
+        int nRettangoli = 0;   // rectangles 1..nRettangoli in use
+        std::array<float, MaxRettangoliniStriscia> larghezza{};  // width of rectangle j
+        std::array<float, MaxRettangoliniStriscia> centro{};     // x of its middle
+    };
+
+    // Overall height, width and top level; unless UsaFormuleSezioneRettangolare,
+    // nMaxRettangolini_ horizontal strips of equal height from the top, each
+    // cut into the rectangles between pairs of crossings of its mid-line with
+    // the outline (counted half-open, so a mid-line through a vertex pairs
+    // correctly). nMaxRettangolini_ outside 1..32767 throws std::out_of_range;
+    // a strip with more than 20 rectangles throws ErroreCalcolo
+    // "DiscretizzaPoligono: più di 20 rettangoli nella striscia <k>" and
+    // leaves the strips as they were.
+    void DiscretizzaPoligono(int nMaxRettangolini_, double& hTotale_, double& bTotale,
+                             double& ySezMax_, bool UsaFormuleSezioneRettangolare = false);
+    // The circle of radius Raggio centred on the origin in nMaxRettangolini_
+    // strips of equal angle from the top, one rectangle each (its width the
+    // mean of the half-chords' sums); replaces the strips and nRettangolini_.
+    void DiscretizzaCerchio(int nMaxRettangolini_, double Raggio);
+    // The strips of the last discretisation (nRettangolini_ of them, unless
+    // a caller changed that field: readers stop at the smaller of the two).
+    const std::vector<Striscia>& Strisce() const { return strisce_; }
+
+    // Strip i (1-based): y := y + its height, clipped at yNeut; YGI := (yP + y) / 2;
+    // the result is the sum of its rectangles' widths times (y - yP).
+    double RettangolinoArea(double& y, double yNeut, double yP, double& YGI, int i) const;
+    // As RettangolinoArea for y and YGI; Mx, My := the first moments of the
+    // strip's rectangles (heights y - yP) about y = yPtoCalcM and x = xPtoCalcM.
+    void RettangolinoMomenti(double& y, double yNeut, double yP, double& YGI, int i, double& Mx,
+                             double& My, double xPtoCalcM, double yPtoCalcM) const;
+
+    // ---- Hull, right-hand view and offset ---------------------------------------------
+
+    // The convex hull by gift wrapping from the lowest vertex (the first on
+    // ties), counter-clockwise, in single precision; no property computed.
+    // Points that coincide with the walk's current or previous vertex are
+    // skipped and the walk takes at most n steps, so it always ends.
+    Poligono PoligonoConvessoCircoscritto() const;
+    // The outline seen from the right: the vertices whose horizontal line
+    // meets the outline more than 1e-10 to their right (with two crossings at
+    // least) are left out. The polygon itself is not changed.
+    void VistaDaDestra(std::vector<double>& x, std::vector<double>& y, int& n) const;
+    // Sets ZeroMaxDimen to MaxDimensione / 1e6 and puts into PoligonoOffset
+    // the offset outline through (xP, yP), in single precision. False, with
+    // PoligonoOffset untouched, when no offset outline passes through the point.
+    bool OffsetPerPunto(double xP, double yP, Poligono& PoligonoOffset) const;
+
 private:
+    int VerticeSuccessivoConvesso(int precedente, int corrente, bool conPrecedente) const;
+    const Striscia& striscia(int i, const char* dove) const;
     template <class T>
     void assegnaCoordinate(std::span<const T> xIn, std::span<const T> yIn, int n);
     template <class T>
@@ -182,6 +317,19 @@ private:
     std::vector<double> y_;
     int nVertici_ = 0;
     float frazione_ = 0.0f;  // target fraction of the last division into parts
+    std::vector<Striscia> strisce_;  // strips of the last discretisation
+};
+
+// The two parts of a polygon split by a horizontal (vertical) line.
+struct PartiPoligono {
+    std::optional<Poligono> Sup;  // no part when the line leaves nothing above
+    std::optional<Poligono> Inf;  // no part when the line leaves nothing below
+};
+
+// A division at the line that leaves the wanted fraction of the area above.
+struct DivisionePoligono {
+    double yDiv = 0.0;
+    PartiPoligono parti;
 };
 
 }  // namespace tavo

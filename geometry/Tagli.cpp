@@ -4,6 +4,8 @@
 #include "geometry/Matematica.h"
 
 #include <algorithm>
+#include <cmath>
+#include <limits>
 #include <string>
 
 namespace tavo {
@@ -16,8 +18,14 @@ bool IntersezioneSegmentoRetta(double a, double b, double c, const Coppia& X, co
     return PuntoInternoSegmento(X, Y, x, y);
 }
 
-Incroci IntersezionePoligonoRetta(double a, double b, double c, std::span<const double> x,
-                                  std::span<const double> y, int n, bool pulisci) {
+namespace {
+
+// The crossings of the closed outline with the line, edge by edge, over the
+// edges i -> j for which `puoIncrociare(i, j)` holds (a caller that knows an
+// edge cannot give a crossing it keeps spares the line computations).
+template <class Filtro>
+Incroci incrociLati(double a, double b, double c, std::span<const double> x,
+                    std::span<const double> y, int n, Filtro puoIncrociare) {
     detail::verificaDimensione(x.size(), n, "IntersezionePoligonoRetta");
     detail::verificaDimensione(y.size(), n, "IntersezionePoligonoRetta");
     Incroci r;
@@ -25,6 +33,7 @@ Incroci IntersezionePoligonoRetta(double a, double b, double c, std::span<const 
     const double tol = MaxDimensionePunti(x, y, n, 100000);
     for (int i = 1; i <= n; ++i) {
         const int j = IndiceSuccessivo(n, i);
+        if (!puoIncrociare(i, j)) continue;
         const Coppia X{x[i - 1], x[j - 1]};
         const Coppia Y{y[i - 1], y[j - 1]};
         double xo = 0.0, yo = 0.0;
@@ -35,6 +44,14 @@ Incroci IntersezionePoligonoRetta(double a, double b, double c, std::span<const 
             r.ni += 1;
         }
     }
+    return r;
+}
+
+}  // namespace
+
+Incroci IntersezionePoligonoRetta(double a, double b, double c, std::span<const double> x,
+                                  std::span<const double> y, int n, bool pulisci) {
+    Incroci r = incrociLati(a, b, c, x, y, n, [](int, int) { return true; });
     if (r.ni > 0 && pulisci) {
         int conta = r.ni;
         PulisceIntersezioni(r.xi, r.yi, r.lato, conta);
@@ -173,7 +190,16 @@ void TogliePuntiCoincidenti(std::vector<double>& cx, std::vector<double>& cy,
 
 void IntersezioniConOrizzontale(std::span<const double> x, std::span<const double> y, int n,
                                 double yc, std::vector<double>& ascisse) {
-    const Incroci r = IntersezionePoligonoRetta(0.0, 1.0, -yc, x, y, n, false);
+    // The crossing's ordinate yo is yc to a rounding or two, so an edge with
+    // both ends beyond that margin on one side fails the half-open rule below
+    // whatever its crossing: it is skipped before any line is built.
+    const double margine = 4.0 * std::numeric_limits<double>::epsilon() * std::abs(yc) +
+                           std::numeric_limits<double>::denorm_min();
+    const auto straddle = [&](int i, int j) {
+        const double y1 = y[i - 1], y2 = y[j - 1];
+        return !(std::min(y1, y2) > yc + margine || std::max(y1, y2) < yc - margine);
+    };
+    const Incroci r = incrociLati(0.0, 1.0, -yc, x, y, n, straddle);
     for (int k = 0; k < r.ni; ++k) {
         const int i = r.lato[static_cast<std::size_t>(k)];
         const int j = IndiceSuccessivo(n, i);

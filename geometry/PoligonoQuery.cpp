@@ -1,0 +1,87 @@
+// Extent, point and segment queries, vertex insertion and rigid moves of the polygon.
+#include "geometry/Estremi.h"
+#include "geometry/Poligono.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace tavo {
+
+double Poligono::MaxDimensione() const {
+    double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0;
+    MaxMin(xMin, xMax, yMin, yMax);
+    return (yMax - yMin) >= (xMax - xMin) ? yMax - yMin : xMax - xMin;
+}
+
+std::array<double, 4> Poligono::BoundingBox() const {
+    double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0;
+    MaxMin(xMin, xMax, yMin, yMax);
+    return {xMin, yMin, xMax, yMax};
+}
+
+bool Poligono::PuntoInBoundingBox(double xP, double yP, double zero) const {
+    double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0;
+    MaxMin(xMin, xMax, yMin, yMax);
+    // Without vertices the seeds come back the wrong way round.
+    if (xMin > xMax) std::swap(xMin, xMax);
+    if (yMin > yMax) std::swap(yMin, yMax);
+    return xMin + zero < xP && xP < xMax - zero && yMin + zero < yP && yP < yMax - zero;
+}
+
+int Poligono::PuntoInPoligono(double xPo, double yPo, double zPo, double ZeroF) const {
+    if (std::abs(zPo) < ZeroF) return -1;  // a point at infinity
+    verificaVertici("Poligono.PuntoInPoligono");
+    return PuntoInternoPoligono(x_, y_, xPo / zPo, yPo / zPo, nVertici_ < 0 ? 0 : nVertici_);
+}
+
+bool Poligono::IntersezioneConSegmento(const Coppia& x_s, const Coppia& y_s,
+                                       Incroci& incroci) const {
+    double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0, zero = 0.0;
+    MaxMin(xMin, xMax, yMin, yMax, zero);  // checks the arrays too
+    incroci = Incroci{};
+    const int n = nVertici_;
+    for (int i = 1; i <= n; ++i) {
+        const int j = i < n ? i + 1 : 1;
+        const Coppia X{x_[i - 1], x_[j - 1]};
+        const Coppia Y{y_[i - 1], y_[j - 1]};
+        double xc = 0.0, yc = 0.0;
+        if (IntersezioneSegmentoSegmento(x_s, y_s, X, Y, xc, yc, zero, true)) {
+            incroci.xi.push_back(xc);
+            incroci.yi.push_back(yc);
+            incroci.lato.push_back(i);
+            incroci.ni += 1;
+        }
+    }
+    return incroci.ni > 0;
+}
+
+void Poligono::InseriscePunti(std::span<const double> xP, std::span<const double> yP, int nP,
+                              std::span<const int> ip) {
+    verificaVertici("Poligono.InseriscePunti");
+    if (nVertici_ < 0) nVertici_ = 0;
+    x_.resize(static_cast<std::size_t>(nVertici_));  // the arrays may be longer than the count
+    y_.resize(static_cast<std::size_t>(nVertici_));
+    InseriscePuntiInPoligonale(x_, y_, nVertici_, xP, yP, nP, ip);
+}
+
+void Poligono::Trasla(double xO, double yO) {
+    verificaVertici("Poligono.Trasla");
+    for (int i = 0; i < nVertici_; ++i) {
+        x_[i] -= xO;
+        y_[i] -= yO;
+    }
+}
+
+void Poligono::RuotaVertici(double xC, double yC, double Angolo) {
+    verificaVertici("Poligono.RuotaVertici");
+    RuotaPunti(nVertici_ < 0 ? 0 : nVertici_, x_, y_, xC, yC, Angolo);
+    CaratteristicheStatiche(false, false);
+}
+
+void Poligono::SpecchiaXY(double xyAsse, bool RispettoX) {
+    verificaVertici("Poligono.SpecchiaXY");
+    std::vector<double>& c = RispettoX ? y_ : x_;
+    for (int i = 0; i < nVertici_; ++i) c[i] = -(c[i] + xyAsse);
+}
+
+}  // namespace tavo
