@@ -1,4 +1,5 @@
 // Division of a polygon by a horizontal or vertical line, and its plastic moduli.
+#include "tests/geometry/PoligonoDa.h"
 #include "geometry/Poligono.h"
 #include "ports/ErroreCalcolo.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -13,12 +14,6 @@ namespace tavo {
 namespace {
 
 using V = std::vector<double>;
-
-Poligono Da(const V& x, const V& y) {
-    Poligono p;
-    p.Coordinate(x, y, static_cast<int>(x.size()));
-    return p;
-}
 
 struct CasoDivisione {
     std::string nome;

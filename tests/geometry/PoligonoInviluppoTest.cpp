@@ -1,4 +1,5 @@
 // Convex hull, outline seen from the right and offset outline through a point.
+#include "tests/geometry/PoligonoDa.h"
 #include "geometry/Poligono.h"
 #include "tests/support/RecordingMessagePort.h"
 
@@ -15,12 +16,6 @@ namespace {
 
 using V = std::vector<double>;
 using Punto = std::pair<double, double>;
-
-Poligono Da(const V& x, const V& y) {
-    Poligono p;
-    p.Coordinate(x, y, static_cast<int>(x.size()));
-    return p;
-}
 
 double Croce(const Punto& o, const Punto& a, const Punto& b) {
     return (a.first - o.first) * (b.second - o.second) - (a.second - o.second) * (b.first - o.first);

@@ -1,4 +1,5 @@
 // Extent, point and segment queries, vertex insertion and rigid moves of the polygon.
+#include "tests/geometry/PoligonoDa.h"
 #include "geometry/Poligono.h"
 #include "tests/support/RecordingMessagePort.h"
 
@@ -14,12 +15,6 @@ namespace tavo {
 namespace {
 
 using V = std::vector<double>;
-
-Poligono Da(const V& x, const V& y) {
-    Poligono p;
-    p.Coordinate(x, y, static_cast<int>(x.size()));
-    return p;
-}
 
 const V QX{0, 1, 1, 0}, QY{0, 0, 1, 1};
 

@@ -1,4 +1,5 @@
 // Strip discretisation of a section and the area and moments of one strip.
+#include "tests/geometry/PoligonoDa.h"
 #include "geometry/Poligono.h"
 #include "ports/ErroreCalcolo.h"
 
@@ -12,12 +13,6 @@ namespace tavo {
 namespace {
 
 using V = std::vector<double>;
-
-Poligono Da(const V& x, const V& y) {
-    Poligono p;
-    p.Coordinate(x, y, static_cast<int>(x.size()));
-    return p;
-}
 
 const Poligono Rombo = Da({0, 1, 2, 1}, {0, -1, 0, 1});
 

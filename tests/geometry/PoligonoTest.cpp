@@ -1,4 +1,5 @@
 // The polygon class: vertex data, section properties and MaxMin.
+#include "tests/geometry/PoligonoDa.h"
 #include "geometry/PiGreco.h"
 #include "geometry/Poligono.h"
 #include "ports/ErroreCalcolo.h"
@@ -14,12 +15,6 @@ namespace tavo {
 namespace {
 
 using V = std::vector<double>;
-
-Poligono Da(const V& x, const V& y) {
-    Poligono p;
-    p.Coordinate(x, y, static_cast<int>(x.size()));
-    return p;
-}
 
 // Expected section properties from a closed form.
 struct Attese {
