@@ -181,7 +181,6 @@ private:
     std::vector<double> x_;
     std::vector<double> y_;
     int nVertici_ = 0;
-    float frazione_ = 0.0f;  // target fraction of the last division into parts
 };
 
 }  // namespace tavo
