@@ -22,7 +22,6 @@ esegui() {
   local programma="$1" nome="${1##*/fuzz_}"
   local opzioni=(-timeout=10 -max_total_time="$secondi" -print_final_stats=1
                  -artifact_prefix="$fuzz_dir/crash/$nome-")
-  [ -f "fuzz/$nome.dict" ] && opzioni+=(-dict="fuzz/$nome.dict")
   mkdir -p "$fuzz_dir/lavoro/$nome"
   "$programma" "${opzioni[@]}" "$fuzz_dir/lavoro/$nome" "fuzz/corpus/$nome" >"$esiti/$nome.log" 2>&1
 }
