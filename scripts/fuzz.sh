@@ -37,7 +37,7 @@ falliti=0
 for i in "${!pids[@]}"; do
   nome="${nomi[$i]}" log="$esiti/${nomi[$i]}.log"
   if wait "${pids[$i]}"; then
-    riga="$(grep -E '^#[0-9]+ +DONE' "$log" | tail -n1 || true)"
+    riga="$(grep -E '^#[0-9]+[[:space:]]+DONE' "$log" | tail -n1 | tr -s '[:space:]' ' ' || true)"
     echo "$nome: nessun errore; ${riga:-vedi $log}"
   else
     falliti=1
