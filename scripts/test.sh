@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# The whole test suite, twice: a normal build and an ASan + UBSan build.
+# The whole test suite, twice: a normal build and an ASan + UBSan build; then
+# every fuzz target replays its committed corpus and runs for a short while.
 # Exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -7,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 export QT_QPA_PLATFORM=offscreen
 
-for preset in default asan; do
+for preset in default asan fuzz; do
   echo "=== $preset ==="
   cmake --preset "$preset"
   cmake --build --preset "$preset"
