@@ -14,10 +14,14 @@ namespace {
 
 // The Greek letters: the Symbol font turns the Latin j, d, g, s into φ, δ,
 // γ, σ in the CAD program (and a DXF file keeps the Latin letter); screen
-// and paper write the Greek letter itself, whatever fonts the system has.
+// and paper write the Greek letter itself in the text's own font, since a
+// Symbol font with that mapping is seldom installed.
+bool GrecoUnicode(UscitaGrafica uscita) {
+    return uscita == UscitaGrafica::VIDEO || uscita == UscitaGrafica::STAMPANTE;
+}
+
 std::string Lettera(UscitaGrafica uscita, char latina) {
-    if (uscita != UscitaGrafica::VIDEO && uscita != UscitaGrafica::STAMPANTE)
-        return std::string(1, latina);
+    if (!GrecoUnicode(uscita)) return std::string(1, latina);
     switch (latina) {
         case 'j': return "φ";
         case 'd': return "δ";
@@ -44,13 +48,13 @@ void DisegnoTavo::DisegnaRisultati(double x, double y, double h, double passo) {
     };
     auto rigaGreca = [&](char latina, const std::string& resto) {
         y -= passo;
-        const std::array<PezzoTesto, 2> pezzi{PezzoTesto{Lettera(g_.Uscita, latina), 2},
+        const std::array<PezzoTesto, 2> pezzi{PezzoTesto{Lettera(uscita_, latina), 2},
                                               PezzoTesto{resto, 1}};
         DisegnaTestoComposto(g_, x, y, h, pezzi);
     };
 
     StileTestoDwg(g_, 1, "Arial", "Times");
-    StileTestoDwg(g_, 2, "Symbol", "Symbol");
+    StileTestoDwg(g_, 2, GrecoUnicode(uscita_) ? "Arial" : "Symbol", "Symbol");
     ImpostaFont(g_, 1);
 
     ImpostaColore(g_, 1);
