@@ -24,7 +24,7 @@ QString Testo(const std::filesystem::path& p) {
 }
 }  // namespace
 
-QString FiltroQt(const std::string& filtro) {
+QStringList FiltriQt(const std::string& filtro) {
     const QStringList parti = Q(filtro).split(QLatin1Char('|'));
     QStringList voci;
     for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
@@ -32,7 +32,7 @@ QString FiltroQt(const std::string& filtro) {
         voci << (descrizione.contains(QLatin1Char('(')) ? descrizione
                                                          : descrizione + QStringLiteral(" (") + parti[i + 1] + QLatin1Char(')'));
     }
-    return voci.join(QStringLiteral(";;"));
+    return voci;
 }
 
 PiattaformaUscitaQt::~PiattaformaUscitaQt() { chiudePittore(); }
@@ -94,8 +94,8 @@ void PiattaformaUscitaQt::chiudePittore() {
 }
 
 std::optional<std::filesystem::path> PiattaformaUscitaQt::DialogoSalva(const RichiestaSalvaDxf& r) {
-    const QString filtri = FiltroQt(r.filtro);
-    const QStringList voci = filtri.split(QStringLiteral(";;"));
+    const QStringList voci = FiltriQt(r.filtro);
+    const QString filtri = voci.join(QStringLiteral(";;"));
     QString scelto = r.indiceFiltro >= 1 && r.indiceFiltro <= voci.size() ? voci[r.indiceFiltro - 1] : QString();
     const QString file = SceltaFile(Testo(r.cartella / Percorso(Q(r.nomeFile))), filtri, scelto,
                                     r.confermaSovrascrittura);

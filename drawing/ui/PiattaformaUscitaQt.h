@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -52,8 +53,8 @@ private:
     std::unique_ptr<SuperficiePainter> superficie_;
 };
 
-// The Qt form of a dialog filter given as description|pattern pairs: the
-// descriptions separated by ";;", each with its pattern in parentheses.
-QString FiltroQt(const std::string& filtro);
+// The Qt form of a dialog filter given as description|pattern pairs: one
+// entry per description, with its pattern in parentheses.
+QStringList FiltriQt(const std::string& filtro);
 
 }  // namespace tavo
