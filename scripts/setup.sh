@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   xdg-utils
   locales
-  python3-ezdxf
+  python3-ezdxf poppler-utils librecad
 )
 
 sudo_cmd=()

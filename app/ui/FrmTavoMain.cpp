@@ -8,6 +8,7 @@
 #include "app/ui/FrmInfor.h"
 #include "app/ui/GrigliaFlex.h"
 #include "app/ui/SchemaTavo.h"
+#include "drawing/ui/FrmPlotta.h"
 #include "analysis/ui/FiltroTastoDecimale.h"
 #include "fileio/FileSuDisco.h"
 #include "fileio/ImpostazioniInternazionali.h"
@@ -67,7 +68,8 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
     connect(cbCalcolo_, &QPushButton::clicked, this, [this] { CalcoloMain(); });
     connect(cbDiagramma_, &QPushButton::clicked, this, [this] {
         if (CalcoloMain())
-            ApreFinestra(finestre_.disegno, "La finestra del disegno non è ancora disponibile.");
+            MostraFrmPlotta(this, stato_, sisma_, [this] { return S(NomeFileBreve()); },
+                            ambiente().PercorsoDati);
     });
     connect(cmdSisma_, &QPushButton::clicked, this, [this] {
         ApreFinestra(finestre_.sisma, "La finestra dei dati sismici non è ancora disponibile.");

@@ -53,7 +53,6 @@ struct OpzioniAvvio {
 class FrmTavoMain;
 struct FinestreCollegate {
     std::function<void(FrmTavoMain& principale)> sisma;     // "Dati &Sisma", modal
-    std::function<void(FrmTavoMain& principale)> disegno;   // "&Visualizza" after a calculation
     std::function<void(FrmTavoMain& principale)> armature;  // "&Armature"
 };
 

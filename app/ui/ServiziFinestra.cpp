@@ -21,17 +21,6 @@ std::filesystem::path Percorso(const QString& s) {
 
 }  // namespace
 
-QStringList FiltriQt(const std::string& filtro) {
-    const QStringList parti = QString::fromStdString(filtro).split(QChar('|'));
-    QStringList filtri;
-    for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
-        const QString& descrizione = parti[i];
-        filtri << (descrizione.contains(QChar('(')) ? descrizione
-                                                    : descrizione + " (" + parti[i + 1] + ")");
-    }
-    return filtri;
-}
-
 namespace {
 
 void Prepara(QFileDialog& d, const RichiestaDialogoFile& r) {

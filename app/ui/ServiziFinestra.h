@@ -5,6 +5,7 @@
 // a person.
 
 #include "app/OperazioniFile.h"
+#include "drawing/ui/PiattaformaUscitaQt.h"  // FiltriQt
 
 #include <QString>
 
@@ -40,8 +41,5 @@ private:
     QWidget* finestra_;
 };
 
-// The Qt form of a dialog filter given as description|pattern pairs:
-// descriptions separated by ";;", each with its pattern in parentheses.
-QStringList FiltriQt(const std::string& filtro);
 
 }  // namespace tavo

@@ -41,6 +41,7 @@ private slots:
     void aprireTavConMinuscoleRisalvaLoStessoFile();
     void stampaFormSuUnFilePdf();
     void finestreNonAncoraDisponibili();
+    void visualizzaApreIlDisegnoDelMuroCalcolato();
     void guidaEInformazioni();
     void fileDiEsempioEZoom();
     void finestreCollegate();
@@ -481,12 +482,25 @@ void FrmTavoMainTest::stampaFormSuUnFilePdf() {
 void FrmTavoMainTest::finestreNonAncoraDisponibili() {
     FinestraDiProva f(CartellaDiProva("finestre"), Esempio("Spalla.Tav").string());
     QTest::mouseClick(Pulsante(f, "cmdSisma"), Qt::LeftButton);
-    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
     Azione(f, "mnuArmature")->trigger();
     QCOMPARE(f.porta.testi(), (std::vector<std::string>{
         "La finestra dei dati sismici non è ancora disponibile.",
-        "La finestra del disegno non è ancora disponibile.",
         "La finestra delle armature non è ancora disponibile."}));
+}
+
+void FrmTavoMainTest::visualizzaApreIlDisegnoDelMuroCalcolato() {
+    FinestraDiProva f(CartellaDiProva("visualizza"), Esempio("Spalla.Tav").string());
+    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+    auto* disegno = f.finestra->findChild<QMainWindow*>("FrmPlotta");
+    QVERIFY(disegno);
+    QVERIFY(disegno->isVisible());
+    QCOMPARE(disegno->windowTitle(), QStringLiteral("Plottaggio tavo"));
+    QVERIFY(QTest::qWaitForWindowExposed(disegno));
+    QVERIFY(disegno->grab().save(qEnvironmentVariable("TAVO_BUILD_DIR") + "/FrmPlottaDaVisualizza.png"));
+    // A second click after a new calculation shows the same window again.
+    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+    QCOMPARE(f.finestra->findChildren<QMainWindow*>("FrmPlotta").size(), 1);
 }
 
 void FrmTavoMainTest::guidaEInformazioni() {

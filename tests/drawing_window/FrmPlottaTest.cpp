@@ -1,0 +1,223 @@
+// The drawing window over the computed example abutment: its picture (saved
+// under the build folder for a person to look at), printing two copies to a
+// PDF file, the DXF file read back by ezdxf and LibreCAD, the CAD command
+// on a machine without a CAD program, and closing.
+
+#include "drawing/ui/FrmPlotta.h"
+
+#include "tests/drawing/LettoreDxf.h"
+#include "tests/support/RecordingMessagePort.h"
+#include "tests/walldrawing/EsempioCalcolato.h"
+
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QMenuBar>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+namespace tavo {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path CartellaDiProva(const char* nome) {
+    const fs::path c = fs::path(qEnvironmentVariable("TAVO_BUILD_DIR", QDir::tempPath()).toStdString()) / "prove" / nome;
+    fs::remove_all(c);
+    fs::create_directories(c);
+    return c;
+}
+
+QString Q(const fs::path& p) { return QString::fromStdString(p.string()); }
+
+// The desktop's printer with the dialogs answered from a script.
+class PiattaformaDiProva final : public PiattaformaUscitaQt {
+public:
+    using PiattaformaUscitaQt::PiattaformaUscitaQt;
+    fs::path pdf;              // the printer prints here; empty: cancelled
+    int copie = 1;
+    QString nomeStampante;     // a printer of the system instead of the PDF file
+    fs::path dxf;              // the file chosen; empty: cancelled
+    QString proposta, filtri, filtroScelto;
+
+protected:
+    bool SceltaStampante(QPrinter& stampante) override {
+        if (!nomeStampante.isEmpty()) {
+            stampante.setOutputFormat(QPrinter::NativeFormat);
+            stampante.setPrinterName(nomeStampante);
+            return true;
+        }
+        if (pdf.empty()) return false;
+        stampante.setOutputFormat(QPrinter::PdfFormat);
+        stampante.setOutputFileName(Q(pdf));
+        stampante.setCopyCount(copie);
+        return true;
+    }
+    QString SceltaFile(const QString& p, const QString& f, QString& scelto, bool) override {
+        proposta = p;
+        filtri = f;
+        filtroScelto = scelto;
+        return dxf.empty() ? QString() : Q(dxf);
+    }
+};
+
+// Counts the pixels that are not white.
+int PixelDisegnati(const QImage& immagine) {
+    int n = 0;
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            if (immagine.pixelColor(x, y).lightness() < 200) ++n;
+    return n;
+}
+
+QString Esegue(const QString& programma, const QStringList& argomenti, int* uscita = nullptr) {
+    QProcess p;
+    p.start(programma, argomenti);
+    if (!p.waitForFinished(120000)) p.kill();
+    if (uscita) *uscita = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace
+
+class FrmPlottaTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        cartella = CartellaDiProva(QTest::currentTestFunction());
+        percorsoDati = cartella;
+        finestra = std::make_unique<FrmPlotta>(test::SpallaCalcolata().v, test::SpallaCalcolata().ntc,
+                                               [] { return std::string("Spalla"); }, percorsoDati);
+        piattaforma = std::make_unique<PiattaformaDiProva>(finestra.get());
+        finestra->ImpostaPiattaforma(piattaforma.get());
+        finestra->resize(1100, 760);
+        finestra->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+    }
+    void cleanup() {
+        finestra.reset();
+        piattaforma.reset();
+    }
+
+    void didascalieEDisegno() {
+        QCOMPARE(finestra->windowTitle(), QStringLiteral("Plottaggio tavo"));
+        QStringList voci;
+        for (int i = 0; i < 5; ++i) {
+            auto* a = finestra->findChild<QAction*>(QStringLiteral("MnufileItem_%1").arg(i));
+            QVERIFY(a);
+            voci << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        }
+        QCOMPARE(voci, (QStringList{"&Stampa", "&Eporta Dxf", "&Disegna in Autocad", "-", "&Chiudi"}));
+
+        const QImage immagine = finestra->grab().toImage();
+        const QString file = qEnvironmentVariable("TAVO_BUILD_DIR", QDir::tempPath()) + "/FrmPlotta.png";
+        QVERIFY(immagine.save(file));
+        QVERIFY(PixelDisegnati(immagine) > 5000);
+        // Smaller, the window repaints the whole drawing at its new size.
+        finestra->resize(640, 480);
+        const QImage piccola = finestra->centralWidget()->grab().toImage();
+        QCOMPARE(piccola.width(), finestra->centralWidget()->width());
+        QVERIFY(PixelDisegnati(piccola) > 2000);
+    }
+
+    void stampaDueCopieInPdf() {
+        piattaforma->pdf = cartella / "Spalla.pdf";
+        piattaforma->copie = 2;
+        test::RecordingMessagePort messaggi;
+        finestra->findChild<QAction*>(QStringLiteral("MnufileItem_0"))->trigger();
+        QCOMPARE(messaggi.conta(), std::size_t{0});
+        QCOMPARE(piattaforma->stampante().copyCount(), 1);
+        const QString info = Esegue(QStringLiteral("pdfinfo"), {Q(piattaforma->pdf)});
+        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))), qPrintable(info));
+        // Each page carries the drawing.
+        for (const char* pagina : {"1", "2"}) {
+            int uscita = -1;
+            Esegue(QStringLiteral("pdftoppm"), {"-png", "-r", "40", "-f", pagina, "-l", pagina, "-singlefile",
+                                               Q(piattaforma->pdf), Q(cartella / "pagina")}, &uscita);
+            QCOMPARE(uscita, 0);
+            const QImage immagine(Q(cartella / "pagina.png"));
+            QVERIFY(!immagine.isNull());
+            QVERIFY(PixelDisegnati(immagine) > 1000);
+        }
+    }
+
+    void stampaAnnullataOStampanteAssente() {
+        test::RecordingMessagePort messaggi;
+        finestra->findChild<QAction*>(QStringLiteral("MnufileItem_0"))->trigger();
+        QCOMPARE(messaggi.conta(), std::size_t{0});
+        QVERIFY(fs::is_empty(cartella));
+        piattaforma->nomeStampante = QStringLiteral("Stampante che non esiste");
+        finestra->findChild<QAction*>(QStringLiteral("MnufileItem_0"))->trigger();
+        QCOMPARE(messaggi.testi(), std::vector<std::string>{"Stampante non presente o non disponibile."});
+    }
+
+    void dxfDellEsempioLettoDaEzdxfELibreCad() {
+        piattaforma->dxf = cartella / "Spalla.dxf";
+        test::RecordingMessagePort messaggi;
+        finestra->findChild<QAction*>(QStringLiteral("MnufileItem_1"))->trigger();
+        QCOMPARE(messaggi.conta(), std::size_t{0});
+        QCOMPARE(piattaforma->proposta, Q(cartella / "Spalla.dxf"));
+        QCOMPARE(piattaforma->filtri, QStringLiteral("All Files (*.*);;Files per Autocad (*.dxf)"));
+        QCOMPARE(piattaforma->filtroScelto, QStringLiteral("Files per Autocad (*.dxf)"));
+
+        const test::DxfLetto letto = test::LeggeConEzdxf(piattaforma->dxf);
+        QCOMPARE(letto.errori, 0);
+        QVERIFY(letto.entita.size() > 100);
+        bool titolo = false, phi = false;
+        for (const auto& e : letto.entita) {
+            titolo = titolo || e.testo == test::SpallaCalcolata().v.TitoloTavo;
+            phi = phi || e.testo == "j = 35°";
+        }
+        QVERIFY(titolo);
+        QVERIFY(phi);
+
+        // LibreCAD prints it to a PDF file of the same name beside it.
+        QProcess librecad;
+        QProcessEnvironment ambiente = QProcessEnvironment::systemEnvironment();
+        ambiente.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        librecad.setProcessEnvironment(ambiente);
+        const fs::path pdf = cartella / "Spalla.pdf";
+        librecad.start(QStringLiteral("timeout"), {"120", "librecad", "dxf2pdf", "-a", Q(piattaforma->dxf)});
+        QVERIFY(librecad.waitForFinished(150000));
+        QCOMPARE(librecad.exitCode(), 0);
+        std::ifstream f(pdf, std::ios::binary);
+        std::string inizio(4, '\0');
+        f.read(inizio.data(), 4);
+        QCOMPARE(inizio, std::string("%PDF"));
+    }
+
+    void salvataggioAnnullatoNonScriveNulla() {
+        test::RecordingMessagePort messaggi;
+        const fs::path prima = percorsoDati;
+        finestra->findChild<QAction*>(QStringLiteral("MnufileItem_1"))->trigger();
+        QCOMPARE(messaggi.conta(), std::size_t{0});
+        QVERIFY(fs::is_empty(cartella));
+        QCOMPARE(percorsoDati, prima);
+    }
+
+    void senzaProgrammaCadEChiudi() {
+        test::RecordingMessagePort messaggi;
+        finestra->findChild<QAction*>(QStringLiteral("MnufileItem_2"))->trigger();
+        QCOMPARE(messaggi.testi(), std::vector<std::string>{
+            "Impossibile aprire Autocad.\r\nControllare che la versione di Autocad non sia LT"});
+        finestra->findChild<QAction*>(QStringLiteral("MnufileItem_4"))->trigger();
+        QVERIFY(!finestra->isVisible());
+    }
+
+private:
+    fs::path cartella, percorsoDati;
+    std::unique_ptr<FrmPlotta> finestra;
+    std::unique_ptr<PiattaformaDiProva> piattaforma;
+};
+
+}  // namespace tavo
+
+QTEST_MAIN(tavo::FrmPlottaTest)
+#include "FrmPlottaTest.moc"

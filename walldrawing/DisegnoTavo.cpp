@@ -1,0 +1,251 @@
+#include "walldrawing/DisegnoTavo.h"
+
+#include "analysis/DisegnoProfTerra.h"
+#include "drawing/DisegnoPoligono.h"
+#include "drawing/Forme.h"
+#include "fileio/NumeriRegionali.h"
+#include "geometry/Estremi.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace tavo {
+
+namespace {
+
+// The plot window puts back the shared length tolerance when the drawing
+// ends, however it ends.
+class FineDisegno {
+public:
+    explicit FineDisegno(Plottaggio& p) : p_(p) {}
+    ~FineDisegno() { p_.ConcludeDisegno(); }
+    FineDisegno(const FineDisegno&) = delete;
+    FineDisegno& operator=(const FineDisegno&) = delete;
+
+private:
+    Plottaggio& p_;
+};
+
+bool Finito(double v) { return std::isfinite(v); }
+
+}  // namespace
+
+void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
+    uscita_ = uscita;
+    oggetto_ = oggetto;
+    ImpostaUscita(g_, 1, uscita_, oggetto_);
+    if (!plt_) plt_ = std::make_unique<Plottaggio>();
+    const FineDisegno fine(*plt_);
+    const VariabiliPubbliche& v = v_;
+    if (v.PolTavo.nVertici() < 3) return;  // no section computed: nothing to draw
+
+    // Extents: the wall, and the top of the wedge behind the heel where it
+    // reaches further; room on the left for the toe's ground line.
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    v.PolTavo.MaxMin(xMin, xMax, yMin, yMax);
+    if (const int n = v.PolCuneoFondazione.nVertici(); n > 0) {
+        xMax = std::max(xMax, v.PolCuneoFondazione.x(n));
+        yMax = std::max(yMax, v.PolCuneoFondazione.y(n));
+    }
+    xMin = xMin - (xMax - xMin) / 8;
+
+    // Room under the footing for the resultant on its base.
+    const std::optional<double> scala = ScalaForze(yMin, yMax);
+    if (scala) {
+        const double yConRisultante = yMin - v.NPortata(v.CombGravosaPortata) / *scala;
+        if (Finito(yConRisultante)) yMin = std::min(yMin, yConRisultante);
+    }
+
+    PltInizializza(xMin, xMax, yMin, yMax, 0);
+
+    const double dx = xMax - xMin, dy = yMax - yMin;
+    const double xRisultati = xMax + 0.1 * dx;
+    const double xLimite = xMax + 0.05 * dx;
+    const double L = dx / 100;
+    const double h = dy / 30;
+    ImpostaAltezzaTestoInScala(g_, 0);
+
+    // Wall.
+    ImpostaColore(g_, 1);
+    ImpostaSpessore(g_, 2);
+    Plotta(g_, v.PolTavo, 1, false);
+    ImpostaSpessore(g_, 1);
+    Tratteggia(g_, v.PolTavo, 45, 30, 1);
+
+    // Ground behind the wall and in front of the toe.
+    ImpostaColore(g_, 3);
+    ImpostaSpessore(g_, 2);
+    DisegnaProfiloTerrenoMonte(xLimite);
+    if (v.iBaseFondazione >= 1 && v.iBaseFondazione <= v.PolFondazione.nVertici()) {
+        const double xb = v.PolFondazione.x(v.iBaseFondazione), yb = v.PolFondazione.y(v.iBaseFondazione);
+        DisegnaLinea(g_, xb, yb, xMin, yb, 1);
+    }
+    ImpostaSpessore(g_, 1);
+
+    // Wedges.
+    ImpostaColore(g_, 1);
+    if (const Poligono& c = v.PolCuneoParete; c.nVertici() >= 2)
+        DisegnaLinea(g_, c.x(1), c.y(1), c.x(c.nVertici()), c.y(c.nVertici()), 1);
+    ImpostaColore(g_, 5);
+    if (const Poligono& c = v.PolCuneoFondazione; c.nVertici() >= 2) {
+        DisegnaLinea(g_, c.x(1), c.y(1), c.x(2), c.y(2), 1);
+        DisegnaLinea(g_, c.x(1), c.y(1), c.x(c.nVertici()), c.y(c.nVertici()), 1);
+    }
+
+    // Forces: arrows of forces below a millionth of the static thrust are not drawn.
+    const double soglia = v.StRibaltamento(v.CombGravosaRibaltamento) / 1000000.0;
+    if (scala) {
+        DisegnaSpinte(*scala, soglia, L, h);
+        DisegnaNimpalcato(*scala, soglia, L, h);
+    }
+    DisegnaSovraccarichi(yMax, h, dy / 100, xLimite);
+    DisegnaSigmaTerreno(dy, h);
+    if (scala) DisegnaForzaFondazione(*scala, soglia, L, h);
+
+    // Title, code and results.
+    ImpostaColore(g_, 1);
+    DisegnaTesto(g_, xMin, yMax + 5.6 * h, h, v.TitoloTavo, 1);
+    DisegnaTesto(g_, xMin, yMax + 4.4 * h, h,
+                 v.Normativa == NormativaDM1996 ? "Normativa: DM 1996" : "Normativa: NTC 2008", 1);
+    DisegnaRisultati(xRisultati, yMax + 4.4 * h, h, 1.2 * h);
+}
+
+void DisegnoTavo::PltInizializza(double xMin, double xMax, double yMin, double yMax,
+                                 double yOffset) {
+    if (uscita_ == UscitaGrafica::VIDEO || uscita_ == UscitaGrafica::STAMPANTE) {
+        if (uscita_ == UscitaGrafica::STAMPANTE && g_.Stampante) {
+            g_.Stampante->FontName("Times New Roman");
+            g_.Stampante->FontSize(8);
+        }
+        plt_->EstremiFinestra(0.05f, 0.1f, 0.6f, 0.8f);
+    }
+    plt_->Inizializza(g_, static_cast<float>(xMin), static_cast<float>(xMax),
+                      static_cast<float>(yMin), static_cast<float>(yMax), uscita_, oggetto_, 1,
+                      true, static_cast<float>(yOffset));
+}
+
+std::optional<double> DisegnoTavo::ScalaForze(double yMin, double yMax) const {
+    const VariabiliPubbliche& v = v_;
+    const int r = v.CombGravosaRibaltamento;
+    const std::array<double, 9> forze{
+        v.StParete(r),       v.SqParete(r),       v.SsParete(r),
+        v.StRibaltamento(r), v.SqRibaltamento(r), v.SsRibaltamento(r),
+        v.NImpalcato,        v.VImpalcato,        v.NPortata(r)};
+    const double fMax = MassimoArray(forze);
+    const double scala = 2 * fMax / (yMax - yMin);
+    if (!(fMax > 0) || !Finito(scala) || !(scala > 0)) return std::nullopt;
+    return scala;
+}
+
+void DisegnoTavo::Freccia(int tipo, double soglia, double scala, double h, double valore,
+                          const std::string& etichetta, double x1, double y1, double x2,
+                          double y2, double L) {
+    const std::array<double, 2> X{x1, x2}, Y{y1, y2};
+    DisegnaFreccia(g_, tipo, 2, soglia, scala, h, valore, etichetta, X, Y, L, "", false);
+}
+
+void DisegnoTavo::DisegnaSpinte(double scala, double soglia, double L, double h) {
+    const VariabiliPubbliche& v = v_;
+    const int w = v.CombGravosaParete, r = v.CombGravosaRibaltamento;
+    ImpostaColore(g_, 1);
+    DisegnaSpinteSub(v.StParete(w), v.SsParete(w), v.xRettaStParete, v.yRettaStParete,
+                     v.xRettaSsParete, v.yRettaSsParete, scala, soglia, L, h);
+    Freccia(1, soglia, scala, h, v.SqParete(w), FormattaValore(v.SqParete(w)), v.xRettaSqParete(1),
+            v.yRettaSqParete(1), v.xRettaSqParete(2), v.yRettaSqParete(2), L);
+    ImpostaColore(g_, 5);
+    DisegnaSpinteSub(v.StRibaltamento(r), v.SsRibaltamento(r), v.xRettaStFondazione,
+                     v.yRettaStFondazione, v.xRettaSsFondazione, v.yRettaSsFondazione, scala,
+                     soglia, L, h);
+    Freccia(1, soglia, scala, h, v.SqRibaltamento(r), FormattaValore(v.SqRibaltamento(r)),
+            v.xRettaSqFondazione(1), v.yRettaSqFondazione(1), v.xRettaSqFondazione(2),
+            v.yRettaSqFondazione(2), L);
+}
+
+void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
+                                   const CoppiaRetta& y1, const CoppiaRetta& x2,
+                                   const CoppiaRetta& y2, double scala, double soglia, double L,
+                                   double h) {
+    if (v_.Normativa == NormativaDM1996) {
+        Freccia(1, soglia, scala, h, S1, FormattaValore(S1), x1(1), y1(1), x1(2), y1(2), L);
+        Freccia(1, soglia, scala, h, S2, FormattaValore(S2), x2(1), y2(1), x2(2), y2(2), L);
+        return;
+    }
+    // The combined thrust on the static line, its length in proportion.
+    const double S = S1 + S2;
+    const double k = S / S1;
+    if (!Finito(k)) return;
+    Freccia(1, soglia, scala, h, S, FormattaValore(S), x1(1), y1(1),
+            x1(1) + (x1(2) - x1(1)) * k, y1(1) + (y1(2) - y1(1)) * k, L);
+}
+
+void DisegnoTavo::DisegnaNimpalcato(double scala, double soglia, double L, double h) {
+    const VariabiliPubbliche& v = v_;
+    if (v.PolParete.nVertici() < 6) return;
+    const double x6 = v.PolParete.x(6), y6 = v.PolParete.y(6);
+    // The deck loads are input data: their labels are the plain numbers.
+    const double xN = x6 + v.DistanzaImpalcato;
+    Freccia(1, soglia, scala, h, v.NImpalcato, TestoRegionale(v.NImpalcato), xN, y6, xN,
+            y6 + v.NImpalcato, L);
+    Freccia(2, soglia, scala, h, v.VImpalcato, TestoRegionale(v.VImpalcato), x6, y6,
+            x6 - v.VImpalcato, y6, L);
+}
+
+void DisegnoTavo::DisegnaForzaFondazione(double scala, double soglia, double L, double h) {
+    const VariabiliPubbliche& v = v_;
+    const int p = v.CombGravosaPortata;
+    const double N = v.NPortata(p), T = v.TPortata(p);
+    const double e = v.MPortata(p) / N;
+    if (!Finito(e) || v.iBaseFondazione < 1 || v.iBaseFondazione > v.PolFondazione.nVertici())
+        return;
+    const double x1 = v.PolFondazione.x(v.iBaseFondazione) + v.BaseFondazione / 2.0 - e;
+    const double y1 = v.PolFondazione.y(v.iBaseFondazione);
+    const double R = std::sqrt(T * T + N * N);
+    Freccia(1, soglia, scala, h, R, FormattaValore(R), x1, y1, x1 - T, y1 - N, L);
+}
+
+void DisegnoTavo::DisegnaProfiloTerrenoMonte(double xLimite) {
+    disegna(g_, v_.ProfiloTerreno, xLimite);
+}
+
+void DisegnoTavo::DisegnaSovraccarichi(double yMax, double h, double passo, double xLimite) {
+    const VariabiliPubbliche& v = v_;
+    // A negligible soil unit weight: the wall's gives the surcharge heights.
+    const double gamma = v.PesoSpecificoTavo / 100 >= v.PesoSpecificoTerreno
+                             ? v.PesoSpecificoTavo
+                             : v.PesoSpecificoTerreno;
+    if (!(gamma > 0)) return;
+    DisegnaCarichi(g_, v.ProfiloTerreno, gamma, yMax + h, xLimite);
+    ImpostaColore(g_, 1);
+    DisegnaSovraccarichiPrisma(g_, v.ProfiloTerreno, gamma, yMax + h, 45, passo);
+    ImpostaColore(g_, 5);
+    DisegnaSovraccarichiPrisma(g_, v.ProfiloTerrenoFondazione, gamma, yMax + h, -45, passo);
+}
+
+void DisegnoTavo::DisegnaSigmaTerreno(double dy, double h) {
+    const VariabiliPubbliche& v = v_;
+    if (v.LarghezzaCompressa == 0) return;
+    double sv = v.SigmaValle, sm = v.SigmaMonte;
+    const double sMax = std::max(sv, sm);
+    // NTC 2008 shows a uniform block at the larger pressure.
+    if (v.Normativa == NormativaNTC2008) sv = sm = sMax;
+    const double k = 2 * sMax / dy;
+    if (!(sMax > 0) || !Finito(k) || !(k > 0)) return;
+    if (v.iBaseFondazione < 1 || v.iBaseFondazione > v.PolFondazione.nVertici()) return;
+    double x1 = v.PolFondazione.x(v.iBaseFondazione);
+    // A negative width is measured from the heel edge.
+    if (v.LarghezzaCompressa < 0) x1 = x1 + v.BaseFondazione + v.LarghezzaCompressa;
+    const double y0 = v.PolFondazione.y(v.iBaseFondazione);
+    const double x2 = x1 + std::abs(v.LarghezzaCompressa);
+
+    ImpostaColore(g_, 5);
+    const std::array<double, 4> x{x1, x1, x2, x2}, y{y0, y0 - sv / k, y0 - sm / k, y0};
+    DisegnaPoligono(g_, 4, x, y, 1);
+    DisegnaTesto(g_, x1, (y0 + y0 - sv / k) / 2, h, FormattaValore(sMax / 1000), 1);
+}
+
+void DisegnoTavo::NumeraVertici(double h) { NumeraVertici1(v_.PolCuneoFondazione, h); }
+
+void DisegnoTavo::NumeraVertici1(const Poligono& p, double h) { tavo::NumeraVertici(g_, p, h, 1); }
+
+}  // namespace tavo

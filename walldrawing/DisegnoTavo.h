@@ -1,0 +1,77 @@
+#pragma once
+// The drawing of the computed wall: the section hatched, the ground, the
+// trial wedges, the thrusts and deck loads as labelled arrows, the
+// surcharges, the soil-pressure block, the resultant on the footing base,
+// the title, the code in force and the block of results. Everything goes
+// through the current output target, so the screen, the printer, a DXF
+// file and the CAD program receive the same primitives.
+//
+// DisegnoTavo is the drawing window's state: the keyword and target of the
+// current drawing and one plot window, made on first use and kept. The
+// drawing reads the project state and never changes it; the shared length
+// tolerance that the plot window sets is put back when each drawing ends,
+// so that drawing never changes a later calculation.
+//
+// Where a scale would need a division by zero (no positive force, a zero
+// static thrust under NTC 2008, a zero axial force, no unit weight, no soil
+// pressure) that element is left out and the rest is drawn.
+
+#include "analysis/VariabiliPubbliche.h"
+#include "drawing/Grafica.h"
+#include "drawing/Plottaggio.h"
+#include "seismic/NTC.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace tavo {
+
+class DisegnoTavo {
+public:
+    DisegnoTavo(Grafica& g, const VariabiliPubbliche& v, const NTC& sisma)
+        : g_(g), v_(v), sisma_(sisma) {}
+
+    // The whole drawing on `uscita` (`oggetto`: the surface of "VIDEO").
+    void PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto = {});
+
+    // Sets up the plot window: on screen and paper the section takes the
+    // left 60 % of the page; the printer writes in Times New Roman, 8 points.
+    void PltInizializza(double xMin, double xMax, double yMin, double yMax, double yOffset);
+    // Force per drawing unit, so that the largest force is drawn half as
+    // long as the drawing is high; nothing when there is no positive force.
+    std::optional<double> ScalaForze(double yMin, double yMax) const;
+
+    void DisegnaSpinte(double scala, double soglia, double L, double h);
+    // DM 1996: S1 on line 1 and S2 on line 2; NTC 2008: S1 + S2 on line 1.
+    void DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1, const CoppiaRetta& y1,
+                          const CoppiaRetta& x2, const CoppiaRetta& y2, double scala,
+                          double soglia, double L, double h);
+    void DisegnaNimpalcato(double scala, double soglia, double L, double h);
+    void DisegnaForzaFondazione(double scala, double soglia, double L, double h);
+    void DisegnaProfiloTerrenoMonte(double xLimite);
+    void DisegnaSovraccarichi(double yMax, double h, double passo, double xLimite);
+    void DisegnaSigmaTerreno(double dy, double h);
+    // The vertex numbers of the heel wedge (no drawing step calls them).
+    void NumeraVertici(double h);
+    void NumeraVertici1(const Poligono& p, double h);
+    // The block of input data and governing results, first line at (x, y).
+    void DisegnaRisultati(double x, double y, double h, double passo);
+
+    UscitaGrafica Uscita() const { return uscita_; }
+
+private:
+    // One labelled arrow: head at point `tipo`, label at point 2.
+    void Freccia(int tipo, double soglia, double scala, double h, double valore,
+                 const std::string& etichetta, double x1, double y1, double x2, double y2,
+                 double L);
+
+    Grafica& g_;
+    const VariabiliPubbliche& v_;
+    const NTC& sisma_;
+    UscitaGrafica uscita_ = UscitaGrafica::VIDEO;
+    OggettoUscita oggetto_;
+    std::unique_ptr<Plottaggio> plt_;
+};
+
+}  // namespace tavo
