@@ -185,13 +185,16 @@ void FrmSpettroNTC::CostruisceControlli() {
     pctMappa_->setToolTip(QStringLiteral("Clic: il sito alle coordinate indicate"));
     pctMappa_->installEventFilter(this);
     destra->addWidget(pctMappa_);
+    destra->addStretch();
     principale->addLayout(destra);
 
     auto* colonna = new QVBoxLayout;
     colonna->addWidget(new QLabel(QStringLiteral("Nodi del reticolo"), this));
     pctPuntiNTC_ = new QLabel(this);
     pctPuntiNTC_->setObjectName(QStringLiteral("pctPuntiNTC"));
-    pctPuntiNTC_->setFixedSize(220, 160);
+    // Large enough that the margins of the drawing area (5% below, 10% on
+    // the right) hold the ID of a node on the edge of the close-up.
+    pctPuntiNTC_->setFixedSize(300, 280);
     pctPuntiNTC_->setFrameShape(QFrame::Box);
     pctPuntiNTC_->setAutoFillBackground(true);
     colonna->addWidget(pctPuntiNTC_);
@@ -201,6 +204,10 @@ void FrmSpettroNTC::CostruisceControlli() {
     GridNTC_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridNTC_->verticalHeader()->setDefaultSectionSize(20);
     GridNTC_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // All nine periods in view, without a scroll bar.
+    GridNTC_->setMinimumHeight(GridNTC_->horizontalHeader()->sizeHint().height() +
+                               NumeroPeriodiTabellati * GridNTC_->verticalHeader()->defaultSectionSize() +
+                               2 * GridNTC_->frameWidth());
     colonna->addWidget(GridNTC_);
     principale->addLayout(colonna);
 }

@@ -208,6 +208,12 @@ private slots:
         DisegnaNodi(g, atteso, 12.4835f, 41.893f, logica.Nodi);
         for (const test::TrattoRegistrato& t : atteso.tratti)
             if (t.tipo == 'C' && t.colore == 0x0000FF) QVERIFY(RossoVicino(nodi, t.x1, t.y1 - t.x2, 1));
+        // Every ID whole on the picture (the fake's text is 12 pixels high,
+        // 6 across per digit, about as the screen font).
+        QCOMPARE(atteso.testi().size(), std::size_t{4});
+        for (const test::TrattoRegistrato& t : atteso.testi())
+            QVERIFY(QRectF(0, 0, nodi.width(), nodi.height())
+                        .contains(QRectF(t.x1, t.y1, 6.0 * static_cast<double>(t.testo.size()), 12)));
         const QString percorso = qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/FrmSpettroNTC_Roma.png");
         QVERIFY(finestra->grab().save(percorso));
 
