@@ -1,5 +1,8 @@
 #include "seismic/ui/FrmSpettroNTC.h"
 
+#include "drawing/ui/SuperficiePainter.h"
+#include "seismic/DisegnoSito.h"
+
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -9,6 +12,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalBlocker>
@@ -41,6 +45,18 @@ QString TitoloColonna(const QString& campo) {
     QString t = campo.trimmed();
     if (!t.isEmpty() && QStringLiteral("<^>").contains(t.front())) t.remove(0, 1);
     return t;
+}
+
+// Paints `disegno` on `quadro` through the painter surface.
+template <class Disegno>
+QPixmap Dipinge(QImage quadro, Disegno disegno) {
+    {
+        QPainter painter(&quadro);
+        painter.setRenderHint(QPainter::Antialiasing);
+        SuperficiePainter superficie(painter);
+        disegno(superficie);
+    }
+    return QPixmap::fromImage(quadro);
 }
 
 }  // namespace
@@ -159,18 +175,26 @@ void FrmSpettroNTC::CostruisceControlli() {
 
     // The pictures and the table.
     auto* destra = new QVBoxLayout;
+    mappaPulita_ = QImage(QStringLiteral(":/seismic/MappaItalia.png")).convertToFormat(QImage::Format_RGB32);
     pctMappa_ = new QLabel(this);
     pctMappa_->setObjectName(QStringLiteral("pctMappa"));
-    pctMappa_->setFixedSize(300, 358);
     pctMappa_->setFrameShape(QFrame::Box);
+    // The picture fills the label inside its frame, so that the map's
+    // extent is the picture's.
+    pctMappa_->setFixedSize(mappaPulita_.size().grownBy(pctMappa_->contentsMargins()));
+    pctMappa_->setToolTip(QStringLiteral("Clic: il sito alle coordinate indicate"));
+    pctMappa_->installEventFilter(this);
     destra->addWidget(pctMappa_);
+    destra->addStretch();
     principale->addLayout(destra);
 
     auto* colonna = new QVBoxLayout;
     colonna->addWidget(new QLabel(QStringLiteral("Nodi del reticolo"), this));
     pctPuntiNTC_ = new QLabel(this);
     pctPuntiNTC_->setObjectName(QStringLiteral("pctPuntiNTC"));
-    pctPuntiNTC_->setFixedSize(220, 160);
+    // Large enough that the margins of the drawing area (5% below, 10% on
+    // the right) hold the ID of a node on the edge of the close-up.
+    pctPuntiNTC_->setFixedSize(300, 280);
     pctPuntiNTC_->setFrameShape(QFrame::Box);
     pctPuntiNTC_->setAutoFillBackground(true);
     colonna->addWidget(pctPuntiNTC_);
@@ -180,6 +204,10 @@ void FrmSpettroNTC::CostruisceControlli() {
     GridNTC_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     GridNTC_->verticalHeader()->setDefaultSectionSize(20);
     GridNTC_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // All nine periods in view, without a scroll bar.
+    GridNTC_->setMinimumHeight(GridNTC_->horizontalHeader()->sizeHint().height() +
+                               NumeroPeriodiTabellati * GridNTC_->verticalHeader()->defaultSectionSize() +
+                               2 * GridNTC_->frameWidth());
     colonna->addWidget(GridNTC_);
     principale->addLayout(colonna);
 }
@@ -221,6 +249,7 @@ void FrmSpettroNTC::closeEvent(QCloseEvent* e) {
 void FrmSpettroNTC::reject() { Evento([this] { logica_.cmdOK_Click(1); }); }
 
 bool FrmSpettroNTC::eventFilter(QObject* o, QEvent* e) {
+    if (o == pctMappa_ && e->type() == QEvent::MouseButtonRelease) Evento([this] { logica_.pctMappa_Click(); });
     if (e->type() == QEvent::FocusOut)
         for (int i = 0; i < 2; ++i)
             if (o == txtCoord_[static_cast<std::size_t>(i)])
@@ -299,13 +328,18 @@ void FrmSpettroNTC::ScriveGriglia() {
 
 // ---- Pictures --------------------------------------------------------------------
 
-void FrmSpettroNTC::DisegnaMappa(float, float) { RipristinaMappa(); }
-
-void FrmSpettroNTC::RipristinaMappa() {
-    pctMappa_->setPixmap(QPixmap(QStringLiteral(":/seismic/MappaItalia.png")));
+void FrmSpettroNTC::DisegnaMappa(float lon, float lat) {
+    pctMappa_->setPixmap(Dipinge(mappaPulita_, [&](SuperficieDisegno& s) { tavo::DisegnaMappa(grafica_, s, lon, lat); }));
 }
 
-void FrmSpettroNTC::DisegnaNodi(float, float, const NodiSito&) {}
+void FrmSpettroNTC::RipristinaMappa() { pctMappa_->setPixmap(QPixmap::fromImage(mappaPulita_)); }
+
+void FrmSpettroNTC::DisegnaNodi(float lon, float lat, const NodiSito& nodi) {
+    QImage vuoto(pctPuntiNTC_->contentsRect().size(), QImage::Format_RGB32);
+    vuoto.fill(Qt::white);
+    pctPuntiNTC_->setPixmap(
+        Dipinge(vuoto, [&](SuperficieDisegno& s) { tavo::DisegnaNodi(grafica_, s, lon, lat, nodi); }));
+}
 
 void FrmSpettroNTC::CancellaNodi() { pctPuntiNTC_->clear(); }
 

@@ -3,11 +3,13 @@
 // of seismic/FinestraSpettroNTC.h. Before each event it copies its widgets
 // into the logic's controls, after it copies them back.
 
+#include "drawing/Grafica.h"
 #include "fileio/Separatori.h"
 #include "seismic/FinestraSpettroNTC.h"
 #include "seismic/NTC.h"
 
 #include <QDialog>
+#include <QImage>
 
 #include <array>
 #include <filesystem>
@@ -48,8 +50,8 @@ private:
     void ScriveControlli();
     void ScriveGriglia();
 
-    // DisegniSito: the map shows its clean picture; the marker and the node
-    // close-up come with the drawing kernel.
+    // DisegniSito: the map is drawn on a copy of its clean picture, the
+    // node close-up on a blank picture, both through the painter surface.
     void DisegnaMappa(float lon, float lat) override;
     void RipristinaMappa() override;
     void DisegnaNodi(float lon, float lat, const NodiSito& nodi) override;
@@ -58,6 +60,10 @@ private:
     FinestraSpettroNTC logica_;
     bool inEvento_ = false;
     bool attivata_ = false;
+    // The drawing state of the two pictures. The window owns its own, so
+    // that drawing here never changes the target of another window.
+    Grafica grafica_;
+    QImage mappaPulita_;
 
     std::array<QLineEdit*, 12> txtNTC_{};
     QComboBox* cmbStatoLimite_ = nullptr;

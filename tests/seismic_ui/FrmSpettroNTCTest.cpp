@@ -1,17 +1,22 @@
 // The site search window driven through its widgets, offscreen.
 
 #include "seismic/AzioneSismica.h"
+#include "seismic/DisegnoSito.h"
+#include "seismic/InterpolazioneSito.h"
 #include "seismic/ui/FrmSpettroNTC.h"
 #include "tests/seismic/DatiSitoDiProva.h"
 #include "tests/support/RecordingMessagePort.h"
+#include "tests/support/RecordingSuperficie.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTest>
 
+#include <cmath>
 #include <memory>
 
 namespace tavo {
@@ -21,6 +26,26 @@ NodoReticolo Nodo(std::int32_t id, float lon, float lat) {
     NodoReticolo n = test::Nodo(id, lon, lat);
     for (float& ag : n.Ag) ag /= 10;
     return n;
+}
+
+// The box of the pixels where `a` differs from `b` (same size), or an
+// empty box when none does.
+QRect PixelDiversi(const QImage& a, const QImage& b) {
+    QRect r;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y)) r |= QRect(x, y, 1, 1);
+    return r;
+}
+
+// A red pixel (colour index 1) within `raggio` pixels of (x, y).
+bool RossoVicino(const QImage& im, double x, double y, int raggio) {
+    for (int j = -raggio; j <= raggio; ++j)
+        for (int i = -raggio; i <= raggio; ++i) {
+            const QColor c = im.pixelColor(static_cast<int>(std::lround(x)) + i, static_cast<int>(std::lround(y)) + j);
+            if (c.red() > 180 && c.green() < 100 && c.blue() < 100) return true;
+        }
+    return false;
 }
 
 }  // namespace
@@ -146,6 +171,74 @@ private slots:
         QCOMPARE(sisma.AgTR, prima.AgTR);
         QCOMPARE(sisma.KhNTC, prima.KhNTC);
         QCOMPARE(sisma.Longitudine, prima.Longitudine);
+    }
+
+    // On the real grid: the marker on Rome, the four nodes of its cell with
+    // their IDs, the marker moved by a click to the coordinates typed, and a
+    // site off the grid with its marker alone at the centre of the close-up.
+    void mappaENodiSuRoma() {
+        cartella.reset();
+        consegne = 0;
+        finestra = std::make_unique<FrmSpettroNTC>(sisma, qEnvironmentVariable("TAVO_DATI_NTC").toStdString(),
+                                                   [this] { ++consegne; }, Separatori{U',', U'.'});
+        finestra->show();
+        QVERIFY(QTest::qWaitForWindowExposed(finestra.get()));
+        Digita("txtCoord0", "12,4835");
+        Digita("txtCoord1", "41,893");
+        QVERIFY(porta->testi().empty());
+
+        const QImage pulita =
+            QImage(QStringLiteral(":/seismic/MappaItalia.png")).convertToFormat(QImage::Format_RGB32);
+        auto mappa = [&] { return w<QLabel>("pctMappa")->pixmap().toImage().convertToFormat(QImage::Format_RGB32); };
+        // The extent stretched over 300 x 358 pixels: Rome at
+        // ((12.4835 - 5.69) / 14.71 * 300, (47.67 - 41.893) / 12.17 * 358) = (138.5, 169.9).
+        QCOMPARE(mappa().size(), pulita.size());
+        const QRectF roma = PixelDiversi(mappa(), pulita).toRectF();
+        QVERIFY(std::abs(roma.center().x() - 138.5) < 1.5);
+        QVERIFY(std::abs(roma.center().y() - 169.9) < 1.5);
+
+        // The close-up: a red circle at each of the four nodes, where the
+        // drawing routine puts them on a picture of the same size.
+        const FinestraSpettroNTC& logica = finestra->logica();
+        QCOMPARE(NumeroNodi(logica.Nodi), 4);
+        const QImage nodi = w<QLabel>("pctPuntiNTC")->pixmap().toImage();
+        QVERIFY(!nodi.isNull());
+        Grafica g;
+        test::RecordingSuperficie atteso(nodi.width(), nodi.height());
+        DisegnaNodi(g, atteso, 12.4835f, 41.893f, logica.Nodi);
+        for (const test::TrattoRegistrato& t : atteso.tratti)
+            if (t.tipo == 'C' && t.colore == 0x0000FF) QVERIFY(RossoVicino(nodi, t.x1, t.y1 - t.x2, 1));
+        // Every ID whole on the picture (the fake's text is 12 pixels high,
+        // 6 across per digit, about as the screen font).
+        QCOMPARE(atteso.testi().size(), std::size_t{4});
+        for (const test::TrattoRegistrato& t : atteso.testi())
+            QVERIFY(QRectF(0, 0, nodi.width(), nodi.height())
+                        .contains(QRectF(t.x1, t.y1, 6.0 * static_cast<double>(t.testo.size()), 12)));
+        const QString percorso = qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/FrmSpettroNTC_Roma.png");
+        QVERIFY(finestra->grab().save(percorso));
+
+        // A click draws the marker at the coordinates shown, not searched.
+        w<QLineEdit>("txtCoord0")->setText(QStringLiteral("9,19"));
+        w<QLineEdit>("txtCoord1")->setText(QStringLiteral("45,46"));
+        QTest::mouseClick(w<QLabel>("pctMappa"), Qt::LeftButton);
+        // Milan: ((9.19 - 5.69) / 14.71 * 300, (47.67 - 45.46) / 12.17 * 358) = (71.4, 65.0).
+        const QRectF milano = PixelDiversi(mappa(), pulita).toRectF();
+        QVERIFY(std::abs(milano.center().x() - 71.4) < 1.5);
+        QVERIFY(std::abs(milano.center().y() - 65.0) < 1.5);
+        QCOMPARE(finestra->logica().Nodi[NordOvest].ID, logica.Nodi[NordOvest].ID);
+
+        // Sardinia lies off the grid: no node, the marker alone at the centre.
+        Digita("txtCoord0", "9");
+        Digita("txtCoord1", "40");
+        QCOMPARE(porta->testi(), std::vector<std::string>{"Sito esterno al reticolo"});
+        const QImage soloSito = w<QLabel>("pctPuntiNTC")->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        QImage bianco(soloSito.size(), QImage::Format_RGB32);
+        bianco.fill(Qt::white);
+        const QRectF sito = PixelDiversi(soloSito, bianco).toRectF();
+        QVERIFY(std::abs(sito.center().x() - soloSito.width() / 2.0) < 1.5);
+        QVERIFY(std::abs(sito.center().y() - soloSito.height() / 2.0) < 1.5);
+        QVERIFY(finestra->grab().save(qEnvironmentVariable("TAVO_BUILD_DIR") +
+                                      QStringLiteral("/FrmSpettroNTC_Sardegna.png")));
     }
 
     void laChiusuraAccetta() {
