@@ -64,15 +64,20 @@ bool AvviaCad(Grafica& g) {
                           Icona::Critico);
         return false;
     }
-    // An error here is passed over, as the original did: the drawing then
-    // meets the missing document on its first entity.
-    try {
-        g.AppCad->Visible(true);
-        g.DocCad = g.AppCad->ActiveDocument();
-        if (g.DocCad) g.SpazioModello = g.DocCad->ModelSpace();
-        connettore.AppActivate(g.AppCad->Caption());
-    } catch (const ErroreUscita&) {
-    }
+    // Errors are trapped statement by statement, as the original did (an
+    // error moves on to the next statement): a window that cannot be shown
+    // still gives its document, and a missing document is met by the
+    // drawing on its first entity.
+    const auto passaOltre = [](auto&& istruzione) {
+        try {
+            istruzione();
+        } catch (const ErroreUscita&) {
+        }
+    };
+    passaOltre([&] { g.AppCad->Visible(true); });
+    passaOltre([&] { g.DocCad = g.AppCad->ActiveDocument(); });
+    passaOltre([&] { if (g.DocCad) g.SpazioModello = g.DocCad->ModelSpace(); });
+    passaOltre([&] { connettore.AppActivate(g.AppCad->Caption()); });
     return true;
 }
 

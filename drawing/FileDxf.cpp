@@ -53,7 +53,7 @@ void FileDxf::Vertici(int n, std::span<const double> x, std::span<const double> 
     Riga("  0"), Riga("POLYLINE"), Riga("  8"), Riga("0"), Riga(" 66"), Riga("     1");
     Riga(" 62"), Colore6(colore);
     Riga(" 10"), Riga("0.0"), Riga(" 20"), Riga("0.0"), Riga(" 30"), Riga("0.0");
-    const int m = chiuso ? n + 1 : n;
+    const int m = chiuso && n > 0 ? n + 1 : n;
     for (int k = 0; k < m; ++k) {
         const std::size_t i = static_cast<std::size_t>(k < n ? k : 0);
         Riga("  0"), Riga("VERTEX"), Riga("  8"), Riga("0");

@@ -267,13 +267,18 @@ void DisegnaPoligonale(Grafica& g, int n, std::span<const double> x, std::span<c
 
 void DisegnaSolido(Grafica& g, int n, std::span<const double> x, std::span<const double> y) {
     VerificaPunti(n, x, y);
-    if (n < 2 || !PuntiFiniti(n, x, y)) return;
-    switch (g.Uscita) {
-        case UscitaGrafica::DXF: Dxf(g).SolidDxf(n, x, y, g.ColoreCorrente); break;
-        case UscitaGrafica::DWG:
-        case UscitaGrafica::BLOCCO: SolidDwg(g, n, x, y); break;
-        default: SolidVideo(g, n, x, y); break;
+    // The CAD worker reads points 1..4 with its own transform: it shows its
+    // message for any count but 4 and checks its own numbers.
+    if (g.Uscita == UscitaGrafica::DWG || g.Uscita == UscitaGrafica::BLOCCO) {
+        SolidDwg(g, n, x, y);
+        return;
     }
+    // The file and the screen draw the outline of the first n - 1 points.
+    if (n < 2 || !PuntiFiniti(n - 1, x, y)) return;
+    if (g.Uscita == UscitaGrafica::DXF)
+        Dxf(g).SolidDxf(n, x, y, g.ColoreCorrente);
+    else
+        SolidVideo(g, n, x, y);
 }
 
 void DisegnaTesto(Grafica& g, double x, double y, double h, std::string_view testo, double s,

@@ -98,10 +98,14 @@ void Plottaggio::AdattaAfinestra(Grafica& g) {
     float bottom = static_cast<float>(top - sy * H);
     const float aspetto = IsotropoPlt_ ? 1.0f : static_cast<float>(sy / sx);
     // A device without size (or a drawing area of no width or height) has
-    // no scale to fit to: the surface keeps its default, on which nothing
-    // is drawn, and nothing non-finite is passed on.
+    // no scale to fit to: the surface gets a scale of no width and height,
+    // through which every point comes out non-finite and is not drawn (its
+    // pixel default would draw the world as pixels), and nothing non-finite
+    // is passed on.
     if (!std::isfinite(left) || !std::isfinite(top) || !std::isfinite(right) ||
         !std::isfinite(bottom) || !std::isfinite(aspetto) || right == left || top == bottom) {
+        s->ScaleWidth(0);
+        s->ScaleHeight(0);
         ScalaMantieneProporzioni = 1;
         return;
     }

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <limits>
 
 namespace tavo {
 namespace {
@@ -48,6 +49,21 @@ TEST(Cad, AvviaCadProvaIdentificativiEModi) {
         EXPECT_EQ(g.SpazioModello, connettore.app->documento->modello);
         EXPECT_EQ(messaggi.conta(), 0u);
     }
+}
+
+// Errors of the connection's set-up are trapped statement by statement: a
+// window that cannot be shown still gives its document and model space.
+TEST(Cad, UnErroreNelRendereVisibileNonFermaLeIstruzioniSeguenti) {
+    test::RecordingMessagePort messaggi;
+    ConnettoreRegistrato connettore;
+    connettore.app->visibleFallisce = true;
+    Grafica g;
+    g.Connettore = &connettore;
+    ASSERT_TRUE(AvviaCad(g));
+    EXPECT_EQ(g.DocCad, connettore.app->documento);
+    EXPECT_EQ(g.SpazioModello, connettore.app->documento->modello);
+    EXPECT_EQ(connettore.chiamate.back(), "AppActivate AutoCAD - [Disegno1.dwg]");
+    EXPECT_EQ(messaggi.conta(), 0u);
 }
 
 class CadRegistrato : public ::testing::Test {
@@ -99,6 +115,34 @@ TEST_F(CadRegistrato, SolidoConCinquePuntiMessaggioESolidoDeiPrimiQuattro) {
     DisegnaSolido(g, 3, x5, y5);
     EXPECT_EQ(messaggi.conta(), 1u);
     EXPECT_EQ(entita().size(), 1u);  // fewer than 4 points: nothing added
+}
+
+// TrasformaY = y / ScalaVerticale + OffsetY / abs(ScalaVerticale): with a
+// negative scale the offset keeps its sign.
+TEST_F(CadRegistrato, SolidoConLaSuaTrasformazioneScalaNegativaEOffset) {
+    g.ScalaVerticale = -2;
+    ImpostaOffsetY(g, 3);
+    DisegnaSolido(g, 4, x, y);
+    ASSERT_EQ(entita().size(), 1u);
+    // y = 0: 0 + 1.5; y = 2: -1 + 1.5.
+    EXPECT_EQ(entita()[0]->coordinate, (std::vector<double>{0, 1.5, 0, 4, 1.5, 0, 4, 0.5, 0, 0, 0.5, 0}));
+    EXPECT_EQ(messaggi.conta(), 0u);
+}
+
+// The message for any count but 4, even one the other targets would not
+// draw; a fifth point is not read, so its value does not matter.
+TEST_F(CadRegistrato, SolidoMessaggioPerOgniNumeroDiPuntiDiversoDaQuattro) {
+    const std::vector<double> x1{0}, y1{0};
+    DisegnaSolido(g, 1, x1, y1);
+    EXPECT_EQ(messaggi.testi(), std::vector<std::string>{"Errore in Sub SolidDwg - I punti devono essere 4"});
+    EXPECT_TRUE(entita().empty());
+    messaggi.svuota();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const std::vector<double> x5{0, 1, 1, 0, nan}, y5{0, 0, 4, 4, nan};
+    DisegnaSolido(g, 5, x5, y5);
+    EXPECT_EQ(messaggi.conta(), 1u);
+    ASSERT_EQ(entita().size(), 1u);
+    EXPECT_EQ(entita()[0]->tipo, "SOLID");
 }
 
 TEST_F(CadRegistrato, IlBloccoRiceveLeEntitaSempliciIlSolidoVaNelloSpazioModello) {

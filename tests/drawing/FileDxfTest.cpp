@@ -154,6 +154,23 @@ TEST_F(FileDxfTest, NumeriSolidiTestiCompostiENumeriNonFiniti) {
     EXPECT_EQ(letto.entita[2].testo, "j = 30");
 }
 
+// The dispatchers add OffsetY to every y; a solid's y are written as given.
+TEST_F(FileDxfTest, IlSolidoScriveLeOrdinateSenzaTrasformarle) {
+    Apre();
+    ImpostaOffsetY(g, 5);
+    ImpostaColore(g, 2);
+    DisegnaLinea(g, 0, 0, 1, 1);
+    const std::vector<double> xs{0, 2, 2, 2}, ys{0, 0, 1, 1};
+    DisegnaSolido(g, 4, xs, ys);
+    ChiudeDxf(g);
+    const test::DxfLetto letto = test::LeggeConEzdxf(file);
+    EXPECT_EQ(letto.errori, 0);
+    ASSERT_EQ(letto.entita.size(), 2u);
+    EXPECT_EQ(letto.entita[0].numeri, (std::vector<double>{0, 5, 1, 6}));
+    EXPECT_EQ(letto.entita[1].numeri, (std::vector<double>{0, 0, 2, 0, 2, 1, 0, 0}));
+    EXPECT_EQ(letto.entita[1].colore, 2);
+}
+
 TEST_F(FileDxfTest, UnaScritturaFallitaLasciaIlFileVecchio) {
     { std::ofstream(file, std::ios::binary) << "vecchio"; }
     Apre();

@@ -4,6 +4,7 @@
 #include "drawing/DisegnoPoligono.h"
 #include "drawing/Forme.h"
 #include "drawing/Tratteggio.h"
+#include "geometry/PiGreco.h"
 #include "geometry/Tagli.h"
 #include "tests/support/RecordingCad.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -12,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace tavo {
 namespace {
@@ -76,6 +78,45 @@ TEST_F(FormeCad, PuntaStirataDalFattoreDiAspetto) {
     }
 }
 
+// Head at point 1: the angle is the direction from the head to the other
+// end minus pi/2, unless an angle is given; at point 2 a given angle is not
+// used.
+TEST_F(FormeCad, AngoloDellaPuntaAlPrimoEstremoESuaSostituzione) {
+    const std::vector<double> X{0, 10}, Y{0, 0};
+    const auto punta = [&](int tipo, std::optional<double> angolo) {
+        modello->entita.clear();
+        DisegnaFreccia(g, tipo, 0, 0, 1, 0.3, 10, "10", X, Y, 1, "", false, nullptr, angolo);
+        const auto s = di("SOLID");
+        EXPECT_EQ(s.size(), 1u);
+        EXPECT_TRUE(di("TEXT").empty());  // label end 0: no label
+        return s.empty() ? std::vector<double>{} : s[0]->coordinate;
+    };
+    const auto vicino = [](const std::vector<double>& a, const std::vector<double>& b) {
+        ASSERT_EQ(a.size(), b.size());
+        for (std::size_t i = 0; i < a.size(); ++i) EXPECT_NEAR(a[i], b[i], 1e-12) << i;
+    };
+    // Direction 0 - pi/2: (0.5, 2) and (-0.5, 2) about (0, 0) give (2, -0.5) and (2, 0.5).
+    vicino(punta(1, std::nullopt), {0, 0, 0, 2, -0.5, 0, 2, 0.5, 0, 2, 0.5, 0});
+    // Angle pi given: the base below the tip.
+    vicino(punta(1, PiGreco), {0, 0, 0, -0.5, -2, 0, 0.5, -2, 0, 0.5, -2, 0});
+    // At point 2 the given angle is not used: turned by pi/2 as computed.
+    vicino(punta(2, PiGreco), {10, 0, 0, 8, 0.5, 0, 8, -0.5, 0, 8, -0.5, 0});
+}
+
+// The vertical offsets are stretched by ScalaVerticale times FattoreAspetto.
+TEST_F(FormeCad, PuntaStirataDaScalaVerticalePerFattoreDiAspetto) {
+    std::array<double, 4> x{}, y{};
+    g.ScalaVerticale = 2;
+    ImpostaFattoreAspetto(g, 3);
+    PuntiPuntaFreccia(g, 1, 1, 1, PiGreco / 2, x, y);
+    // Turned by pi/2: (0.5, 2) -> (-2, 0.5), (-0.5, 2) -> (-2, -0.5); then dy x 6.
+    const std::array<double, 4> xa{1, -1, -1, -1}, ya{1, 4, -2, -2};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_NEAR(x[i], xa[i], 1e-12) << i;
+        EXPECT_NEAR(y[i], ya[i], 1e-12) << i;
+    }
+}
+
 // The y of every hatch line of a hatching, sorted.
 std::vector<double> OrdinateTratteggio(const test::SpazioRegistrato& m) {
     std::vector<double> y;
@@ -103,6 +144,26 @@ TEST_F(FormeCad, QuantiTrattiNelQuadratoUnitario) {
     modello->entita.clear();
     TratteggiaPoligono(g, 2, x, y, 0, 4);  // two points: not a polygon
     EXPECT_TRUE(entita().empty());
+}
+
+// CInt rounds half to even: 2.5 strips are 2 (one line), 3.5 are 4 (three
+// lines); with a spacing of 2 a height of 5 gives 2.5 -> 2 strips, a
+// height of 7 gives 3.5 -> 4. A count past the 16-bit range draws nothing.
+TEST_F(FormeCad, ConteggioDelleStrisceArrotondatoAlPariEFuoriIntervallo) {
+    struct Caso { double altezza, passo; std::vector<double> y; };
+    for (const Caso& c : {Caso{1, 2.5, {0.5}}, Caso{1, 3.5, {0.25, 0.5, 0.75}}, Caso{5, -2, {2}},
+                          Caso{7, -2, {2, 4, 6}}, Caso{1, 32768, {}}, Caso{1, -1e-6, {}}}) {
+        modello->entita.clear();
+        const std::vector<double> x{0, 1, 1, 0}, y{0, 0, c.altezza, c.altezza};
+        TratteggiaPoligono(g, 4, x, y, 0, c.passo);
+        const auto o = OrdinateTratteggio(*modello);
+        ASSERT_EQ(o.size(), c.y.size()) << c.passo;
+        for (std::size_t i = 0; i < o.size(); ++i) EXPECT_NEAR(o[i], c.y[i], 1e-12);
+    }
+    // The largest count that fits: 32767 strips, 32766 lines.
+    modello->entita.clear();
+    TratteggiaPoligono(g, 4, std::vector<double>{0, 1, 1, 0}, std::vector<double>{0, 0, 1, 1}, 0, 32767);
+    EXPECT_EQ(entita().size(), 32766u);
 }
 
 TEST_F(FormeCad, UnVerticeToccatoSiTratteggiaPezzoPerPezzo) {

@@ -69,6 +69,21 @@ TEST(Plottaggio, SchermoPiuLargoDeiDatiCentraLaXSenzaToccareLaY) {
     EXPECT_DOUBLE_EQ(l.y2, 0);
 }
 
+TEST(Plottaggio, SchermoPiuAltoDeiDatiCentraLaYSenzaToccareLaX) {
+    Grafica g;
+    RecordingSuperficie s(100, 200);
+    Plottaggio p;
+    p.Inizializza(g, 0, 10, 0, 10, UscitaGrafica::VIDEO, &s);
+    // sx = 0.1, sy = 0.05, devAsp 0.5 <= worldAsp 1, so both 0.1; left 0,
+    // top 10, right 10, bottom -10; centring: c = 0, w = 5, bottom -5, top 15.
+    EXPECT_FLOAT_EQ(s.ScaleLeft(), 0);
+    EXPECT_FLOAT_EQ(s.ScaleWidth(), 10);
+    EXPECT_FLOAT_EQ(s.ScaleTop(), 15);
+    EXPECT_FLOAT_EQ(s.ScaleHeight(), -20);
+    EXPECT_EQ(p.xFinestraPlt(), (std::array<float, 4>{0, 0, 10, 10}));
+    EXPECT_EQ(p.yFinestraPlt(), (std::array<float, 4>{15, -5, -5, 15}));
+}
+
 // Printer, the drawing window's area (0.05, 0.1, 0.6, 0.8): equal scales,
 // the world box inside the drawing area, touching it on one axis.
 TEST(Plottaggio, StampanteScaleUgualiEDatiNellArea) {
@@ -116,6 +131,21 @@ TEST(Plottaggio, DispositivoDiDimensioneNullaNonDisegnaNulla) {
     DisegnaCerchio(g, 1, 1, 1);
     DisegnaTesto(g, 1, 1, 1, "x");
     p.PlottaFinestra(g);
+    EXPECT_TRUE(s.tratti.empty());
+}
+
+// A drawing area of no width on a real device: no scale to fit to, and
+// nothing is drawn (not the world in pixels either).
+TEST(Plottaggio, AreaDiLarghezzaNullaNonDisegnaNulla) {
+    Grafica g;
+    RecordingSuperficie s(200, 100);
+    Plottaggio p;
+    p.EstremiFinestra(0.5f, 0.1f, 0.5f, 0.8f);
+    p.Inizializza(g, 0, 10, 0, 5, UscitaGrafica::VIDEO, &s);
+    EXPECT_EQ(g.FattoreAspetto, 1);
+    DisegnaLinea(g, 1, 1, 10, 5);
+    DisegnaCerchio(g, 1, 1, 1);
+    DisegnaTesto(g, 1, 1, 1, "x");
     EXPECT_TRUE(s.tratti.empty());
 }
 

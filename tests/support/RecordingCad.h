@@ -84,8 +84,13 @@ struct DocumentoRegistrato final : DocumentoCad {
 struct ApplicazioneRegistrata final : ApplicazioneCad {
     std::shared_ptr<DocumentoRegistrato> documento = std::make_shared<DocumentoRegistrato>();
     bool visibile = false;
+    // Visible raises an automation error (a window that cannot be shown).
+    bool visibleFallisce = false;
     int zoom = 0;
-    void Visible(bool v) override { visibile = v; }
+    void Visible(bool v) override {
+        if (visibleFallisce) throw ErroreUscita(-2147418113, "Errore irreversibile");
+        visibile = v;
+    }
     std::shared_ptr<DocumentoCad> ActiveDocument() override { return documento; }
     std::string Caption() const override { return "AutoCAD - [Disegno1.dwg]"; }
     void ZoomExtents() override { ++zoom; }
