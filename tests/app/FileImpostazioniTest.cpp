@@ -1,6 +1,7 @@
 // The settings file Tavo.ini: the partial-coefficient tables, their defaults
 // when the file is missing or short, and a failed write that keeps them.
 
+#include "tests/support/CartellaDiProva.h"
 #include "app/FileImpostazioni.h"
 #include "analysis/CoefficientiParziali.h"
 #include "fileio/FileSuDisco.h"
@@ -26,10 +27,7 @@ const std::string MessaggioDefault =
 class FileImpostazioniTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() /
-                   ("tavo_ini_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
+        cartella = NuovaCartellaDiProva("tavo_ini_");
         CoefficientiParzialiDefault(predefinite);
         // Tables of the user's own, unlike the defaults in every entry.
         for (int i = 1; i <= 28; ++i) {

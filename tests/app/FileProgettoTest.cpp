@@ -1,6 +1,7 @@
 // The project file: round trips under both codes, the stored forms, the
 // bundled examples, and malformed files that must leave the project as it was.
 
+#include "tests/support/CartellaDiProva.h"
 #include "app/FileProgetto.h"
 #include "fileio/FileSuDisco.h"
 #include "tests/app/ProgettiDiEsempio.h"
@@ -62,10 +63,7 @@ void ConfrontaConFile(const std::string& scritto, const fs::path& memorizzato) {
 class FileProgettoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() /
-                   ("tavo_app_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
+        cartella = NuovaCartellaDiProva("tavo_app_");
     }
     void TearDown() override { fs::remove_all(cartella); }
 

@@ -1,3 +1,4 @@
+#include "tests/support/CartellaDiProva.h"
 #include "app/NomiFile.h"
 #include "app/OperazioniFile.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -63,9 +64,7 @@ class OperazioniFile : public ::testing::Test {
 protected:
     void SetUp() override {
         corrente = fs::current_path();
-        cartella = fs::temp_directory_path() /
-                   ("tavo_opfile_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(cartella);
+        cartella = NuovaCartellaDiProva("tavo_opfile_");
         fs::create_directories(cartella / "altra");
         cartelle.PercorsoDati = cartella;
         cartelle.PercorsoProgramma = cartella / "programma";

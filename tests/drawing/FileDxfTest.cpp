@@ -1,6 +1,7 @@
 // The DXF file: its exact bytes, its numbers under an Italian locale, the
 // atomic write, and a real reader (ezdxf) on every file written here.
 
+#include "tests/support/CartellaDiProva.h"
 #include "drawing/ErroreUscita.h"
 #include "drawing/Forme.h"
 #include "drawing/Grafica.h"
@@ -33,9 +34,7 @@ std::string Contenuto(const fs::path& p) {
 class FileDxfTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() / ("tavo_dxf_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
+        cartella = NuovaCartellaDiProva("tavo_dxf_");
         file = cartella / "Spalla1.dxf";
     }
     void TearDown() override { fs::remove_all(cartella); }

@@ -1,6 +1,7 @@
 // Files on disk in one piece: the whole-file read, the write through a
 // temporary file, and the one message of each failure.
 
+#include "tests/support/CartellaDiProva.h"
 #include "fileio/FileSuDisco.h"
 #include "tests/support/RecordingMessagePort.h"
 
@@ -17,10 +18,7 @@ namespace fs = std::filesystem;
 class FileSuDiscoTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() /
-                   ("tavo_fileio_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
+        cartella = NuovaCartellaDiProva("tavo_fileio_");
     }
     void TearDown() override { fs::remove_all(cartella); }
 

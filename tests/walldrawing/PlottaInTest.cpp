@@ -1,6 +1,7 @@
 // The File menu of the drawing window, driven through a scripted platform
 // (dialogs and printer) and a recording window.
 
+#include "tests/support/CartellaDiProva.h"
 #include "walldrawing/PlottaIn.h"
 
 #include "drawing/ErroreUscita.h"
@@ -75,9 +76,7 @@ private:
 class PlottaInTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        cartella = fs::temp_directory_path() / ("tavo_plottain_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(cartella);
-        fs::create_directories(cartella);
+        cartella = NuovaCartellaDiProva("tavo_plottain_");
         percorsoDati = cartella;
     }
     void TearDown() override { fs::remove_all(cartella); }
