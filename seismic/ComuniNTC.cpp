@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <limits>
+#include <set>
+#include <utility>
 
 namespace tavo {
 namespace {
@@ -63,33 +65,30 @@ ElencoComuni LeggeComuni(std::string_view byte) {
     Lettore in(byte);
     ElencoComuni e;
 
-    // Section 1: the provinces, region by region.
-    std::string regione = "AA";
+    // Section 1: the provinces, region by region. The lists of a region are
+    // closed by the next region or by the closing record; with no region
+    // open there is nothing to close, so the three lists keep one length.
     std::vector<std::string> nomi, chiavi;
+    auto chiudeRegione = [&] {
+        if (e.Regioni.empty()) return;
+        e.ProvinceRegione.push_back(std::exchange(nomi, {}));
+        e.ChiaviRegione.push_back(std::exchange(chiavi, {}));
+    };
     for (;;) {
         if (in.finito()) throw ErroreFile("manca il record \"REGIONI\" che chiude le province.");
         in.nuovoRecord();
         std::string r = in.stringa();
         std::string provincia = in.stringa();
         std::string chiave = in.stringa();
-        if (r == FineProvince) {
-            e.ProvinceRegione.push_back(std::move(nomi));
-            e.ChiaviRegione.push_back(std::move(chiavi));
-            break;
-        }
-        if (r != regione) {
-            if (regione != "AA") {
-                e.ProvinceRegione.push_back(std::move(nomi));
-                e.ChiaviRegione.push_back(std::move(chiavi));
-            }
-            e.Regioni.push_back(r);
-            regione = std::move(r);
-            nomi.clear();
-            chiavi.clear();
+        if (r == FineProvince) break;
+        if (e.Regioni.empty() || r != e.Regioni.back()) {
+            chiudeRegione();
+            e.Regioni.push_back(std::move(r));
         }
         nomi.push_back(std::move(provincia));
         chiavi.push_back(std::move(chiave));
     }
+    chiudeRegione();
 
     // Section 2: the municipalities, one run per province key. A key that
     // comes again later adds its run to the first one instead of replacing it.
@@ -114,17 +113,22 @@ std::string CodificaComuni(const ElencoComuni& elenco) {
             AccodaStringa(out, elenco.ChiaviRegione[r][p]);
         }
     for (std::string_view s : {FineProvince, std::string_view{}, std::string_view{}}) AccodaStringa(out, s);
-    for (const auto& chiavi : elenco.ChiaviRegione)
-        for (const std::string& chiave : chiavi) {
-            const auto trovati = elenco.ComuniProvincia.find(chiave);
-            if (trovati == elenco.ComuniProvincia.end()) continue;
-            for (const ComuneNTC& c : trovati->second) {
-                AccodaStringa(out, chiave);
-                AccodaStringa(out, c.Nome);
-                AccodaFloatLE(out, c.Longitudine);
-                AccodaFloatLE(out, c.Latitudine);
-            }
+    // Each key's run once, so that the bytes read back to the same lists:
+    // the keys in province order, then those that no province lists.
+    std::set<std::string_view> scritte;
+    auto scriveComuni = [&](const std::string& chiave) {
+        const auto trovati = elenco.ComuniProvincia.find(chiave);
+        if (trovati == elenco.ComuniProvincia.end() || !scritte.insert(chiave).second) return;
+        for (const ComuneNTC& c : trovati->second) {
+            AccodaStringa(out, chiave);
+            AccodaStringa(out, c.Nome);
+            AccodaFloatLE(out, c.Longitudine);
+            AccodaFloatLE(out, c.Latitudine);
         }
+    };
+    for (const auto& chiavi : elenco.ChiaviRegione)
+        for (const std::string& chiave : chiavi) scriveComuni(chiave);
+    for (const auto& [chiave, comuni] : elenco.ComuniProvincia) scriveComuni(chiave);
     return out;
 }
 

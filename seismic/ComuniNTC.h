@@ -25,6 +25,7 @@ struct ComuneNTC {
     std::string Nome;
     float Longitudine = 0;
     float Latitudine = 0;
+    friend bool operator==(const ComuneNTC&, const ComuneNTC&) = default;
 };
 
 // What the site window keeps of the file: region i of Regioni is entry i of
@@ -34,6 +35,7 @@ struct ElencoComuni {
     std::vector<std::vector<std::string>> ProvinceRegione;
     std::vector<std::vector<std::string>> ChiaviRegione;
     std::map<std::string, std::vector<ComuneNTC>> ComuniProvincia;
+    friend bool operator==(const ElencoComuni&, const ElencoComuni&) = default;
 };
 
 // Reads the file's bytes. A region whose records are not consecutive is
@@ -44,7 +46,8 @@ struct ElencoComuni {
 ElencoComuni LeggeComuni(std::string_view byte);
 
 // The bytes of the file for `elenco`: the provinces in list order, then the
-// municipalities province by province in the same order.
+// municipalities province by province in the same order, each key's run
+// once, then the runs of keys that no province lists.
 std::string CodificaComuni(const ElencoComuni& elenco);
 
 // Reads the file into `elenco`. On a missing or damaged file it shows one

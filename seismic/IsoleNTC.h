@@ -22,6 +22,7 @@ inline constexpr const char* NomeFileIsole = "NTCisole.txt";
 struct ElencoIsole {
     std::vector<std::string> Nomi;
     std::vector<std::array<float, NumeroPeriodiTabellati>> AgIsole, F0Isole, TcIsole;
+    friend bool operator==(const ElencoIsole&, const ElencoIsole&) = default;
 };
 
 // Reads the file's bytes; throws ErroreFile naming the line when a field is

@@ -65,6 +65,39 @@ TEST(LeggeComuni, UnaProvinciaInDueTronconiLiTieneEntrambi) {
     EXPECT_EQ(e.ComuniProvincia.at("RM")[1].Nome, "Tivoli");
 }
 
+struct CasoRegioni {
+    const char* nome;
+    std::string province;
+    std::vector<std::string> regioni;
+    std::vector<std::vector<std::string>> chiavi;
+};
+
+TEST(LeggeComuni, OgniRegioneHaLeSueListeAncheNessunaOUnaDiNomeAA) {
+    const std::string fine = Provincia("REGIONI", "", "");
+    const CasoRegioni casi[] = {
+        {"nessuna provincia", fine, {}, {}},
+        {"regione AA", Provincia("AA", "Aosta", "AO") + fine, {"AA"}, {{"AO"}}},
+        {"AA prima di un'altra", Provincia("AA", "Aosta", "AO") + Provincia("Lazio", "Roma", "RM") + fine,
+         {"AA", "Lazio"}, {{"AO"}, {"RM"}}},
+    };
+    for (const CasoRegioni& caso : casi) {
+        SCOPED_TRACE(caso.nome);
+        const ElencoComuni e = LeggeComuni(caso.province);
+        EXPECT_EQ(e.Regioni, caso.regioni);
+        EXPECT_EQ(e.ChiaviRegione, caso.chiavi);
+        EXPECT_EQ(e.ProvinceRegione.size(), caso.regioni.size());
+    }
+}
+
+TEST(CodificaComuni, OgniComuneUnaVoltaAncheConChiaveRipetutaOSenzaProvincia) {
+    ElencoComuni ripetuta = test::ComuniDiProva();
+    ripetuta.ProvinceRegione[1].push_back("Roma bis");
+    ripetuta.ChiaviRegione[1].push_back("RM");
+    ElencoComuni senzaProvincia = test::ComuniDiProva();
+    senzaProvincia.ComuniProvincia["AO"] = {{"Aosta", 7.3f, 45.7f}};
+    for (const ElencoComuni& e : {ripetuta, senzaProvincia}) EXPECT_EQ(LeggeComuni(CodificaComuni(e)), e);
+}
+
 struct CasoGuasto {
     const char* nome;
     std::string byte;
