@@ -131,7 +131,11 @@ INSTANTIATE_TEST_SUITE_P(
         // NTC 2008 with no static thrust: the combined arrow has no length
         // to scale from and is left out; nothing non-finite is drawn.
         CasoFrecceParete{"NTCSenzaSpintaStatica",
-                         [](Progetto& p) { p.v.StParete(p.v.CombGravosaParete) = 0; }, 1}),
+                         [](Progetto& p) { p.v.StParete(p.v.CombGravosaParete) = 0; }, 1},
+        // A surcharge thrust of 0.0005 is above the threshold (208.8 / 1e6)
+        // but its label reads 0: an arrow labelled 0 is not drawn.
+        CasoFrecceParete{"NTCSovraccaricoScrittoZero",
+                         [](Progetto& p) { p.v.SqParete(p.v.CombGravosaParete) = 0.0005f; }, 1}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(DisegnoTavo, LaFrecciaNTCSommaLeDueSpinteSullaRettaStatica) {
