@@ -208,7 +208,8 @@ TEST(DisegnoTavo, ScalaForzeMetaAltezzaPerLaForzaMaggiore) {
 //   dy = 13.1164943, h = dy / 30 = 0.437216475, dx = 15.3312911.
 struct CasoFreccia {
     const char* nome;
-    double x1, y1, x2, y2;  // the shaft, from the head's end
+    double x1, y1, x2, y2;  // the shaft
+    bool puntaAlSecondo = false;  // the head at the second point
 };
 
 void PrintTo(const CasoFreccia& c, std::ostream* os) { *os << c.nome; }
@@ -234,11 +235,10 @@ TEST_P(FrecceDellaSpalla, PuntiDelFusto) {
     EXPECT_NEAR(fusto.coordinate[3], c.y2, 1e-6);
     EXPECT_NEAR(etichetta->coordinate[0], c.x2, 1e-6);
     EXPECT_NEAR(etichetta->coordinate[1], c.y2, 1e-6);
-    // The head at the first point.
     const EntitaRegistrata& punta = *(etichetta - 1);
     ASSERT_EQ(punta.tipo, "SOLID");
-    EXPECT_NEAR(punta.coordinate[0], c.x1, 1e-6);
-    EXPECT_NEAR(punta.coordinate[1], c.y1, 1e-6);
+    EXPECT_NEAR(punta.coordinate[0], c.puntaAlSecondo ? c.x2 : c.x1, 1e-6);
+    EXPECT_NEAR(punta.coordinate[1], c.puntaAlSecondo ? c.y2 : c.y1, 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -257,7 +257,9 @@ INSTANTIATE_TEST_SUITE_P(
         // Label sqrt(T^2 + N^2) = 1470.41996.
         CasoFreccia{" 1.470", -0.327526850, -1.2, -1.45805504, -5.71010358},
         // Deck load: head on the seat at vertex 6 (-1.6, 5.5) + 0.6, 350 / scale long.
-        CasoFreccia{"350", -1.0, 5.5, -1.0, 6.60674034}),
+        CasoFreccia{"350", -1.0, 5.5, -1.0, 6.60674034},
+        // Deck force: from vertex 6 toward the toe, 25 / scale long, head at the far end.
+        CasoFreccia{"25", -1.6, 5.5, -1.67905291, 5.5, true}),
     [](const auto& info) { return "Freccia" + std::to_string(info.index); });
 
 TEST(DisegnoTavo, TitoloNormativaERisultatiSopraIlMuro) {
