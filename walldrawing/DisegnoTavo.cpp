@@ -138,11 +138,14 @@ std::optional<double> DisegnoTavo::ScalaForze(double yMin, double yMax) const {
     return scala;
 }
 
-void DisegnoTavo::Freccia(int tipo, double soglia, double scala, double h, double valore,
+void DisegnoTavo::Freccia(int tipo, double soglia, double scala, double h,
                           const std::string& etichetta, double x1, double y1, double x2,
                           double y2, double L) {
     const std::array<double, 2> X{x1, x2}, Y{y1, y2};
-    DisegnaFreccia(g_, tipo, 2, soglia, scala, h, valore, etichetta, X, Y, L, "", false);
+    // The threshold looks at the force as its label shows it: a force that
+    // reads 0 gets no arrow.
+    DisegnaFreccia(g_, tipo, 2, soglia, scala, h, ValLocale(etichetta), etichetta, X, Y, L, "",
+                   false);
 }
 
 void DisegnoTavo::DisegnaSpinte(double scala, double soglia, double L, double h) {
@@ -151,13 +154,13 @@ void DisegnoTavo::DisegnaSpinte(double scala, double soglia, double L, double h)
     ImpostaColore(g_, 1);
     DisegnaSpinteSub(v.StParete(w), v.SsParete(w), v.xRettaStParete, v.yRettaStParete,
                      v.xRettaSsParete, v.yRettaSsParete, scala, soglia, L, h);
-    Freccia(1, soglia, scala, h, v.SqParete(w), FormattaValore(v.SqParete(w)), v.xRettaSqParete(1),
+    Freccia(1, soglia, scala, h, FormattaValore(v.SqParete(w)), v.xRettaSqParete(1),
             v.yRettaSqParete(1), v.xRettaSqParete(2), v.yRettaSqParete(2), L);
     ImpostaColore(g_, 5);
     DisegnaSpinteSub(v.StRibaltamento(r), v.SsRibaltamento(r), v.xRettaStFondazione,
                      v.yRettaStFondazione, v.xRettaSsFondazione, v.yRettaSsFondazione, scala,
                      soglia, L, h);
-    Freccia(1, soglia, scala, h, v.SqRibaltamento(r), FormattaValore(v.SqRibaltamento(r)),
+    Freccia(1, soglia, scala, h, FormattaValore(v.SqRibaltamento(r)),
             v.xRettaSqFondazione(1), v.yRettaSqFondazione(1), v.xRettaSqFondazione(2),
             v.yRettaSqFondazione(2), L);
 }
@@ -167,15 +170,15 @@ void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
                                    const CoppiaRetta& y2, double scala, double soglia, double L,
                                    double h) {
     if (v_.Normativa == NormativaDM1996) {
-        Freccia(1, soglia, scala, h, S1, FormattaValore(S1), x1(1), y1(1), x1(2), y1(2), L);
-        Freccia(1, soglia, scala, h, S2, FormattaValore(S2), x2(1), y2(1), x2(2), y2(2), L);
+        Freccia(1, soglia, scala, h, FormattaValore(S1), x1(1), y1(1), x1(2), y1(2), L);
+        Freccia(1, soglia, scala, h, FormattaValore(S2), x2(1), y2(1), x2(2), y2(2), L);
         return;
     }
     // The combined thrust on the static line, its length in proportion.
     const double S = S1 + S2;
     const double k = S / S1;
     if (!Finito(k)) return;
-    Freccia(1, soglia, scala, h, S, FormattaValore(S), x1(1), y1(1),
+    Freccia(1, soglia, scala, h, FormattaValore(S), x1(1), y1(1),
             x1(1) + (x1(2) - x1(1)) * k, y1(1) + (y1(2) - y1(1)) * k, L);
 }
 
@@ -185,9 +188,9 @@ void DisegnoTavo::DisegnaNimpalcato(double scala, double soglia, double L, doubl
     const double x6 = v.PolParete.x(6), y6 = v.PolParete.y(6);
     // The deck loads are input data: their labels are the plain numbers.
     const double xN = x6 + v.DistanzaImpalcato;
-    Freccia(1, soglia, scala, h, v.NImpalcato, TestoRegionale(v.NImpalcato), xN, y6, xN,
+    Freccia(1, soglia, scala, h, TestoRegionale(v.NImpalcato), xN, y6, xN,
             y6 + v.NImpalcato, L);
-    Freccia(2, soglia, scala, h, v.VImpalcato, TestoRegionale(v.VImpalcato), x6, y6,
+    Freccia(2, soglia, scala, h, TestoRegionale(v.VImpalcato), x6, y6,
             x6 - v.VImpalcato, y6, L);
 }
 
@@ -201,7 +204,7 @@ void DisegnoTavo::DisegnaForzaFondazione(double scala, double soglia, double L, 
     const double x1 = v.PolFondazione.x(v.iBaseFondazione) + v.BaseFondazione / 2.0 - e;
     const double y1 = v.PolFondazione.y(v.iBaseFondazione);
     const double R = std::sqrt(T * T + N * N);
-    Freccia(1, soglia, scala, h, R, FormattaValore(R), x1, y1, x1 - T, y1 - N, L);
+    Freccia(1, soglia, scala, h, FormattaValore(R), x1, y1, x1 - T, y1 - N, L);
 }
 
 void DisegnoTavo::DisegnaProfiloTerrenoMonte(double xLimite) {

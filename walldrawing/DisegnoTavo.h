@@ -62,9 +62,8 @@ public:
 
 private:
     // One labelled arrow: head at point `tipo`, label at point 2.
-    void Freccia(int tipo, double soglia, double scala, double h, double valore,
-                 const std::string& etichetta, double x1, double y1, double x2, double y2,
-                 double L);
+    void Freccia(int tipo, double soglia, double scala, double h, const std::string& etichetta,
+                 double x1, double y1, double x2, double y2, double L);
 
     Grafica& g_;
     const VariabiliPubbliche& v_;

@@ -158,6 +158,17 @@ private slots:
         QCOMPARE(messaggi.testi(), std::vector<std::string>{"Stampante non presente o non disponibile."});
     }
 
+    void stampaSuUnFileNonScrivibile() {
+        // The PDF file's folder does not exist: the printer cannot begin.
+        piattaforma->pdf = cartella / "manca" / "Spalla.pdf";
+        test::RecordingMessagePort messaggi;
+        finestra->findChild<QAction*>(QStringLiteral("MnufileItem_0"))->trigger();
+        QCOMPARE(messaggi.testi(), std::vector<std::string>{
+            "Si è verificato durante il processo di stampa il seguente errore: 75\r\n"
+            "Impossibile scrivere il file " + piattaforma->pdf.string()});
+        QVERIFY(!fs::exists(cartella / "manca"));
+    }
+
     void dxfDellEsempioLettoDaEzdxfELibreCad() {
         piattaforma->dxf = cartella / "Spalla.dxf";
         test::RecordingMessagePort messaggi;

@@ -131,7 +131,11 @@ INSTANTIATE_TEST_SUITE_P(
         // NTC 2008 with no static thrust: the combined arrow has no length
         // to scale from and is left out; nothing non-finite is drawn.
         CasoFrecceParete{"NTCSenzaSpintaStatica",
-                         [](Progetto& p) { p.v.StParete(p.v.CombGravosaParete) = 0; }, 1}),
+                         [](Progetto& p) { p.v.StParete(p.v.CombGravosaParete) = 0; }, 1},
+        // A surcharge thrust of 0.0005 is above the threshold (208.8 / 1e6)
+        // but its label reads 0: an arrow labelled 0 is not drawn.
+        CasoFrecceParete{"NTCSovraccaricoScrittoZero",
+                         [](Progetto& p) { p.v.SqParete(p.v.CombGravosaParete) = 0.0005f; }, 1}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 TEST(DisegnoTavo, LaFrecciaNTCSommaLeDueSpinteSullaRettaStatica) {
@@ -191,6 +195,97 @@ TEST(DisegnoTavo, ScalaForzeMetaAltezzaPerLaForzaMaggiore) {
     nulla.v.VImpalcato = -5;
     DisegnoTavo z(g, nulla.v, nulla.ntc);
     EXPECT_FALSE(z.ScalaForze(0, 10).has_value());
+}
+
+// Where the example abutment's arrows, title and results go. Hand
+// calculation from its computed state (NTC 2008; governing combinations:
+// overturning 3, soil pressure 2, stem 2), in double precision from the
+// stored single-precision values:
+//   extent x -3.5 .. 10.1278143 (wedge top), y -1.2 .. 7.40639067 (wedge top);
+//   xMin = -3.5 - 13.6278143 / 8 = -5.20347679;
+//   largest force NPortata(3) = 1360.85974: scale = 2 * 1360.85974 / 8.60639072
+//   = 316.244007 kN per metre; yMin = -1.2 - NPortata(2) / scale = -5.71010358;
+//   dy = 13.1164943, h = dy / 30 = 0.437216475, dx = 15.3312911.
+struct CasoFreccia {
+    const char* nome;
+    double x1, y1, x2, y2;  // the shaft
+    bool puntaAlSecondo = false;  // the head at the second point
+};
+
+void PrintTo(const CasoFreccia& c, std::ostream* os) { *os << c.nome; }
+
+class FrecceDellaSpalla : public ::testing::TestWithParam<CasoFreccia> {};
+
+TEST_P(FrecceDellaSpalla, PuntiDelFusto) {
+    const SeparatoriInstallati italiani({U',', U'.'});
+    const CasoFreccia c = GetParam();
+    const auto e = SuCad(test::SpallaCalcolata());
+    const auto etichetta = std::find_if(e.begin(), e.end(), [&](const auto& x) {
+        return x.tipo == "TEXT" && x.testo == c.nome;
+    });
+    ASSERT_NE(etichetta, e.end()) << c.nome;
+    ASSERT_GE(etichetta - e.begin(), 2);
+    // Shaft, head, label: the label at the shaft's second point.
+    const EntitaRegistrata& fusto = *(etichetta - 2);
+    ASSERT_EQ(fusto.tipo, "LWPOLYLINE");
+    ASSERT_EQ(fusto.coordinate.size(), 4u);
+    EXPECT_NEAR(fusto.coordinate[0], c.x1, 1e-6);
+    EXPECT_NEAR(fusto.coordinate[1], c.y1, 1e-6);
+    EXPECT_NEAR(fusto.coordinate[2], c.x2, 1e-6);
+    EXPECT_NEAR(fusto.coordinate[3], c.y2, 1e-6);
+    EXPECT_NEAR(etichetta->coordinate[0], c.x2, 1e-6);
+    EXPECT_NEAR(etichetta->coordinate[1], c.y2, 1e-6);
+    const EntitaRegistrata& punta = *(etichetta - 1);
+    ASSERT_EQ(punta.tipo, "SOLID");
+    EXPECT_NEAR(punta.coordinate[0], c.puntaAlSecondo ? c.x2 : c.x1, 1e-6);
+    EXPECT_NEAR(punta.coordinate[1], c.puntaAlSecondo ? c.y2 : c.y1, 1e-6);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ManoACalcolo, FrecceDellaSpalla,
+    ::testing::Values(
+        // Stem, combination 2: S = 154.110977 + 34.6243324 = 188.735309 on the
+        // static line (0, 2.4333334) - (154.110977, 68.8040009), stretched by
+        // S / 154.110977 and divided by the scale.
+        CasoFreccia{" 188,7", 0, 2.4333334, 0.596802803, 2.69035727},
+        // Heel, combination 3: S = 208.81665 + 26.3670807 = 235.183731 on the
+        // line (3.5, 1.63333321) - (195.286896, 84.2298126).
+        CasoFreccia{" 235,2", 3.5, 1.63333321, 4.18302842, 1.92749169},
+        // Resultant, combination 2: e = 467.149323 / 1426.29321 = 0.327526850,
+        // point 1 at -3.5 + 7 / 2 - e on the base; point 2 lower by
+        // (T, N) / scale = (357.522766, 1426.29321) / 316.244007: down to yMin.
+        // Label sqrt(T^2 + N^2) = 1470.41996.
+        CasoFreccia{" 1.470", -0.327526850, -1.2, -1.45805504, -5.71010358},
+        // Deck load: head on the seat at vertex 6 (-1.6, 5.5) + 0.6, 350 / scale long.
+        CasoFreccia{"350", -1.0, 5.5, -1.0, 6.60674034},
+        // Deck force: from vertex 6 toward the toe, 25 / scale long, head at the far end.
+        CasoFreccia{"25", -1.6, 5.5, -1.67905291, 5.5, true}),
+    [](const auto& info) { return "Freccia" + std::to_string(info.index); });
+
+TEST(DisegnoTavo, TitoloNormativaERisultatiSopraIlMuro) {
+    const auto e = SuCad(test::SpallaCalcolata());
+    auto testo = [&](const std::string& t) {
+        const auto i = std::find_if(e.begin(), e.end(), [&](const auto& x) { return x.tipo == "TEXT" && x.testo == t; });
+        EXPECT_NE(i, e.end()) << t;
+        return i == e.end() ? EntitaRegistrata{} : *i;
+    };
+    // Hand calculation above: title at (xMin, yMax + 5.6 h) = (-5.20347679,
+    // 9.85480293); the code 1.2 h lower at 9.33014316; the results at
+    // x = xMax + 0.1 dx = 11.6609434, "Dati" on the code's line and every
+    // line 1.2 h = 0.524659770 lower.
+    const EntitaRegistrata titolo = testo(test::SpallaCalcolata().v.TitoloTavo);
+    EXPECT_NEAR(titolo.coordinate[0], -5.20347679, 1e-6);
+    EXPECT_NEAR(titolo.coordinate[1], 9.85480293, 1e-6);
+    EXPECT_NEAR(titolo.valore, 0.437216475, 1e-8);
+    const EntitaRegistrata normativa = testo("Normativa: NTC 2008");
+    EXPECT_NEAR(normativa.coordinate[0], -5.20347679, 1e-6);
+    EXPECT_NEAR(normativa.coordinate[1], 9.33014316, 1e-6);
+    const EntitaRegistrata dati = testo("Dati");
+    EXPECT_NEAR(dati.coordinate[0], 11.6609434, 1e-6);
+    EXPECT_NEAR(dati.coordinate[1], 9.33014316, 1e-6);
+    const EntitaRegistrata ni = testo("Ni = 350");  // the eighth line below "Dati"
+    EXPECT_NEAR(ni.coordinate[0], 11.6609434, 1e-6);
+    EXPECT_NEAR(ni.coordinate[1], 9.33014316 - 7 * 0.524659770, 1e-6);
 }
 
 // ---- Soil pressures -------------------------------------------------------------
@@ -351,6 +446,51 @@ TEST(DisegnoTavo, RigheDeiDatiEValoriQuasiNulli) {
     EXPECT_TRUE(contiene("Si = 0"));
     EXPECT_TRUE(contiene("s t,valle =  0,1234 N/mm2"));
 }
+
+// Each result line reads its triple at its own governing combination:
+// stem [parete], overturning [ribaltamento], soil pressure [portata],
+// sliding [scorrimento]. Element k of the triple number t holds 100 k + t,
+// so that a line read at the wrong combination shows another hundred.
+struct CasoGovernanti {
+    int r, p, s, w;  // CombGravosaRibaltamento, Portata, Scorrimento, Parete
+};
+
+class RisultatiGovernanti : public ::testing::TestWithParam<CasoGovernanti> {};
+
+TEST_P(RisultatiGovernanti, OgniRigaAllaSuaCombinazione) {
+    const SeparatoriInstallati italiani({U',', U'.'});
+    const CasoGovernanti c = GetParam();
+    Progetto q = test::SpallaCalcolata();
+    VariabiliPubbliche& v = q.v;
+    v.CombGravosaRibaltamento = c.r;
+    v.CombGravosaPortata = c.p;
+    v.CombGravosaScorrimento = c.s;
+    v.CombGravosaParete = c.w;
+    const std::vector<Terna*> terne{&v.StParete, &v.SqParete, &v.SsParete, &v.SiParete, &v.MParete,
+                                    &v.NParete, &v.VParete, &v.StRibaltamento, &v.SqRibaltamento,
+                                    &v.SsRibaltamento, &v.SiRibaltamento, &v.MRibaltante,
+                                    &v.FsRibaltamento, &v.FsScorrimento, &v.MPortata, &v.NPortata};
+    for (std::size_t t = 0; t < terne.size(); ++t)
+        for (int k = 1; k <= 3; ++k) (*terne[t])(k) = static_cast<float>(100 * k + t + 1);
+    auto valore = [](int k, int t) { return FormattaValore(100.0 * k + t); };
+    const std::vector<std::string> attese{
+        "St = " + valore(c.w, 1), "Sq = " + valore(c.w, 2), "Ss = " + valore(c.w, 3),
+        "Si = " + valore(c.w, 4), "M = " + valore(c.w, 5), "N = " + valore(c.w, 6),
+        "V = " + valore(c.w, 7), "Sollecitazioni Fondazione per Ribaltamento",
+        "St = " + valore(c.r, 8), "Sq = " + valore(c.r, 9), "Ss = " + valore(c.r, 10),
+        "Si = " + valore(c.r, 11), "Mr = " + valore(c.r, 12), "Verifiche Fondazione",
+        "Sicurezza ribaltamento = " + valore(c.r, 13), "Sicurezza scorrimento = " + valore(c.s, 14),
+        "M = " + valore(c.p, 15), "N = " + valore(c.p, 16)};
+    const auto righe = RigheDiTesto(SuCad(q));
+    const auto inizio = std::find(righe.begin(), righe.end(), "Sollecitazioni Parete");
+    ASSERT_GE(righe.end() - inizio, static_cast<std::ptrdiff_t>(attese.size() + 1));
+    EXPECT_EQ(std::vector<std::string>(inizio + 1, inizio + 1 + static_cast<std::ptrdiff_t>(attese.size())), attese);
+}
+
+// Two sets of governing combinations between them tell every pair of
+// checks apart.
+INSTANTIATE_TEST_SUITE_P(Combinazioni, RisultatiGovernanti,
+                         ::testing::Values(CasoGovernanti{1, 2, 3, 1}, CasoGovernanti{1, 2, 3, 2}));
 
 TEST(DisegnoTavo, LettereGrecheSulloSchermoLatineNelDxf) {
     const Progetto& p = test::SpallaCalcolata();
