@@ -216,7 +216,7 @@ public:
 
     // ---- Division by a horizontal (vertical) line and plastic moduli ---------------
     // "Sup" is the part above the line (right of it with AsseVerticale), "Inf"
-    // the part below (left). Extents and crossings are held in single precision.
+    // the part below (left). The crossings are held in single precision.
 
     // Splits the outline at y = yDiv (x = yDiv with AsseVerticale). Crossed:
     // each part keeps the vertices strictly on its side plus the crossings, in
