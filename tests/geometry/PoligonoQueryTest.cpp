@@ -176,5 +176,17 @@ TEST(InseriscePunti, NewPointsGoAfterTheirVerticesAndNothingIsRecomputed) {
     EXPECT_DOUBLE_EQ(q.Area, 1);
 }
 
+// A position past the end is a subscript error, and the points before it
+// must not have gone in: the outline stays as it was.
+TEST(InseriscePunti, APositionPastTheEndLeavesTheOutlineAsItWas) {
+    Poligono q = Da(QX, QY);
+    const V xn{0.5, 9}, yn{0, 9};
+    const std::vector<int> ip{1, 9};
+    EXPECT_THROW(q.InseriscePunti(xn, yn, 2, ip), std::out_of_range);
+    EXPECT_EQ(q.nVertici(), 4);
+    EXPECT_EQ(q.CoordX(), QX);
+    EXPECT_EQ(q.CoordY(), QY);
+}
+
 }  // namespace
 }  // namespace tavo
