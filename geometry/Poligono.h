@@ -272,7 +272,7 @@ public:
                              double& ySezMax_, bool UsaFormuleSezioneRettangolare = false);
     // The circle of radius Raggio centred on the origin in nMaxRettangolini_
     // strips of equal angle from the top, one rectangle each (its width the
-    // mean of the half-chords' sums); replaces the strips and nRettangolini_.
+    // mean of its two chords); replaces the strips and nRettangolini_.
     void DiscretizzaCerchio(int nMaxRettangolini_, double Raggio);
     // The strips of the last discretisation (nRettangolini_ of them, unless
     // a caller changed that field: readers stop at the smaller of the two).
