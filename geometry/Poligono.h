@@ -216,7 +216,7 @@ public:
 
     // ---- Division by a horizontal (vertical) line and plastic moduli ---------------
     // "Sup" is the part above the line (right of it with AsseVerticale), "Inf"
-    // the part below (left). Extents and crossings are held in single precision.
+    // the part below (left). The crossings are held in single precision.
 
     // Splits the outline at y = yDiv (x = yDiv with AsseVerticale). Crossed:
     // each part keeps the vertices strictly on its side plus the crossings, in
@@ -272,7 +272,7 @@ public:
                              double& ySezMax_, bool UsaFormuleSezioneRettangolare = false);
     // The circle of radius Raggio centred on the origin in nMaxRettangolini_
     // strips of equal angle from the top, one rectangle each (its width the
-    // mean of the half-chords' sums); replaces the strips and nRettangolini_.
+    // mean of its two chords); replaces the strips and nRettangolini_.
     void DiscretizzaCerchio(int nMaxRettangolini_, double Raggio);
     // The strips of the last discretisation (nRettangolini_ of them, unless
     // a caller changed that field: readers stop at the smaller of the two).

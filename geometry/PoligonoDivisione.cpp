@@ -9,8 +9,11 @@ namespace tavo {
 PartiPoligono Poligono::DividiY(double yDiv, bool AsseVerticale) const {
     double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0;
     MaxMin(xMin, xMax, yMin, yMax);
-    const float sopra = static_cast<float>(AsseVerticale ? xMax : yMax);
-    const float sotto = static_cast<float>(AsseVerticale ? xMin : yMin);
+    // The extents only tell the sides apart, so they keep their full
+    // precision: rounded to single, an extreme may move past a line within a
+    // hair of it and hand a part the vertices of the other side.
+    const double sopra = AsseVerticale ? xMax : yMax;
+    const double sotto = AsseVerticale ? xMin : yMin;
     // The line, and the shift that makes it the new axis.
     const double a = AsseVerticale ? -1.0 : 0.0;
     const double b = AsseVerticale ? 0.0 : -1.0;

@@ -68,6 +68,13 @@ Poligono Poligono::PoligonoConvessoCircoscritto() const {
         if (prossimo == 0 || prossimo == inizio ||
             coincidono(x_[prossimo - 1], y_[prossimo - 1], xh.front(), yh.front()))
             break;
+        // Collinear points differ in angle by roundings only, so the walk
+        // back to the start may pick one beyond it on the same line: the
+        // start is reached all the same.
+        if (conPrecedente && PuntoInternoSegmento({x_[corrente - 1], x_[prossimo - 1]},
+                                                  {y_[corrente - 1], y_[prossimo - 1]},
+                                                  xh.front(), yh.front(), true))
+            break;
         xh.push_back(x_[prossimo - 1]);
         yh.push_back(y_[prossimo - 1]);
         precedente = corrente;

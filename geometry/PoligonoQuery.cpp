@@ -58,10 +58,15 @@ bool Poligono::IntersezioneConSegmento(const Coppia& x_s, const Coppia& y_s,
 void Poligono::InseriscePunti(std::span<const double> xP, std::span<const double> yP, int nP,
                               std::span<const int> ip) {
     verificaVertici("Poligono.InseriscePunti");
-    if (nVertici_ < 0) nVertici_ = 0;
-    x_.resize(static_cast<std::size_t>(nVertici_));  // the arrays may be longer than the count
-    y_.resize(static_cast<std::size_t>(nVertici_));
-    InseriscePuntiInPoligonale(x_, y_, nVertici_, xP, yP, nP, ip);
+    // Into copies: a position out of range stops the insertion halfway, and
+    // the outline must not keep the points that went in before it.
+    int n = nVertici_ < 0 ? 0 : nVertici_;
+    std::vector<double> x(x_.begin(), x_.begin() + n);  // the arrays may be longer than the count
+    std::vector<double> y(y_.begin(), y_.begin() + n);
+    InseriscePuntiInPoligonale(x, y, n, xP, yP, nP, ip);
+    x_ = std::move(x);
+    y_ = std::move(y);
+    nVertici_ = n;
 }
 
 void Poligono::Trasla(double xO, double yO) {

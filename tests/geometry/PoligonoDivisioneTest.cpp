@@ -94,6 +94,45 @@ TEST(DividiY, LineOutsideGivesTheWholePolygonOnOneSide) {
     EXPECT_FALSE(sotto.Inf.has_value());
     ASSERT_TRUE(sotto.Sup.has_value());
     EXPECT_EQ(sotto.Sup->CoordY(), r.CoordY());
+    // Just above a top that single precision rounds up (0.3 to 0.30000001):
+    // still above the polygon.
+    const Poligono basso = Da({0, 1, 1, 0}, {0, 0, 0.3, 0.3});
+    const auto appenaSopra = basso.DividiY(0.300000005);
+    EXPECT_FALSE(appenaSopra.Sup.has_value());
+    EXPECT_TRUE(appenaSopra.Inf.has_value());
+}
+
+// A line within a hair of an extreme that single precision would round to
+// the other side of it: 0.7 rounds down (0.69999999), 0.1 up (0.10000000149).
+// Each part stays on its own side: a sliver next to the extreme, the rest
+// beyond the line (not the whole polygon in both).
+TEST(DividiY, LineNextToAnExtremeKeepsEachPartOnItsSide) {
+    struct Caso {
+        std::string nome;
+        Poligono p;
+        double yDiv;
+        bool verticale;
+        double areaSup, areaInf;
+    };
+    const std::vector<Caso> casi{
+        {"sotto la cima", Da({0, 1, 1, 0}, {0, 0, 0.7, 0.7}), 0.69999999, false, 0, 0.7},
+        {"sopra il fondo", Da({0, 1, 1, 0}, {0.1, 0.1, 1, 1}), 0.100000001, false, 0.9, 0},
+        {"a sinistra del lato destro", Da({0, 0.7, 0.7, 0}, {0, 0, 1, 1}), 0.69999999, true, 0,
+         0.7},
+        {"a destra del lato sinistro", Da({0.1, 1, 1, 0.1}, {0, 0, 1, 1}), 0.100000001, true, 0.9,
+         0},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const auto parti = c.p.DividiY(c.yDiv, c.verticale);
+        ASSERT_TRUE(parti.Sup && parti.Inf);
+        Poligono S = *parti.Sup, I = *parti.Inf;
+        S.AreaCalcola();
+        I.AreaCalcola();
+        // The crossings are held in single precision: 1e-7 of the side.
+        EXPECT_NEAR(S.Area, c.areaSup, 1e-7);
+        EXPECT_NEAR(I.Area, c.areaInf, 1e-7);
+    }
 }
 
 TEST(DividiY, VerticalThroughTheMiddle) {

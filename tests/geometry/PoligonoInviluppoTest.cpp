@@ -22,18 +22,19 @@ double Croce(const Punto& o, const Punto& a, const Punto& b) {
 }
 
 // The reference hull's corners by another method (Andrew's monotone chain,
-// collinear points dropped).
+// collinear points dropped: within 1e-7, as decimal grid points held in single
+// precision are collinear only to their roundings).
 std::set<Punto> InviluppoRiferimento(std::vector<Punto> p) {
     std::sort(p.begin(), p.end());
     p.erase(std::unique(p.begin(), p.end()), p.end());
     std::vector<Punto> h(2 * p.size());
     std::size_t k = 0;
     for (std::size_t i = 0; i < p.size(); ++i) {
-        while (k >= 2 && Croce(h[k - 2], h[k - 1], p[i]) <= 0) --k;
+        while (k >= 2 && Croce(h[k - 2], h[k - 1], p[i]) <= 1e-7) --k;
         h[k++] = p[i];
     }
     for (std::size_t i = p.size() - 1, t = k + 1; i > 0; --i) {
-        while (k >= t && Croce(h[k - 2], h[k - 1], p[i - 1]) <= 0) --k;
+        while (k >= t && Croce(h[k - 2], h[k - 1], p[i - 1]) <= 1e-7) --k;
         h[k++] = p[i - 1];
     }
     return {h.begin(), h.begin() + static_cast<std::ptrdiff_t>(k - 1)};
@@ -46,24 +47,28 @@ std::set<Punto> Spigoli(const Poligono& h) {
     for (int i = 1; i <= n; ++i) {
         const int p = i > 1 ? i - 1 : n, q = i < n ? i + 1 : 1;
         const Punto a{h.Xi(p), h.Yi(p)}, b{h.Xi(i), h.Yi(i)}, c{h.Xi(q), h.Yi(q)};
-        if (std::abs(Croce(a, b, c)) > 1e-9) s.insert(b);
+        if (std::abs(Croce(a, b, c)) > 1e-7) s.insert(b);
     }
     return s;
 }
 
-// Random points on a small integer grid, so that repeats and collinear
-// triples abound; the hull is exact in single precision.
+// Random points on a small grid, so that repeats and collinear triples
+// abound. On the integer grid the hull is exact in single precision; on the
+// grid of step 0.1 (values as single precision holds them) the angles of
+// collinear points differ by roundings, which must not lead the walk past
+// its start.
 TEST(PoligonoConvessoCircoscritto, EqualsABruteForceHullWithRepeatsAndCollinearPoints) {
     std::mt19937 gen(12);
     std::uniform_int_distribution<int> coord(0, 6);
-    for (int prova = 0; prova < 40; ++prova) {
+    for (int prova = 0; prova < 400; ++prova) {
         SCOPED_TRACE(prova);
+        const double passo = prova % 2 == 0 ? 1.0 : 0.1;
         V x, y;
         std::vector<Punto> punti;
-        const int n = 5 + prova % 12;
+        const int n = 5 + prova % 24;
         for (int i = 0; i < n; ++i) {
-            x.push_back(coord(gen));
-            y.push_back(coord(gen));
+            x.push_back(static_cast<float>(coord(gen) * passo));
+            y.push_back(static_cast<float>(coord(gen) * passo));
             punti.emplace_back(x.back(), y.back());
         }
         if (InviluppoRiferimento(punti).size() < 3) continue;  // all on one line
@@ -89,6 +94,16 @@ TEST(PoligonoConvessoCircoscritto, ConvexKeepsItsVerticesAndLDropsTheReentrantCo
     const Poligono hl = l.PoligonoConvessoCircoscritto();
     EXPECT_EQ(hl.CoordX(), (V{0, 3, 3, 1, 0}));
     EXPECT_EQ(hl.CoordY(), (V{0, 0, 1, 4, 4}));
+}
+
+// Points on the start's level on both sides of it: the walk comes back
+// along that level and ends at the start, whichever collinear point rounding
+// makes its smallest angle.
+TEST(PoligonoConvessoCircoscritto, WalkBackAlongTheStartLevelEndsAtTheStart) {
+    const Poligono p = Da({0.1, 0.8, 0.2, 0, 0.5}, {0.3, 0.3, 2.4, 0.3, 0.3});
+    const Poligono h = p.PoligonoConvessoCircoscritto();
+    EXPECT_EQ(h.CoordX(), (V{0.1f, 0.8f, 0.2f, 0}));
+    EXPECT_EQ(h.CoordY(), (V{0.3f, 0.3f, 2.4f, 0.3f}));
 }
 
 // A repeated start vertex kept the walk from ever returning to its start.

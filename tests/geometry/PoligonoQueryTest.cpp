@@ -74,6 +74,29 @@ TEST(MotiRigidi, KeepAreaAndPrincipalMomentsAndCarryTheCentroid) {
     }
 }
 
+// RuotaVertici leaves the properties of the turned outline, without a
+// further CaratteristicheStatiche: the same as those of the outline turned
+// by hand.
+TEST(MotiRigidi, RuotaVerticiRecomputesTheProperties) {
+    const Poligono originale = Da({0, 3, 3, 1, 1, 0}, {0, 0, 1, 1, 4, 4});
+    Poligono p = originale;
+    p.RuotaVertici(1, 2, 0.7);
+    V x, y;
+    for (int i = 1; i <= 6; ++i) {
+        const auto [xr, yr] = Ruota(originale.Xi(i), originale.Yi(i), 1, 2, 0.7);
+        x.push_back(xr);
+        y.push_back(yr);
+    }
+    Poligono atteso = Da(x, y);
+    atteso.CaratteristicheStatiche();
+    EXPECT_NEAR(p.Area, 6, 1e-12);  // 3 x 1 + 1 x 3
+    EXPECT_NEAR(p.xG, atteso.xG, 1e-12);
+    EXPECT_NEAR(p.yG, atteso.yG, 1e-12);
+    EXPECT_NEAR(p.jota_xG, atteso.jota_xG, 1e-11);
+    EXPECT_NEAR(p.jota_IG, atteso.jota_IG, 1e-11);
+    EXPECT_NEAR(p.WxSuperiore, atteso.WxSuperiore, 1e-11);
+}
+
 TEST(MotiRigidi, TraslaAndSpecchiaRecomputeNothingAndUndoThemselves) {
     Poligono p = Da({0, 3, 3, 1, 1, 0}, {0, 0, 1, 1, 4, 4});
     p.CaratteristicheStatiche();
@@ -151,6 +174,18 @@ TEST(InseriscePunti, NewPointsGoAfterTheirVerticesAndNothingIsRecomputed) {
     EXPECT_EQ(q.Area, 1);
     q.CaratteristicheStatiche();
     EXPECT_DOUBLE_EQ(q.Area, 1);
+}
+
+// A position past the end is a subscript error, and the points before it
+// must not have gone in: the outline stays as it was.
+TEST(InseriscePunti, APositionPastTheEndLeavesTheOutlineAsItWas) {
+    Poligono q = Da(QX, QY);
+    const V xn{0.5, 9}, yn{0, 9};
+    const std::vector<int> ip{1, 9};
+    EXPECT_THROW(q.InseriscePunti(xn, yn, 2, ip), std::out_of_range);
+    EXPECT_EQ(q.nVertici(), 4);
+    EXPECT_EQ(q.CoordX(), QX);
+    EXPECT_EQ(q.CoordY(), QY);
 }
 
 }  // namespace
