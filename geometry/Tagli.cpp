@@ -2,6 +2,7 @@
 
 #include "geometry/Estremi.h"
 #include "geometry/Matematica.h"
+#include "ports/ErroreCalcolo.h"
 
 #include <algorithm>
 #include <cmath>
@@ -231,21 +232,21 @@ void TogliePuntiCoincidenti(std::vector<double>& cx, std::vector<double>& cy,
 
 void IntersezioniConOrizzontale(std::span<const double> x, std::span<const double> y, int n,
                                 double yc, std::vector<double>& ascisse) {
-    // The crossing's ordinate yo is yc to a rounding or two, so an edge with
-    // both ends beyond that margin on one side fails the half-open rule below
-    // whatever its crossing: it is skipped before any line is built.
-    const double margine = 4.0 * std::numeric_limits<double>::epsilon() * std::abs(yc) +
-                           std::numeric_limits<double>::denorm_min();
-    const auto straddle = [&](int i, int j) {
-        const double y1 = y[i - 1], y2 = y[j - 1];
-        return !(std::min(y1, y2) > yc + margine || std::max(y1, y2) < yc - margine);
-    };
-    const Incroci r = incrociLati(0.0, 1.0, -yc, x, y, n, straddle);
-    for (int k = 0; k < r.ni; ++k) {
-        const int i = r.lato[static_cast<std::size_t>(k)];
+    detail::verificaDimensione(x.size(), n, "IntersezioniConOrizzontale");
+    detail::verificaDimensione(y.size(), n, "IntersezioniConOrizzontale");
+    for (int i = 1; i <= n; ++i) {
         const int j = IndiceSuccessivo(n, i);
-        const double yo = r.yi[static_cast<std::size_t>(k)];
-        if ((y[i - 1] >= yo) != (y[j - 1] >= yo)) ascisse.push_back(r.xi[static_cast<std::size_t>(k)]);
+        const double x1 = x[i - 1], y1 = y[i - 1], x2 = x[j - 1], y2 = y[j - 1];
+        // Half-open: a vertex on the line counts for one of its edges only,
+        // horizontal edges and edges wholly on one side never.
+        if ((y1 >= yc) == (y2 >= yc)) continue;
+        // A vertex on the line gives its own abscissa. Taken through the
+        // edge's line it can land an ulp outside a flat edge and be lost on
+        // both edges, turning a point inside into one outside.
+        const double xo = y1 == yc   ? x1
+                          : y2 == yc ? x2
+                                     : x1 + (yc - y1) * (x2 - x1) / (y2 - y1);
+        ascisse.push_back(verificaFinito(xo, "IntersezioniConOrizzontale"));
     }
 }
 

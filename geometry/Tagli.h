@@ -108,9 +108,9 @@ void TogliePuntiCoincidenti(std::vector<double>& cx, std::vector<double>& cy,
                             std::vector<int>& clato);
 
 // Appends to `ascisse` the abscissae of the crossings of y = yc with the
-// closed outline, by the half-open rule (exactly one of y(i) >= yo and
-// y(j) >= yo): a vertex on the line counts for one of its edges only,
-// horizontal edges never.
+// closed outline, edge by edge, by the half-open rule (exactly one of
+// y(i) >= yc and y(j) >= yc): a vertex on the line counts for one of its
+// edges only, with its own abscissa; horizontal edges never count.
 void IntersezioniConOrizzontale(std::span<const double> x, std::span<const double> y, int n,
                                 double yc, std::vector<double>& ascisse);
 

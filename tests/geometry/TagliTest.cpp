@@ -218,6 +218,18 @@ TEST(IntersezioniConOrizzontale, HalfOpenRuleAtVertices) {
     EXPECT_EQ(asc, (V{42, 1, 0}));
 }
 
+// Vertices exactly on the line between flat edges: the crossing through the
+// edge's line lands an ulp past the vertex, so only the vertex's own abscissa
+// keeps it (hand-made outline; the line y = 0 passes through (0, 0) and (5.3, 0)).
+TEST(IntersezioniConOrizzontale, VertexOnTheLineBetweenFlatEdgesCountsOnce) {
+    const V x{0, 3.7, 5.3, 1.1, -2.9}, y{0, -0.03, 0, 0.04, 0.02};
+    std::vector<double> asc;
+    IntersezioniConOrizzontale(x, y, 5, 0, asc);
+    EXPECT_EQ(asc, (V{0, 5.3}));
+    EXPECT_EQ(PuntoInternoPoligono(x, y, 2, 0, 5), 1);
+    EXPECT_EQ(PuntoInternoPoligono(x, y, 6, 0, 5), -1);
+}
+
 TEST(PuntoInternoPoligono, InsideOutsideAndOnVerticalEdges) {
     EXPECT_EQ(PuntoInternoPoligono(QX, QY, 0.5, 0.5, 4), 1);
     EXPECT_EQ(PuntoInternoPoligono(QX, QY, 2, 0.5, 4), -1);
