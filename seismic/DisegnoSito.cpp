@@ -79,11 +79,7 @@ void EstremiNodi(float& xmin, float& xmax, float& ymin, float& ymax, float lon, 
 
 void InizializzaPlottaggioNodi(Plottaggio& p, Grafica& g, float xmin, float xmax, float ymin, float ymax,
                                float yOffset, UscitaGrafica uscita, OggettoUscita oggetto) {
-    switch (uscita) {
-        case UscitaGrafica::VIDEO: p.EstremiFinestra(0.05f, 0.05f, 0.9f, 0.95f); break;
-        case UscitaGrafica::STAMPANTE: p.EstremiFinestra(0.1f, 0.1f, 0.8f, 0.9f); break;
-        default: p.EstremiFinestra(0.1f, 0.1f, 0.9f, 0.9f); break;
-    }
+    p.EstremiFinestra(0.05f, 0.05f, 0.9f, 0.95f);
     p.Inizializza(g, xmin, xmax, ymin, ymax, uscita, oggetto, 1, true, yOffset);
 }
 

@@ -35,9 +35,8 @@ void EstremiNodi(float& xmin, float& xmax, float& ymin, float& ymax, float lon, 
 // b when a is 0, a when b is 0, else the smaller (minimo) or the larger of the two.
 float MinMaxNonNullo(float a, float b, bool minimo);
 
-// Starts `p` on the close-up's box, isotropic, in the drawing area of the
-// target: (0.05, 0.05, 0.9, 0.95) on the screen, (0.1, 0.1, 0.8, 0.9) on
-// the printer, (0.1, 0.1, 0.9, 0.9) otherwise.
+// Starts `p` on the close-up's box, isotropic, in the drawing area
+// (0.05, 0.05, 0.9, 0.95) of the picture (left, bottom, right, top).
 void InizializzaPlottaggioNodi(Plottaggio& p, Grafica& g, float xmin, float xmax, float ymin, float ymax,
                                float yOffset, UscitaGrafica uscita, OggettoUscita oggetto);
 

@@ -36,6 +36,7 @@ void FinestraSpettroNTC::Form_Load() {
     Caricamento = true;
     Annullato = false;
     daChiudere_ = false;
+    comuneScomparso_ = false;
     statoIniziale_ = modulo_;
     TipoRicerca = modulo_.TipoRicerca;
     LonSito = modulo_.Longitudine;
@@ -80,7 +81,7 @@ void FinestraSpettroNTC::AccettaSito() {
     modulo_.IndiceRegione = IndiceRegione;
     modulo_.IndiceProvincia = IndiceProvincia;
     modulo_.IndiceComune = IndiceComune;
-    if (TipoRicerca == RicercaComune) {
+    if (TipoRicerca == RicercaComune && !comuneScomparso_) {
         const int provincia = c.cmbComune[1].posizione + 1;
         if (InElenco(provincia, ChiaviProvince))
             modulo_.NomeComune = c.cmbComune[2].testo() + " (" + Elemento(ChiaviProvince, provincia) + ")";
@@ -115,6 +116,7 @@ void FinestraSpettroNTC::optTipoRicerca_Click(int m) {
             for (std::int16_t* indice : {&IndiceRegione, &IndiceProvincia, &IndiceComune})
                 if (*indice == 0) *indice = 1;
             const bool ritrovato = RitrovaComuneSalvato();
+            comuneScomparso_ = !ritrovato;
             c.cmbComune[0].posizione = InElenco(IndiceRegione, comuni_.Regioni) ? IndiceRegione - 1 : -1;
             CaricaProvinceRegione(IndiceRegione);
             c.cmbComune[1].posizione = InElenco(IndiceProvincia, ChiaviProvince) ? IndiceProvincia - 1 : -1;
@@ -231,6 +233,7 @@ void FinestraSpettroNTC::cmbComune_Click(int indice) {
             IndiceProvincia = static_cast<std::int16_t>(posizione + 1);
             break;
         default:
+            comuneScomparso_ = false;
             IndiceComune = static_cast<std::int16_t>(posizione + 1);
             ImpostaCoordinateComune(IndiceComune);
             break;

@@ -116,6 +116,9 @@ private:
     // The coordinate texts last searched, so that leaving a box unchanged
     // does not search (and warn) a second time.
     std::array<std::string, 2> coordinateLette_;
+    // The saved municipality is gone from the file: until the user picks one,
+    // the lists show no site of theirs and "OK" keeps the saved name.
+    bool comuneScomparso_ = false;
     bool daChiudere_ = false;
 };
 

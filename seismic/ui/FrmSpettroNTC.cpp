@@ -182,6 +182,9 @@ void FrmSpettroNTC::CostruisceControlli() {
     // The picture fills the label inside its frame, so that the map's
     // extent is the picture's.
     pctMappa_->setFixedSize(mappaPulita_.size().grownBy(pctMappa_->contentsMargins()));
+    // The map is there from the start: a site with no coordinates yet is
+    // not searched and draws nothing on it.
+    RipristinaMappa();
     pctMappa_->setToolTip(QStringLiteral("Clic: il sito alle coordinate indicate"));
     pctMappa_->installEventFilter(this);
     destra->addWidget(pctMappa_);

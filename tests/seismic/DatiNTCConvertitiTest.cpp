@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <fstream>
 #include <set>
 
@@ -106,15 +108,26 @@ struct CasoSito {
     const char* nome;
     float lon, lat;
     const char* ag475;  // the figures of the hazard grid's publishers
+    std::array<std::int32_t, 4> nodi;  // NW, SW, NE, SE
+    double ag475Esatto;
 };
 
 TEST_F(SitoRealeTest, AgA475AnniSulReticolo) {
-    for (const CasoSito& caso : {CasoSito{"Roma", 12.4835f, 41.8930f, "0.120"},
-                                 CasoSito{"L'Aquila", 13.4012f, 42.3501f, "0.261"}}) {
+    // The nodes and the exact means recomputed by hand from the rows of
+    // ntc2008_grid.tsv (weights 1/d, ag at 475 years in tenths of g):
+    //   Roma: 1.044/0.037029 + 1.201/0.013010 + 1.213/0.075724 + 1.461/0.063002
+    //         over 1/0.037029 + 1/0.013010 + 1/0.075724 + 1/0.063002 = 1.201342;
+    //   L'Aquila: 2.606/0.057899 + 2.604/0.048606 + 2.608/0.040625 + 2.610/0.026520
+    //         over the sum of the four 1/d = 2.607586.
+    for (const CasoSito& caso :
+         {CasoSito{"Roma", 12.4835f, 41.8930f, "0.120", {28290, 28512, 28291, 28734}, 0.1201342},
+          CasoSito{"L'Aquila", 13.4012f, 42.3501f, "0.261", {26305, 26527, 26306, 26528}, 0.2607586}}) {
         SCOPED_TRACE(caso.nome);
         f.CercaSito(caso.lon, caso.lat);
-        EXPECT_EQ(NumeroNodi(f.Nodi), 4);
+        EXPECT_EQ((std::array<std::int32_t, 4>{f.Nodi[0].ID, f.Nodi[1].ID, f.Nodi[2].ID, f.Nodi[3].ID}),
+                  caso.nodi);
         EXPECT_EQ(f.c.GridNTC[6][0], caso.ag475);
+        EXPECT_NEAR(modulo.AgTR[6], caso.ag475Esatto, 2e-7);
     }
     EXPECT_TRUE(porta.testi().empty());
 }

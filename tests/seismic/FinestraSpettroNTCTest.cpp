@@ -185,6 +185,18 @@ TEST_F(FinestraSpettroNTCTest, UnComuneScomparsoLoDiceERestaAlleCoordinateSalvat
     EXPECT_NEAR(modulo.AgTR[6], 0.085f, 1e-7);
     EXPECT_EQ((std::array<int, 3>{f.IndiceRegione, f.IndiceProvincia, f.IndiceComune}),
               (std::array<int, 3>{1, 1, 1}));
+
+    // "OK" keeps the saved name: the lists' Roma is not where the site was
+    // searched, and naming it would move the site there at the next opening.
+    f.cmdOK_Click(0);
+    EXPECT_EQ(modulo.NomeComune, "Pescocanale (AQ)");
+    EXPECT_EQ(modulo.Longitudine, 12.5f);
+
+    // A municipality the user picks is the site again, and its name is kept.
+    f.c.cmbComune[2].posizione = 1;
+    f.cmbComune_Click(2);
+    f.cmdOK_Click(0);
+    EXPECT_EQ(modulo.NomeComune, "Tivoli (RM)");
 }
 
 TEST_F(FinestraSpettroNTCTest, FileDeiComuniMancanteListeVuoteSenzaRicerca) {

@@ -36,9 +36,13 @@ TEST(CercaNodiReticolo, UnRecordSulSitoENordOvest) {
 }
 
 TEST(CercaNodiReticolo, ADistanzaUgualeRestaIlPrimoDelFile) {
-    // Nodes 8 and 9 both lie 0.05 degrees from the site, in the north-east.
-    const auto n = Cerca({Nodo(8, 12.05f, 42.0f), Nodo(9, 12.0f + 1e-7f, 42.05f)}, 12.0f, 42.0f);
-    EXPECT_EQ(n[NordEst].ID, 8);
+    // Nodes 8 and 9 both lie in the north-east, at (0.125, 0.0625) and
+    // (0.0625, 0.125) degrees from the site: exact binary fractions, so the
+    // two distances are the same number. Either file order keeps the first.
+    const NodoReticolo a = Nodo(8, 12.125f, 42.0625f), b = Nodo(9, 12.0625f, 42.125f);
+    ASSERT_EQ(DistanzaNodo(12.0f, 42.0f, a), DistanzaNodo(12.0f, 42.0f, b));
+    EXPECT_EQ(Cerca({a, b}, 12.0f, 42.0f)[NordEst].ID, 8);
+    EXPECT_EQ(Cerca({b, a}, 12.0f, 42.0f)[NordEst].ID, 9);
     const auto m = Cerca({Nodo(9, 12.05f, 42.0f), Nodo(8, 12.05f, 42.0f)}, 12.0f, 42.0f);
     EXPECT_EQ(m[NordEst].ID, 9);
 }

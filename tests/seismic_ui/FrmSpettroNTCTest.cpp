@@ -114,6 +114,10 @@ private slots:
         QVERIFY(!w<QComboBox>("cmbComune0")->isVisible());
         QCOMPARE(w<QTableWidget>("GridNTC")->horizontalHeaderItem(2)->text(), QStringLiteral("Tc*"));
         QCOMPARE(w<QTableWidget>("GridNTC")->verticalHeaderItem(8)->text(), QStringLiteral("2475"));
+        // No site to search yet, but the map is there, clean.
+        const QImage pulita =
+            QImage(QStringLiteral(":/seismic/MappaItalia.png")).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(w<QLabel>("pctMappa")->pixmap().toImage().convertToFormat(QImage::Format_RGB32), pulita);
         QVERIFY(porta->testi().empty());
     }
 
