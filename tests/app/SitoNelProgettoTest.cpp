@@ -1,0 +1,80 @@
+// A site found in the site window survives the project file: saved, opened
+// again, and shown by the window in the same place with the same values.
+
+#include "app/FileProgetto.h"
+#include "tests/app/ProgettiDiEsempio.h"
+#include "tests/seismic/DatiSitoDiProva.h"
+#include "tests/support/CartellaDiProva.h"
+#include "tests/support/RecordingMessagePort.h"
+
+#include <gtest/gtest.h>
+
+namespace tavo {
+namespace {
+
+// A test node with ag a tenth of test::Nodo's, below the 0.4 g that the
+// seismic chain warns about.
+NodoReticolo Nodo(std::int32_t id, float lon, float lat) {
+    NodoReticolo n = test::Nodo(id, lon, lat);
+    for (float& ag : n.Ag) ag /= 10;
+    return n;
+}
+
+// The cell of four test nodes around Tivoli (12.8, 41.96).
+const std::vector<NodoReticolo> Griglia{Nodo(1, 12.75f, 42.0f), Nodo(2, 12.75f, 41.9f), Nodo(3, 12.85f, 42.0f),
+                                        Nodo(4, 12.85f, 41.9f)};
+
+std::string Scritto(const test::Progetto& p) {
+    FileRighe f;
+    auto copia = p;
+    FileLeggeScrive(f, copia.v, copia.ntc);
+    return f.contenuto();
+}
+
+TEST(SitoNelProgetto, UnComuneTrovatoSiRitrovaDopoSalvataggioERiapertura) {
+    test::RecordingMessagePort porta;
+    test::CartellaDati dati("SitoNelProgetto");
+    dati.scriveTutti(Griglia);
+    test::DisegniRegistrati disegni;
+
+    test::Progetto p = test::Spalla();
+    FinestraSpettroNTC f{p.ntc, dati.percorso(), Separatori{}, disegni, [] {}};
+    f.Form_Load();
+    f.Form_Activate();
+    f.optTipoRicerca_Click(1);
+    f.c.cmbComune[0].posizione = 0;  // Lazio, Roma (off the test grid), then Tivoli
+    f.cmbComune_Click(0);
+    porta.svuota();
+    f.c.cmbComune[2].posizione = 1;
+    f.cmbComune_Click(2);
+    f.cmdOK_Click(0);
+    ASSERT_TRUE(porta.testi().empty()) << ::testing::PrintToString(porta.testi());
+    ASSERT_EQ(p.ntc.NomeComune, "Tivoli (RM)");
+    ASSERT_GT(p.ntc.KhNTC, 0.0f);
+    const auto griglia = f.c.GridNTC;
+
+    const auto file = NuovaCartellaDiProva("tavo_sito_progetto_") / "Tivoli.Tav";
+    ASSERT_TRUE(SalvaFileProgetto(file, p.v, p.ntc));
+    test::Progetto q;
+    ASSERT_TRUE(ApreFileProgetto(file, q.v, q.ntc));
+    EXPECT_EQ(Scritto(q), Scritto(p));
+    EXPECT_EQ(q.ntc.NomeComune, "Tivoli (RM)");
+    EXPECT_EQ(q.ntc.TipoRicerca, p.ntc.TipoRicerca);
+    EXPECT_EQ(q.ntc.AgTR, p.ntc.AgTR);
+    EXPECT_EQ(q.ntc.KhNTC, p.ntc.KhNTC);
+    EXPECT_EQ(q.ntc.KvNTC, p.ntc.KvNTC);
+
+    // The window opened on the reopened project shows the same municipality,
+    // the same coordinates and the same table, and says nothing.
+    porta.svuota();
+    FinestraSpettroNTC g{q.ntc, dati.percorso(), Separatori{}, disegni, [] {}};
+    g.Form_Load();
+    g.Form_Activate();
+    EXPECT_EQ(g.c.cmbComune[2].testo(), "Tivoli");
+    EXPECT_EQ(g.c.txtCoord, f.c.txtCoord);
+    EXPECT_EQ(g.c.GridNTC, griglia);
+    EXPECT_TRUE(porta.testi().empty()) << ::testing::PrintToString(porta.testi());
+}
+
+}  // namespace
+}  // namespace tavo
