@@ -12,17 +12,11 @@
 namespace tavo {
 namespace {
 
-// A test node with ag a tenth of test::Nodo's, below the 0.4 g that the
-// seismic chain warns about.
-NodoReticolo Nodo(std::int32_t id, float lon, float lat) {
-    NodoReticolo n = test::Nodo(id, lon, lat);
-    for (float& ag : n.Ag) ag /= 10;
-    return n;
-}
+using test::NodoModerato;
 
 // The cell of four test nodes around Tivoli (12.8, 41.96).
-const std::vector<NodoReticolo> Griglia{Nodo(1, 12.75f, 42.0f), Nodo(2, 12.75f, 41.9f), Nodo(3, 12.85f, 42.0f),
-                                        Nodo(4, 12.85f, 41.9f)};
+const std::vector<NodoReticolo> Griglia{NodoModerato(1, 12.75f, 42.0f), NodoModerato(2, 12.75f, 41.9f),
+                                        NodoModerato(3, 12.85f, 42.0f), NodoModerato(4, 12.85f, 41.9f)};
 
 std::string Scritto(const test::Progetto& p) {
     FileRighe f;

@@ -27,6 +27,14 @@ inline NodoReticolo Nodo(std::int32_t id, float lon, float lat) {
     return n;
 }
 
+// The same node with ag a tenth as large, below the 0.4 g that the seismic
+// chain warns about: for the tests of the site window.
+inline NodoReticolo NodoModerato(std::int32_t id, float lon, float lat) {
+    NodoReticolo n = Nodo(id, lon, lat);
+    for (float& ag : n.Ag) ag /= 10;
+    return n;
+}
+
 inline std::string Reticolo(const std::vector<NodoReticolo>& nodi) {
     std::string byte;
     for (const NodoReticolo& n : nodi) byte += CodificaNodo(n);

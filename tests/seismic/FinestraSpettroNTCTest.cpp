@@ -9,18 +9,13 @@
 namespace tavo {
 namespace {
 
-// A test node with ag a tenth of test::Nodo's, below the 0.4 g that the
-// chain warns about.
-NodoReticolo Nodo(std::int32_t id, float lon, float lat) {
-    NodoReticolo n = test::Nodo(id, lon, lat);
-    for (float& ag : n.Ag) ag /= 10;
-    return n;
-}
+using test::NodoModerato;
 
 // A grid cell around Roma (12.5, 41.9), Tivoli and a node on Rieti; nothing near Umbria.
-const std::vector<NodoReticolo> Griglia{Nodo(1, 12.45f, 41.95f), Nodo(2, 12.45f, 41.85f), Nodo(3, 12.55f, 41.95f),
-                                        Nodo(4, 12.55f, 41.85f), Nodo(5, 12.75f, 42.0f), Nodo(6, 12.85f, 41.9f),
-                                        Nodo(7, 12.85f, 42.0f), Nodo(8, 12.86f, 42.4f)};
+const std::vector<NodoReticolo> Griglia{
+    NodoModerato(1, 12.45f, 41.95f), NodoModerato(2, 12.45f, 41.85f), NodoModerato(3, 12.55f, 41.95f),
+    NodoModerato(4, 12.55f, 41.85f), NodoModerato(5, 12.75f, 42.0f),  NodoModerato(6, 12.85f, 41.9f),
+    NodoModerato(7, 12.85f, 42.0f),  NodoModerato(8, 12.86f, 42.4f)};
 
 class FinestraSpettroNTCTest : public ::testing::Test {
 protected:

@@ -22,11 +22,7 @@
 namespace tavo {
 namespace {
 
-NodoReticolo Nodo(std::int32_t id, float lon, float lat) {
-    NodoReticolo n = test::Nodo(id, lon, lat);
-    for (float& ag : n.Ag) ag /= 10;
-    return n;
-}
+using test::NodoModerato;
 
 // The box of the pixels where `a` differs from `b` (same size), or an
 // empty box when none does.
@@ -90,8 +86,9 @@ class FrmSpettroNTCTest : public QObject {
 private slots:
     void init() {
         cartella = std::make_unique<test::CartellaDati>("finestra");
-        cartella->scriveTutti({Nodo(1, 12.45f, 41.95f), Nodo(2, 12.45f, 41.85f), Nodo(3, 12.55f, 41.95f),
-                               Nodo(4, 12.55f, 41.85f), Nodo(5, 12.61f, 43.07f)});
+        cartella->scriveTutti({NodoModerato(1, 12.45f, 41.95f), NodoModerato(2, 12.45f, 41.85f),
+                               NodoModerato(3, 12.55f, 41.95f), NodoModerato(4, 12.55f, 41.85f),
+                               NodoModerato(5, 12.61f, 43.07f)});
         porta = std::make_unique<test::RecordingMessagePort>();
         sisma = NTC{};
     }
