@@ -2,7 +2,9 @@
 // The drawing state of the program and its primitives: one drawing routine
 // draws the same picture on the screen, on the printer, into a DXF file or
 // into a CAD program, since every primitive goes to the current output
-// target. The program owns one Grafica; every routine takes it by reference.
+// target. Each window that draws owns one Grafica (the drawing window, the
+// site window), so that drawing in one never changes the target of the
+// other; every routine takes it by reference.
 //
 // Coordinates are world units. The last argument s of the dispatchers is a
 // vertical scale: every y becomes y / s + OffsetY; x and radii are never

@@ -8,9 +8,4 @@ scripts/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default
 
-program="$root/build/default/app/ui/Tavo"
-if [ ! -x "$program" ]; then
-  echo "Il programma è compilato, ma non ha ancora una finestra."
-  exit 0
-fi
-exec "$program" "$@"
+exec "$root/build/default/app/ui/Tavo" "$@"

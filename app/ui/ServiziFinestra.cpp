@@ -1,5 +1,7 @@
 #include "app/ui/ServiziFinestra.h"
 
+#include "drawing/ui/ConversioniQt.h"
+
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QPrintDialog>
@@ -9,26 +11,12 @@
 namespace tavo {
 namespace {
 
-QString Testo(const std::filesystem::path& p) {
-    const std::u8string u = p.u8string();
-    return QString::fromUtf8(reinterpret_cast<const char*>(u.data()), static_cast<qsizetype>(u.size()));
-}
-
-std::filesystem::path Percorso(const QString& s) {
-    const QByteArray b = s.toUtf8();
-    return std::filesystem::path(std::u8string(b.begin(), b.end()));
-}
-
-}  // namespace
-
-namespace {
-
 void Prepara(QFileDialog& d, const RichiestaDialogoFile& r) {
     const QStringList filtri = FiltriQt(r.filtro);
     d.setNameFilters(filtri);
     if (r.indiceFiltro >= 1 && r.indiceFiltro <= filtri.size())
         d.selectNameFilter(filtri[r.indiceFiltro - 1]);
-    d.setDirectory(Testo(r.cartella));
+    d.setDirectory(PercorsoQt(r.cartella));
     if (!QString::fromStdString(r.nomeIniziale).startsWith(QChar('*')))
         d.selectFile(QString::fromStdString(r.nomeIniziale));
 }
@@ -41,7 +29,7 @@ std::optional<std::filesystem::path> ServiziDesktop::sceltaApertura(const Richie
     d.setFileMode(QFileDialog::ExistingFile);
     Prepara(d, r);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-    return Percorso(d.selectedFiles().front());
+    return PercorsoDaQt(d.selectedFiles().front());
 }
 
 std::optional<std::filesystem::path> ServiziDesktop::sceltaSalvataggio(const RichiestaDialogoFile& r) {
@@ -53,7 +41,7 @@ std::optional<std::filesystem::path> ServiziDesktop::sceltaSalvataggio(const Ric
     d.setDefaultSuffix(QString::fromStdString(r.estensione));
     Prepara(d, r);
     if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty()) return std::nullopt;
-    return Percorso(d.selectedFiles().front());
+    return PercorsoDaQt(d.selectedFiles().front());
 }
 
 bool ServiziDesktop::sceltaStampante(QPrinter& stampante, QWidget* finestra) {

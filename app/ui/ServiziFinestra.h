@@ -5,7 +5,6 @@
 // a person.
 
 #include "app/OperazioniFile.h"
-#include "drawing/ui/PiattaformaUscitaQt.h"  // FiltriQt
 
 #include <QString>
 
@@ -40,6 +39,5 @@ private:
 
     QWidget* finestra_;
 };
-
 
 }  // namespace tavo

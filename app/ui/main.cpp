@@ -6,6 +6,7 @@
 #include "app/ui/FrmTavoMain.h"
 #include "app/ui/PortaMessaggiQt.h"
 #include "app/ui/ServiziFinestra.h"
+#include "drawing/ui/ConversioniQt.h"
 #include "seismic/NTC.h"
 #include "seismic/ui/FrmSpettroNTC.h"
 
@@ -24,10 +25,8 @@ int main(int argc, char** argv) {
     tavo::PortaMessaggiQt porta;
     tavo::PortaMessaggiInstallata guardia(porta);
 
-    const QByteArray cartella = QCoreApplication::applicationDirPath().toUtf8();
     tavo::OpzioniAvvio avvio;
-    avvio.cartellaProgramma =
-        std::filesystem::path(std::u8string(cartella.begin(), cartella.end()));
+    avvio.cartellaProgramma = tavo::PercorsoDaQt(QCoreApplication::applicationDirPath());
     std::vector<std::string> parole;
     for (int i = 1; i < argc; ++i) parole.emplace_back(argv[i]);
     // Started without a file, the program opens its bundled example.

@@ -38,7 +38,6 @@ public:
     void MnufileItem(int indice);
     // The platform of the File menu; the desktop's when not set.
     void ImpostaPiattaforma(PiattaformaUscita* piattaforma);
-    Grafica& grafica() { return g_; }
 
     // FinestraPlotta
     void PlottaInOggetto(UscitaGrafica uscita) override;
@@ -47,6 +46,8 @@ public:
 private:
     class AreaDisegno;
 
+    // The window's own drawing state: the screen, the printer, the DXF file
+    // and the CAD connection of its commands, kept while the window is open.
     Grafica g_;
     DisegnoTavo disegno_;
     std::function<std::string()> nomeFile_;

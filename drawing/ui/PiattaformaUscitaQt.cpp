@@ -1,39 +1,14 @@
 #include "drawing/ui/PiattaformaUscitaQt.h"
 
 #include "drawing/ErroreUscita.h"
+#include "drawing/ui/ConversioniQt.h"
 
 #include <QFileDialog>
 #include <QPrintDialog>
-#include <QStringList>
 
 #include <algorithm>
 
 namespace tavo {
-
-namespace {
-QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
-
-std::filesystem::path Percorso(const QString& s) {
-    const QByteArray u = s.toUtf8();
-    return std::filesystem::path(std::u8string(u.begin(), u.end()));
-}
-
-QString Testo(const std::filesystem::path& p) {
-    const std::u8string u = p.u8string();
-    return QString::fromUtf8(reinterpret_cast<const char*>(u.data()), static_cast<qsizetype>(u.size()));
-}
-}  // namespace
-
-QStringList FiltriQt(const std::string& filtro) {
-    const QStringList parti = Q(filtro).split(QLatin1Char('|'));
-    QStringList voci;
-    for (qsizetype i = 0; i + 1 < parti.size(); i += 2) {
-        const QString& descrizione = parti[i];
-        voci << (descrizione.contains(QLatin1Char('(')) ? descrizione
-                                                         : descrizione + QStringLiteral(" (") + parti[i + 1] + QLatin1Char(')'));
-    }
-    return voci;
-}
 
 PiattaformaUscitaQt::~PiattaformaUscitaQt() { chiudePittore(); }
 
@@ -97,10 +72,10 @@ std::optional<std::filesystem::path> PiattaformaUscitaQt::DialogoSalva(const Ric
     const QStringList voci = FiltriQt(r.filtro);
     const QString filtri = voci.join(QStringLiteral(";;"));
     QString scelto = r.indiceFiltro >= 1 && r.indiceFiltro <= voci.size() ? voci[r.indiceFiltro - 1] : QString();
-    const QString file = SceltaFile(Testo(r.cartella / Percorso(Q(r.nomeFile))), filtri, scelto,
-                                    r.confermaSovrascrittura);
+    const QString proposta = PercorsoQt(r.cartella / PercorsoDaQt(QString::fromStdString(r.nomeFile)));
+    const QString file = SceltaFile(proposta, filtri, scelto, r.confermaSovrascrittura);
     if (file.isEmpty()) return std::nullopt;
-    return Percorso(file);
+    return PercorsoDaQt(file);
 }
 
 }  // namespace tavo

@@ -14,7 +14,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -52,9 +51,5 @@ private:
     std::unique_ptr<QPainter> pittore_;
     std::unique_ptr<SuperficiePainter> superficie_;
 };
-
-// The Qt form of a dialog filter given as description|pattern pairs: one
-// entry per description, with its pattern in parentheses.
-QStringList FiltriQt(const std::string& filtro);
 
 }  // namespace tavo

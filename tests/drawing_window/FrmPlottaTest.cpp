@@ -6,11 +6,11 @@
 #include "drawing/ui/FrmPlotta.h"
 
 #include "tests/drawing/LettoreDxf.h"
+#include "tests/support/ProveFinestre.h"
 #include "tests/support/RecordingMessagePort.h"
 #include "tests/walldrawing/EsempioCalcolato.h"
 
 #include <QAction>
-#include <QDir>
 #include <QImage>
 #include <QMenuBar>
 #include <QProcess>
@@ -26,13 +26,6 @@ namespace tavo {
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path CartellaDiProva(const char* nome) {
-    const fs::path c = fs::path(qEnvironmentVariable("TAVO_BUILD_DIR", QDir::tempPath()).toStdString()) / "prove" / nome;
-    fs::remove_all(c);
-    fs::create_directories(c);
-    return c;
-}
 
 QString Q(const fs::path& p) { return QString::fromStdString(p.string()); }
 
@@ -91,7 +84,7 @@ class FrmPlottaTest : public QObject {
 
 private slots:
     void init() {
-        cartella = CartellaDiProva(QTest::currentTestFunction());
+        cartella = test::CartellaDiProva(QTest::currentTestFunction());
         percorsoDati = cartella;
         finestra = std::make_unique<FrmPlotta>(test::SpallaCalcolata().v, test::SpallaCalcolata().ntc,
                                                [] { return std::string("Spalla"); }, percorsoDati);
@@ -117,8 +110,7 @@ private slots:
         QCOMPARE(voci, (QStringList{"&Stampa", "&Eporta Dxf", "&Disegna in Autocad", "-", "&Chiudi"}));
 
         const QImage immagine = finestra->grab().toImage();
-        const QString file = qEnvironmentVariable("TAVO_BUILD_DIR", QDir::tempPath()) + "/FrmPlotta.png";
-        QVERIFY(immagine.save(file));
+        QVERIFY(immagine.save(test::CartellaCostruzione() + "/FrmPlotta.png"));
         QVERIFY(PixelDisegnati(immagine) > 5000);
         // Smaller, the window repaints the whole drawing at its new size.
         finestra->resize(640, 480);

@@ -5,6 +5,7 @@
 #include "seismic/InterpolazioneSito.h"
 #include "seismic/ui/FrmSpettroNTC.h"
 #include "tests/seismic/DatiSitoDiProva.h"
+#include "tests/support/ProveFinestre.h"
 #include "tests/support/RecordingMessagePort.h"
 #include "tests/support/RecordingSuperficie.h"
 
@@ -130,8 +131,7 @@ private slots:
         const QString kh = testo("txtNTC10");
         QVERIFY(kh != QStringLiteral("0,0000"));
         QVERIFY(porta->testi().empty());
-        const QString percorso = qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/FrmSpettroNTC.png");
-        QVERIFY(finestra->grab().save(percorso));
+        QVERIFY(test::SalvaImmagine(*finestra, "FrmSpettroNTC.png"));
         QTest::mouseClick(w<QPushButton>("cmdOK0"), Qt::LeftButton);
         QVERIFY(!finestra->isVisible());
         QCOMPARE(consegne, 1);
@@ -215,8 +215,7 @@ private slots:
         for (const test::TrattoRegistrato& t : atteso.testi())
             QVERIFY(QRectF(0, 0, nodi.width(), nodi.height())
                         .contains(QRectF(t.x1, t.y1, 6.0 * static_cast<double>(t.testo.size()), 12)));
-        const QString percorso = qEnvironmentVariable("TAVO_BUILD_DIR") + QStringLiteral("/FrmSpettroNTC_Roma.png");
-        QVERIFY(finestra->grab().save(percorso));
+        QVERIFY(test::SalvaImmagine(*finestra, "FrmSpettroNTC_Roma.png"));
 
         // A click draws the marker at the coordinates shown, not searched.
         w<QLineEdit>("txtCoord0")->setText(QStringLiteral("9,19"));
@@ -238,8 +237,7 @@ private slots:
         const QRectF sito = PixelDiversi(soloSito, bianco).toRectF();
         QVERIFY(std::abs(sito.center().x() - soloSito.width() / 2.0) < 1.5);
         QVERIFY(std::abs(sito.center().y() - soloSito.height() / 2.0) < 1.5);
-        QVERIFY(finestra->grab().save(qEnvironmentVariable("TAVO_BUILD_DIR") +
-                                      QStringLiteral("/FrmSpettroNTC_Sardegna.png")));
+        QVERIFY(test::SalvaImmagine(*finestra, "FrmSpettroNTC_Sardegna.png"));
     }
 
     void laChiusuraAccetta() {

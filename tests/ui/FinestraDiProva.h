@@ -6,10 +6,10 @@
 #include "analysis/CoefficientiParziali.h"
 #include "app/FileImpostazioni.h"
 #include "app/ui/FrmTavoMain.h"
+#include "tests/support/ProveFinestre.h"
 #include "tests/support/RecordingMessagePort.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QTest>
@@ -58,16 +58,6 @@ private:
 };
 
 inline const Separatori SeparatoriItaliani{U',', U'.'};
-
-// A fresh folder under the build tree for one test.
-inline std::filesystem::path CartellaDiProva(const char* nome) {
-    const std::filesystem::path c =
-        std::filesystem::path(qEnvironmentVariable("TAVO_BUILD_DIR", QDir::tempPath()).toStdString()) /
-        "prove" / nome;
-    std::filesystem::remove_all(c);
-    std::filesystem::create_directories(c);
-    return c;
-}
 
 inline std::filesystem::path Esempio(const char* nome) {
     return std::filesystem::path(qEnvironmentVariable("TAVO_SOURCE_DIR").toStdString()) / "examples" / nome;

@@ -234,8 +234,7 @@ void FrmTavoMainTest::calcoloDelleSpallaDiEsempio() {
     QVERIFY(Azione(f, "MnufileItem_2")->isEnabled());
     QVERIFY(Azione(f, "MnufileItem_5")->isEnabled());
     // A picture of the window for a person to look at.
-    const QString immagine = QString::fromStdString((cartella / "FinestraPrincipale.png").string());
-    QVERIFY(f.finestra->grab().save(immagine));
+    QVERIFY(SalvaImmagine(*f.finestra, "FinestraPrincipale.png"));
 }
 
 void FrmTavoMainTest::campoNonNumericoNonCalcola() {
@@ -497,7 +496,7 @@ void FrmTavoMainTest::visualizzaApreIlDisegnoDelMuroCalcolato() {
     QVERIFY(disegno->isVisible());
     QCOMPARE(disegno->windowTitle(), QStringLiteral("Plottaggio tavo"));
     QVERIFY(QTest::qWaitForWindowExposed(disegno));
-    QVERIFY(disegno->grab().save(qEnvironmentVariable("TAVO_BUILD_DIR") + "/FrmPlottaDaVisualizza.png"));
+    QVERIFY(SalvaImmagine(*disegno, "FrmPlottaDaVisualizza.png"));
     // A second click after a new calculation shows the same window again.
     QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
     QCOMPARE(f.finestra->findChildren<QMainWindow*>("FrmPlotta").size(), 1);
