@@ -9,7 +9,7 @@
 namespace tavo {
 namespace {
 
-// A 1-based index into a list of `n` entries.
+// Whether k is the 1-based number of an entry of v.
 template <class T>
 bool InElenco(int k, const std::vector<T>& v) {
     return k >= 1 && static_cast<std::size_t>(k) <= v.size();
