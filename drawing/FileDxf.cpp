@@ -29,9 +29,17 @@ void FileDxf::Riga(std::string_view testo) {
 
 void FileDxf::Numero(double v) { Riga(NumeroDxf(v)); }
 
-// The number with a blank for its sign, right-aligned in six characters.
+namespace {
+
+// The number as the file-print statement writes its digits: a blank where
+// the sign of a positive number would stand.
+std::string ConSegno(long v) { return (v < 0 ? "-" : " ") + std::to_string(v < 0 ? -v : v); }
+
+}  // namespace
+
+// The signed form right-aligned in six characters.
 void FileDxf::Colore6(long colore) {
-    std::string s = (colore < 0 ? "-" : " ") + std::to_string(colore < 0 ? -colore : colore);
+    std::string s = ConSegno(colore);
     if (s.size() < 6) s.insert(0, 6 - s.size(), ' ');
     Riga(s);
 }
@@ -77,9 +85,9 @@ void FileDxf::SolidDxf(int n, std::span<const double> x, std::span<const double>
 }
 
 void FileDxf::TestoDxf(double x, double y, double h, std::string_view testo, long colore) {
-    // The colour as the file-print statement writes a number: a blank (or
-    // the minus) before the digits, a blank after them.
-    const std::string cT = (colore < 0 ? "-" : " ") + std::to_string(colore < 0 ? -colore : colore) + " ";
+    // The colour as the file-print statement writes a number: the signed
+    // form, then a blank.
+    const std::string cT = ConSegno(colore) + " ";
     std::string valore = ACp1252(testo);
     for (char& c : valore) {
         const auto b = static_cast<unsigned char>(c);

@@ -15,13 +15,15 @@ void DisegnaCroce(Grafica& g, double x, double y, double d, double s) {
 }
 
 void DisegnaRettangolo(Grafica& g, double x1, double y1, double x2, double y2, double s) {
-    const std::array<double, 4> x{x1, x2, x2, x1}, y{y1, y1, y2, y2};
+    std::array<double, 4> x{}, y{};
+    ContornoPrisma(x1, y1, x2, y2, x, y);
     DisegnaPoligono(g, 4, x, y, s);
 }
 
 void DisegnaRettangoloRuotato(Grafica& g, double x1, double y1, double x2, double y2,
                               const MatriceFrame& M) {
-    const std::array<double, 4> x{x1, x2, x2, x1}, y{y1, y1, y2, y2};
+    std::array<double, 4> x{}, y{};
+    ContornoPrisma(x1, y1, x2, y2, x, y);
     std::vector<double> xr, yr;
     TrasformaPunti(x, y, M, xr, yr, 4);
     DisegnaPoligono(g, 4, xr, yr, 1);
@@ -38,13 +40,23 @@ void PuntiPuntaFreccia(const Grafica& g, double xT, double yT, double L, double 
     y[3] = y[2];
 }
 
-void DisegnaPuntaFreccia(Grafica& g, double xT, double yT, double L, double angolo, bool vuota) {
-    std::array<double, 4> x{}, y{};
-    PuntiPuntaFreccia(g, xT, yT, L, angolo, x, y);
+namespace {
+
+// A head of three points (point 4 = point 3, as a solid wants four).
+void DisegnaTesta(Grafica& g, const std::array<double, 4>& x, const std::array<double, 4>& y,
+                  bool vuota) {
     if (vuota)
         DisegnaPoligono(g, 3, x, y, 1);
     else
         DisegnaSolido(g, 4, x, y);
+}
+
+}  // namespace
+
+void DisegnaPuntaFreccia(Grafica& g, double xT, double yT, double L, double angolo, bool vuota) {
+    std::array<double, 4> x{}, y{};
+    PuntiPuntaFreccia(g, xT, yT, L, angolo, x, y);
+    DisegnaTesta(g, x, y, vuota);
 }
 
 void DisegnaFreccia(Grafica& g, int tipo, int estremoEtichetta, double soglia, double scala,
@@ -70,10 +82,7 @@ void DisegnaFreccia(Grafica& g, int tipo, int estremoEtichetta, double soglia, d
         }
         tx[3] = tx[2];
         ty[3] = ty[2];
-        if (vuota)
-            DisegnaPoligono(g, 3, tx, ty, 1);
-        else
-            DisegnaSolido(g, 4, tx, ty);
+        DisegnaTesta(g, tx, ty, vuota);
         // The label goes to the head's points, which replace the arrow's.
         for (std::size_t i = 0; i < 2; ++i) {
             px[i] = tx[i];

@@ -1,5 +1,6 @@
 // Extent, point and segment queries, vertex insertion and rigid moves of the polygon.
 #include "geometry/Estremi.h"
+#include "geometry/Matematica.h"
 #include "geometry/Poligono.h"
 
 #include <algorithm>
@@ -41,7 +42,7 @@ bool Poligono::IntersezioneConSegmento(const Coppia& x_s, const Coppia& y_s,
     incroci = Incroci{};
     const int n = nVertici_;
     for (int i = 1; i <= n; ++i) {
-        const int j = i < n ? i + 1 : 1;
+        const int j = IndiceSuccessivo(n, i);
         const Coppia X{x_[i - 1], x_[j - 1]};
         const Coppia Y{y_[i - 1], y_[j - 1]};
         double xc = 0.0, yc = 0.0;

@@ -9,7 +9,7 @@
 namespace tavo {
 namespace {
 
-// A 1-based index into a list of `n` entries.
+// Whether k is the 1-based number of an entry of v.
 template <class T>
 bool InElenco(int k, const std::vector<T>& v) {
     return k >= 1 && static_cast<std::size_t>(k) <= v.size();
@@ -160,10 +160,13 @@ std::string FinestraSpettroNTC::EtichettaComune(int regione, int provincia, int 
 bool FinestraSpettroNTC::RitrovaComuneSalvato() {
     if (comuni_.Regioni.empty()) return true;
     const std::string& salvato = modulo_.NomeComune;
-    const bool inElenco = InElenco(IndiceRegione, comuni_.Regioni) &&
-                          InElenco(IndiceProvincia, Elemento(comuni_.ChiaviRegione, IndiceRegione)) &&
-                          !EtichettaComune(IndiceRegione, IndiceProvincia, IndiceComune).empty();
-    if (salvato.empty() || (inElenco && EtichettaComune(IndiceRegione, IndiceProvincia, IndiceComune) == salvato)) {
+    const std::string etichetta =
+        InElenco(IndiceRegione, comuni_.Regioni) &&
+                InElenco(IndiceProvincia, Elemento(comuni_.ChiaviRegione, IndiceRegione))
+            ? EtichettaComune(IndiceRegione, IndiceProvincia, IndiceComune)
+            : std::string{};
+    const bool inElenco = !etichetta.empty();
+    if (salvato.empty() || etichetta == salvato) {
         if (!inElenco) IndiceRegione = IndiceProvincia = IndiceComune = 1;
         return true;
     }
@@ -171,13 +174,15 @@ bool FinestraSpettroNTC::RitrovaComuneSalvato() {
     // look for the municipality by its name and province key.
     for (int r = 1; InElenco(r, comuni_.Regioni); ++r)
         for (int p = 1; InElenco(p, Elemento(comuni_.ChiaviRegione, r)); ++p)
-            for (int k = 1; !EtichettaComune(r, p, k).empty(); ++k)
-                if (EtichettaComune(r, p, k) == salvato) {
-                    IndiceRegione = static_cast<std::int16_t>(r);
-                    IndiceProvincia = static_cast<std::int16_t>(p);
-                    IndiceComune = static_cast<std::int16_t>(k);
-                    return true;
-                }
+            for (int k = 1;; ++k) {
+                const std::string e = EtichettaComune(r, p, k);
+                if (e.empty()) break;
+                if (e != salvato) continue;
+                IndiceRegione = static_cast<std::int16_t>(r);
+                IndiceProvincia = static_cast<std::int16_t>(p);
+                IndiceComune = static_cast<std::int16_t>(k);
+                return true;
+            }
     messaggi().mostra("Il comune " + salvato +
                           " non è più nell'elenco dei comuni: il sito resta alle coordinate salvate.",
                       Icona::Esclamazione);

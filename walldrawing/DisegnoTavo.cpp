@@ -27,8 +27,6 @@ private:
     Plottaggio& p_;
 };
 
-bool Finito(double v) { return std::isfinite(v); }
-
 }  // namespace
 
 void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
@@ -54,7 +52,7 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     const std::optional<double> scala = ScalaForze(yMin, yMax);
     if (scala) {
         const double yConRisultante = yMin - v.NPortata(v.CombGravosaPortata) / *scala;
-        if (Finito(yConRisultante)) yMin = std::min(yMin, yConRisultante);
+        if (std::isfinite(yConRisultante)) yMin = std::min(yMin, yConRisultante);
     }
 
     PltInizializza(xMin, xMax, yMin, yMax, 0);
@@ -134,7 +132,7 @@ std::optional<double> DisegnoTavo::ScalaForze(double yMin, double yMax) const {
         v.NImpalcato,        v.VImpalcato,        v.NPortata(r)};
     const double fMax = MassimoArray(forze);
     const double scala = 2 * fMax / (yMax - yMin);
-    if (!(fMax > 0) || !Finito(scala) || !(scala > 0)) return std::nullopt;
+    if (!(fMax > 0) || !std::isfinite(scala) || !(scala > 0)) return std::nullopt;
     return scala;
 }
 
@@ -177,7 +175,7 @@ void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
     // The combined thrust on the static line, its length in proportion.
     const double S = S1 + S2;
     const double k = S / S1;
-    if (!Finito(k)) return;
+    if (!std::isfinite(k)) return;
     Freccia(1, soglia, scala, h, FormattaValore(S), x1(1), y1(1),
             x1(1) + (x1(2) - x1(1)) * k, y1(1) + (y1(2) - y1(1)) * k, L);
 }
@@ -199,7 +197,7 @@ void DisegnoTavo::DisegnaForzaFondazione(double scala, double soglia, double L, 
     const int p = v.CombGravosaPortata;
     const double N = v.NPortata(p), T = v.TPortata(p);
     const double e = v.MPortata(p) / N;
-    if (!Finito(e) || v.iBaseFondazione < 1 || v.iBaseFondazione > v.PolFondazione.nVertici())
+    if (!std::isfinite(e) || v.iBaseFondazione < 1 || v.iBaseFondazione > v.PolFondazione.nVertici())
         return;
     const double x1 = v.PolFondazione.x(v.iBaseFondazione) + v.BaseFondazione / 2.0 - e;
     const double y1 = v.PolFondazione.y(v.iBaseFondazione);
@@ -233,7 +231,7 @@ void DisegnoTavo::DisegnaSigmaTerreno(double dy, double h) {
     // NTC 2008 shows a uniform block at the larger pressure.
     if (v.Normativa == NormativaNTC2008) sv = sm = sMax;
     const double k = 2 * sMax / dy;
-    if (!(sMax > 0) || !Finito(k) || !(k > 0)) return;
+    if (!(sMax > 0) || !std::isfinite(k) || !(k > 0)) return;
     if (v.iBaseFondazione < 1 || v.iBaseFondazione > v.PolFondazione.nVertici()) return;
     double x1 = v.PolFondazione.x(v.iBaseFondazione);
     // A negative width is measured from the heel edge.

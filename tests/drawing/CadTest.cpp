@@ -2,6 +2,7 @@
 // recording connection.
 
 #include "drawing/Cad.h"
+#include "tests/support/CartellaDiProva.h"
 #include "tests/support/RecordingCad.h"
 #include "tests/support/RecordingMessagePort.h"
 
@@ -158,8 +159,7 @@ TEST_F(CadRegistrato, IlBloccoRiceveLeEntitaSempliciIlSolidoVaNelloSpazioModello
 }
 
 TEST_F(CadRegistrato, StiliDiTestoConFileDelFont) {
-    const auto cartella = std::filesystem::temp_directory_path() / "tavo_font_cad";
-    std::filesystem::create_directories(cartella);
+    const auto cartella = NuovaCartellaDiProva("tavo_font_cad_");
     { std::ofstream(cartella / "Times.ttf") << "font"; }
     g.CartellaFont = cartella;
     StileTestoDwg(g, 1, "Arial", "Times");

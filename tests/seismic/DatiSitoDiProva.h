@@ -7,6 +7,7 @@
 #include "seismic/FinestraSpettroNTC.h"
 #include "seismic/IsoleNTC.h"
 #include "seismic/ReticoloNTC.h"
+#include "tests/support/CartellaDiProva.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -67,15 +68,15 @@ inline ElencoIsole IsoleDiProva() {
     return e;
 }
 
-// A fresh folder under the system's temporary folder, removed at the end.
+// A fresh folder of the running test and process, removed at the end: two
+// suites running at once never share it.
 class CartellaDati {
 public:
-    explicit CartellaDati(const std::string& nome)
-        : percorso_(std::filesystem::temp_directory_path() / ("tavo_sito_" + nome)) {
-        std::filesystem::remove_all(percorso_);
-        std::filesystem::create_directories(percorso_);
+    explicit CartellaDati(const std::string& nome) : percorso_(NuovaCartellaDiProva("tavo_sito_" + nome + "_")) {}
+    ~CartellaDati() {
+        std::error_code ec;
+        std::filesystem::remove_all(percorso_, ec);
     }
-    ~CartellaDati() { std::filesystem::remove_all(percorso_); }
     CartellaDati(const CartellaDati&) = delete;
     CartellaDati& operator=(const CartellaDati&) = delete;
 
