@@ -18,6 +18,7 @@
 #include "seismic/ReticoloNTC.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
 #include <cmath>
 #include <filesystem>
