@@ -62,6 +62,49 @@ void CalcolaDaFormNTC(NTC& s, ControlliSpettroNTC& c, const Separatori& sep) {
     s = std::move(t);
 }
 
+namespace {
+
+// The fields of `testo` between the separators `sep`.
+std::vector<std::string_view> Campi(std::string_view testo, char sep) {
+    std::vector<std::string_view> campi;
+    for (std::size_t inizio = 0;;) {
+        const std::size_t fine = testo.find(sep, inizio);
+        campi.push_back(testo.substr(inizio, fine == std::string_view::npos ? fine : fine - inizio));
+        if (fine == std::string_view::npos) return campi;
+        inizio = fine + 1;
+    }
+}
+
+std::string_view SenzaBlank(std::string_view t) {
+    const auto primo = t.find_first_not_of(' ');
+    if (primo == std::string_view::npos) return {};
+    return t.substr(primo, t.find_last_not_of(' ') - primo + 1);
+}
+
+// A caption: the field without its alignment mark and the blanks around it.
+std::string Titolo(std::string_view campo) {
+    campo = SenzaBlank(campo);
+    if (!campo.empty() && (campo.front() == '<' || campo.front() == '^' || campo.front() == '>'))
+        campo.remove_prefix(1);
+    return std::string(SenzaBlank(campo));
+}
+
+// The captions of one part, its corner cell left out.
+std::vector<std::string> Titoli(std::string_view parte) {
+    std::vector<std::string> titoli;
+    const auto campi = Campi(parte, '|');
+    for (std::size_t k = 1; k < campi.size(); ++k) titoli.push_back(Titolo(campi[k]));
+    return titoli;
+}
+
+}  // namespace
+
+TitoliGriglia LeggeTitoliGriglia(std::string_view formato) {
+    const auto parti = Campi(formato, ';');
+    if (parti.size() != 2) return {};
+    return {Titoli(parti[0]), Titoli(parti[1])};
+}
+
 float ValoreSingolo(const std::string& testo, const Separatori& sep) {
     const double v = ValLocale(testo, sep);
     if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) return 0;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavo {
@@ -53,6 +54,16 @@ struct ControlliSpettroNTC {
     // Where the focus must go after an event; the window moves it and resets this.
     FuocoSito fuoco = FuocoSito::Invariato;
 };
+
+// The captions of a grid's format string "corner|col 1|col 2;corner|row 1|...":
+// columns and rows without their corner cell, each caption trimmed and
+// without its alignment mark (<, ^ or >). A string without the two parts
+// gives no captions.
+struct TitoliGriglia {
+    std::vector<std::string> colonne;
+    std::vector<std::string> righe;
+};
+TitoliGriglia LeggeTitoliGriglia(std::string_view formato);
 
 // The soil list: cleared, "?" as its text, "A" .. "E".
 void RiempieCmbSuolo(ControlliSpettroNTC& c);

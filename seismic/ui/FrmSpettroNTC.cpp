@@ -40,13 +40,6 @@ void ScriveLista(QComboBox* cmb, const ListaScelte& l) {
     cmb->setCurrentIndex(l.posizione < cmb->count() ? l.posizione : -1);
 }
 
-// The alignment character in front of a column title ("<", "^", ">").
-QString TitoloColonna(const QString& campo) {
-    QString t = campo.trimmed();
-    if (!t.isEmpty() && QStringLiteral("<^>").contains(t.front())) t.remove(0, 1);
-    return t;
-}
-
 // Paints `disegno` on `quadro` through the painter surface.
 template <class Disegno>
 QPixmap Dipinge(QImage quadro, Disegno disegno) {
@@ -312,14 +305,13 @@ void FrmSpettroNTC::ScriveControlli() {
 
 void FrmSpettroNTC::ScriveGriglia() {
     const ControlliSpettroNTC& c = logica_.c;
-    const QStringList parti = Q(c.intestazioneGriglia).split(QLatin1Char(';'));
-    if (parti.size() == 2) {
-        const QStringList colonne = parti[0].split(QLatin1Char('|'));
-        const QStringList righe = parti[1].split(QLatin1Char('|'));
-        QStringList titoli;
-        for (int k = 1; k < colonne.size(); ++k) titoli << TitoloColonna(colonne[k]);
-        GridNTC_->setHorizontalHeaderLabels(titoli);
-        GridNTC_->setVerticalHeaderLabels(righe.mid(1));
+    const TitoliGriglia titoli = LeggeTitoliGriglia(c.intestazioneGriglia);
+    if (!titoli.colonne.empty()) {
+        QStringList colonne, righe;
+        for (const std::string& t : titoli.colonne) colonne << Q(t);
+        for (const std::string& t : titoli.righe) righe << Q(t);
+        GridNTC_->setHorizontalHeaderLabels(colonne);
+        GridNTC_->setVerticalHeaderLabels(righe);
     }
     for (int i = 0; i < NumeroPeriodiTabellati; ++i)
         for (int k = 0; k < 3; ++k) {
