@@ -39,20 +39,10 @@ bool Poligono::IntersezioneConSegmento(const Coppia& x_s, const Coppia& y_s,
                                        Incroci& incroci) const {
     double xMin = 0.0, xMax = 0.0, yMin = 0.0, yMax = 0.0, zero = 0.0;
     MaxMin(xMin, xMax, yMin, yMax, zero);  // checks the arrays too
-    incroci = Incroci{};
-    const int n = nVertici_;
-    for (int i = 1; i <= n; ++i) {
-        const int j = IndiceSuccessivo(n, i);
-        const Coppia X{x_[i - 1], x_[j - 1]};
-        const Coppia Y{y_[i - 1], y_[j - 1]};
-        double xc = 0.0, yc = 0.0;
-        if (IntersezioneSegmentoSegmento(x_s, y_s, X, Y, xc, yc, zero, true)) {
-            incroci.xi.push_back(xc);
-            incroci.yi.push_back(yc);
-            incroci.lato.push_back(i);
-            incroci.ni += 1;
-        }
-    }
+    incroci = IncrociLati(x_, y_, nVertici_,
+                          [&](const Coppia& X, const Coppia& Y, double& xc, double& yc) {
+                              return IntersezioneSegmentoSegmento(x_s, y_s, X, Y, xc, yc, zero, true);
+                          });
     return incroci.ni > 0;
 }
 

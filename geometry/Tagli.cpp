@@ -21,38 +21,7 @@ bool IntersezioneSegmentoRetta(double a, double b, double c, const Coppia& X, co
 
 namespace {
 
-// The crossings of the closed outline with the line, edge by edge, over the
-// edges i -> j for which `puoIncrociare(i, j)` holds (a caller that knows an
-// edge cannot give a crossing it keeps spares the line computations).
-template <class Filtro>
-Incroci incrociLati(double a, double b, double c, std::span<const double> x,
-                    std::span<const double> y, int n, Filtro puoIncrociare) {
-    detail::verificaDimensione(x.size(), n, "IntersezionePoligonoRetta");
-    detail::verificaDimensione(y.size(), n, "IntersezionePoligonoRetta");
-    Incroci r;
-    if (n < 1) return r;
-    const double tol = MaxDimensionePunti(x, y, n, 100000);
-    // One allocation each instead of a doubling per crossing.
-    r.xi.reserve(static_cast<std::size_t>(n));
-    r.yi.reserve(static_cast<std::size_t>(n));
-    r.lato.reserve(static_cast<std::size_t>(n));
-    for (int i = 1; i <= n; ++i) {
-        const int j = IndiceSuccessivo(n, i);
-        if (!puoIncrociare(i, j)) continue;
-        const Coppia X{x[i - 1], x[j - 1]};
-        const Coppia Y{y[i - 1], y[j - 1]};
-        double xo = 0.0, yo = 0.0;
-        if (IntersezioneSegmentoRetta(a, b, c, X, Y, xo, yo, tol)) {
-            r.xi.push_back(xo);
-            r.yi.push_back(yo);
-            r.lato.push_back(i);
-            r.ni += 1;
-        }
-    }
-    return r;
-}
-
-// Whether edge i -> j may cross the line b y + c = 0 (a = 0, the hatch lines):
+// Whether the edge (X, Y) may cross the line b y + c = 0 (a = 0, the hatch lines):
 // false only where the crossing chain is sure to reject the edge. On a steep
 // edge the chain checks its crossing on y, which is yc = -c/b to a few
 // roundings. On a flat edge it checks on x, which comes through the edge's
@@ -85,12 +54,15 @@ bool puoIncrociareOrizzontale(double b, double c, const Coppia& X, const Coppia&
 
 Incroci IntersezionePoligonoRetta(double a, double b, double c, std::span<const double> x,
                                   std::span<const double> y, int n, bool pulisci) {
-    const auto lato = [&](int i, int j) {
-        return puoIncrociareOrizzontale(b, c, {x[i - 1], x[j - 1]}, {y[i - 1], y[j - 1]});
-    };
+    detail::verificaDimensione(x.size(), n, "IntersezionePoligonoRetta");
+    detail::verificaDimensione(y.size(), n, "IntersezionePoligonoRetta");
+    const double tol = n < 1 ? 0.0 : MaxDimensionePunti(x, y, n, 100000);
     // Other lines have no cheap bound on their crossing's error: every edge is computed.
-    Incroci r = a == 0.0 ? incrociLati(a, b, c, x, y, n, lato)
-                         : incrociLati(a, b, c, x, y, n, [](int, int) { return true; });
+    const bool filtra = a == 0.0;
+    Incroci r = IncrociLati(x, y, n, [&](const Coppia& X, const Coppia& Y, double& xo, double& yo) {
+        if (filtra && !puoIncrociareOrizzontale(b, c, X, Y)) return false;
+        return IntersezioneSegmentoRetta(a, b, c, X, Y, xo, yo, tol);
+    });
     if (r.ni > 0 && pulisci) {
         int conta = r.ni;
         PulisceIntersezioni(r.xi, r.yi, r.lato, conta);

@@ -35,6 +35,33 @@ struct Incroci {
     int tolti = 0;  // crossings removed by the cleaning (0 without it)
 };
 
+// The crossings of a closed outline's edges i -> i+1 (edge n closing it) in
+// edge order: `incrocia(X, Y, xo, yo)` tells whether the edge from (X[0], Y[0])
+// to (X[1], Y[1]) gives a crossing and puts it in (xo, yo). The arrays must
+// hold n points.
+template <class Incrocia>
+Incroci IncrociLati(std::span<const double> x, std::span<const double> y, int n, Incrocia incrocia) {
+    Incroci r;
+    if (n < 1) return r;
+    // One allocation each instead of a doubling per crossing.
+    r.xi.reserve(static_cast<std::size_t>(n));
+    r.yi.reserve(static_cast<std::size_t>(n));
+    r.lato.reserve(static_cast<std::size_t>(n));
+    for (int i = 1; i <= n; ++i) {
+        const int j = i < n ? i + 1 : 1;
+        const Coppia X{x[i - 1], x[j - 1]};
+        const Coppia Y{y[i - 1], y[j - 1]};
+        double xo = 0.0, yo = 0.0;
+        if (incrocia(X, Y, xo, yo)) {
+            r.xi.push_back(xo);
+            r.yi.push_back(yo);
+            r.lato.push_back(i);
+            r.ni += 1;
+        }
+    }
+    return r;
+}
+
 // Closed outline of n vertices and the line (a, b, c), at the local tolerance
 // MaxDimensionePunti(x, y, n, 100000) (ZeroMaxDimen is not changed). A
 // crossing at a vertex is found on both edges that meet there. With
