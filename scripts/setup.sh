@@ -10,6 +10,7 @@ packages=(
   xdg-utils
   locales
   python3-ezdxf poppler-utils librecad
+  qt6-translations-l10n
 )
 
 sudo_cmd=()

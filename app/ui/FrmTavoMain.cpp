@@ -8,7 +8,7 @@
 #include "app/ui/FrmInfor.h"
 #include "app/ui/GrigliaFlex.h"
 #include "app/ui/SchemaTavo.h"
-#include "drawing/ui/FrmPlotta.h"
+#include "walldrawing/ui/FrmPlotta.h"
 #include "analysis/ui/FiltroTastoDecimale.h"
 #include "fileio/FileSuDisco.h"
 #include "fileio/ImpostazioniInternazionali.h"

@@ -1,4 +1,4 @@
-#include "drawing/ui/PiattaformaUscitaQt.h"
+#include "walldrawing/ui/PiattaformaUscitaQt.h"
 
 #include "drawing/ErroreUscita.h"
 #include "drawing/ui/ConversioniQt.h"

@@ -7,10 +7,10 @@
 
 #include "analysis/VariabiliPubbliche.h"
 #include "drawing/Grafica.h"
-#include "drawing/ui/PiattaformaUscitaQt.h"
 #include "seismic/NTC.h"
 #include "walldrawing/DisegnoTavo.h"
 #include "walldrawing/PlottaIn.h"
+#include "walldrawing/ui/PiattaformaUscitaQt.h"
 
 #include <QMainWindow>
 

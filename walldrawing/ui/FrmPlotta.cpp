@@ -1,4 +1,4 @@
-#include "drawing/ui/FrmPlotta.h"
+#include "walldrawing/ui/FrmPlotta.h"
 
 #include "drawing/ui/SuperficiePainter.h"
 

@@ -3,7 +3,7 @@
 // PDF file, the DXF file read back by ezdxf and LibreCAD, the CAD command
 // on a machine without a CAD program, and closing.
 
-#include "drawing/ui/FrmPlotta.h"
+#include "walldrawing/ui/FrmPlotta.h"
 
 #include "tests/drawing/LettoreDxf.h"
 #include "tests/support/ProveFinestre.h"
