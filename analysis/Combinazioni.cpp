@@ -9,6 +9,7 @@
 #include "geometry/Estremi.h"
 
 #include <array>
+#include <limits>
 
 namespace tavo {
 namespace {
@@ -58,13 +59,25 @@ std::int16_t Massimo(const std::array<float, 3>& valori) {
 
 }  // namespace
 
+std::int16_t GravosaRibaltamento(const VariabiliPubbliche& v) {
+    std::array<float, 3> fs = v.FsRibaltamento.valori();
+    bool qualcuna = false;
+    for (int k = 1; k <= 3; ++k) qualcuna = qualcuna || Ribaltabile(v, k);
+    // Only for the search: a combination that cannot overturn never comes
+    // before one that can.
+    if (qualcuna)
+        for (int k = 1; k <= 3; ++k)
+            if (!Ribaltabile(v, k)) fs[static_cast<std::size_t>(k - 1)] = std::numeric_limits<float>::infinity();
+    return Minimo(fs);
+}
+
 void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma) {
     const bool tutte = EseguiCombinazioni(v, sisma, [&](int k) {
         VerificaRibaltamento(v, sisma, v.StRibaltamento(k), v.SqRibaltamento(k), v.SsRibaltamento(k),
                              v.SiRibaltamento(k), v.MRibaltante(k), v.MStabilizzante(k),
                              v.FsRibaltamento(k));
     });
-    v.CombGravosaRibaltamento = tutte ? Minimo(v.FsRibaltamento.valori()) : 1;
+    v.CombGravosaRibaltamento = tutte ? GravosaRibaltamento(v) : 1;
 }
 
 void CombinazioniScorrimento(VariabiliPubbliche& v, NTC& sisma) {

@@ -7,7 +7,9 @@
 // combination 1 is computed, its governing index is 1, and elements 2 and 3
 // of the triples keep what they held.
 //
-// Governing combination: the smallest safety factor (overturning, sliding),
+// Governing combination: the smallest safety factor (overturning, sliding;
+// in overturning among the combinations that can overturn, see
+// GravosaRibaltamento),
 // the largest toe pressure (soil pressure), the largest signed moment
 // (stem); on a tie the lower combination. A combination whose resultant
 // lies outside the footing base has no toe pressure: it governs the
@@ -25,6 +27,13 @@
 namespace tavo {
 
 void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma);
+
+// The governing overturning combination of the three in the triples: the
+// smallest FsRibaltamento among the combinations that can overturn
+// (Ribaltabile); when none can, the smallest signed factor of all three,
+// each of which is then listed as not overturnable. The first one on a tie.
+std::int16_t GravosaRibaltamento(const VariabiliPubbliche& v);
+
 void CombinazioniScorrimento(VariabiliPubbliche& v, NTC& sisma);
 void CombinazioniPortata(VariabiliPubbliche& v, NTC& sisma);
 void CombinazioniParete(VariabiliPubbliche& v, NTC& sisma);

@@ -1,6 +1,7 @@
 #include "analysis/ListaRisultati.h"
 
 #include "analysis/TensioniTerreno.h"
+#include "analysis/VerificheStabilita.h"
 #include "fileio/NumeriRegionali.h"
 
 #include <cmath>
@@ -33,6 +34,10 @@ void ColoreVerifica(FinestraPrincipalePort& finestra, CasellaRisultato casella, 
     finestra.ColoraCasella(casella, indice, Fs < limiteInVigore ? ColoreRosso : ColoreNero);
 }
 
+std::string TestoSicurezzaRibaltamento(const VariabiliPubbliche& v, int k) {
+    return Ribaltabile(v, k) ? FormattaValore(v.FsRibaltamento(k)) : TestoNonRibaltabile;
+}
+
 void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePort& f, int kMR, int kS, int kP) {
     // Every combination is checked before the first box changes.
     v.FsRibaltamento(kMR);
@@ -42,11 +47,14 @@ void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePor
     Scrive(f, Fondazione, 0, v.StRibaltamento(kMR));
     Scrive(f, Fondazione, 3, v.MRibaltante(kMR));
     Scrive(f, Fondazione, 17, v.MStabilizzante(kMR));
-    Scrive(f, Fondazione, 4, v.FsRibaltamento(kMR));
+    f.ScriveCasella(Fondazione, 4, TestoSicurezzaRibaltamento(v, kMR));
     Scrive(f, Fondazione, 9, v.SsRibaltamento(kMR));
     Scrive(f, Fondazione, 13, v.SqRibaltamento(kMR));
     Scrive(f, Fondazione, 14, v.SiRibaltamento(kMR));
-    ColoreVerifica(f, Fondazione, 4, v.FsRibaltamento(kMR), 1.5f, v.Normativa);
+    if (Ribaltabile(v, kMR))
+        ColoreVerifica(f, Fondazione, 4, v.FsRibaltamento(kMR), 1.5f, v.Normativa);
+    else
+        f.ColoraCasella(Fondazione, 4, ColoreNero);
     Etichetta(f, 0, kMR);
 
     Scrive(f, Fondazione, 5, v.FsScorrimento(kS));

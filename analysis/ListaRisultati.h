@@ -10,6 +10,8 @@
 #include "analysis/FinestraPrincipalePort.h"
 #include "analysis/VariabiliPubbliche.h"
 
+#include <string>
+
 namespace tavo {
 
 // The overturning group with combination kMR (boxes 0, 3, 17, 4, 9, 13, 14
@@ -29,10 +31,19 @@ void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePor
 // The stem-base actions of combination kW (txtMNparete 0..6) and label 3.
 void ScriveRisultatiParete(const VariabiliPubbliche& v, FinestraPrincipalePort& finestra, int kW);
 
+// The overturning safety factor of combination k as the main window, the
+// listing and the drawing's results block all show it: the factor as
+// FormattaValore writes it, or TestoNonRibaltabile when the combination
+// cannot overturn (Ribaltabile false); such a box is black, not coloured by
+// its negative factor.
+inline constexpr const char* TestoNonRibaltabile = "non ribaltabile";
+std::string TestoSicurezzaRibaltamento(const VariabiliPubbliche& v, int k);
+
 // Colours a safety factor: red when it is below the limit in force (the
 // given limit under DM 1996, 1 under NTC 2008), black when it reaches it.
-// A negative factor means that the weights themselves overturn the wall (or
-// that the base is in tension): it is shown red as well.
+// A negative factor of a combination that can overturn means that the
+// weights themselves overturn the wall (or, in sliding, that the base is in
+// tension): it is shown red as well.
 void ColoreVerifica(FinestraPrincipalePort& finestra, CasellaRisultato casella, int indice, float Fs,
                     float limite, std::int16_t normativa);
 

@@ -96,4 +96,6 @@ void VerificaScorrimento(VariabiliPubbliche& v, const NTC& sisma, float& St, flo
                               "VerificaScorrimento: forza orizzontale nulla");
 }
 
+bool Ribaltabile(const VariabiliPubbliche& v, int k) { return v.MRibaltante(k) > 0; }
+
 }  // namespace tavo

@@ -23,4 +23,12 @@ void VerificaRibaltamento(VariabiliPubbliche& v, const NTC& sisma, float& St, fl
 void VerificaScorrimento(VariabiliPubbliche& v, const NTC& sisma, float& St, float& Sq, float& Ss,
                          float& Si, float& T, float& N, float& Fs);
 
+// Whether anything turns the wall over its toe in combination k: its
+// overturning moment is positive. When it is not (the heel thrust's line
+// passes below the toe and neither the inertia nor the deck makes up for
+// it) the wall cannot overturn, and MStab/MRib, negative, is no safety
+// factor: such a combination is never a failure and never governs over one
+// that can overturn. k outside 1..3 throws std::out_of_range.
+bool Ribaltabile(const VariabiliPubbliche& v, int k);
+
 }  // namespace tavo

@@ -1,6 +1,7 @@
 // The block of results beside the section: the main input data and the
 // governing results, in four groups with coloured headings.
 
+#include "analysis/ListaRisultati.h"
 #include "drawing/Grafica.h"
 #include "fileio/NumeriRegionali.h"
 #include "walldrawing/DisegnoTavo.h"
@@ -102,7 +103,7 @@ void DisegnoTavo::DisegnaRisultati(double x, double y, double h, double passo) {
     ImpostaColore(g_, 1);
     riga("Verifiche Fondazione");
     ImpostaColore(g_, 5);
-    riga("Sicurezza ribaltamento = " + FV(v.FsRibaltamento(r)));
+    riga("Sicurezza ribaltamento = " + TestoSicurezzaRibaltamento(v, r));
     riga("Sicurezza scorrimento = " + FV(v.FsScorrimento(s)));
     if (!dm) {
         riga("M = " + FV(v.MPortata(p)));

@@ -4,10 +4,12 @@
 #include "analysis/Combinazioni.h"
 #include "analysis/GeometriaSezione.h"
 #include "tests/analysis/MuroAMano.h"
+#include "tests/analysis/MuroNonRibaltabile.h"
 #include "tests/support/RecordingMessagePort.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -101,6 +103,57 @@ TEST(Combinazioni, ExtremesAreTakenWithTheirSign) {
 
     EXPECT_EQ(v.CombGravosaRibaltamento, posizione(v.FsRibaltamento, minore));
     EXPECT_EQ(v.CombGravosaParete, posizione(v.MParete, maggiore));
+}
+
+// A combination whose overturning moment is not positive cannot overturn:
+// its factor MStab/MRib is negative and no safety factor. It governs only
+// when no combination can overturn; then every one is listed as such, and
+// the smallest signed factor is chosen as before.
+struct CasoGravosaRibaltamento {
+    const char* nome;
+    std::array<float, 3> mRibaltante, fs;
+    int governante;
+};
+
+TEST(Combinazioni, OverturningGovernsOnlyAmongCombinationsThatCanOverturn) {
+    const CasoGravosaRibaltamento casi[] = {
+        {"static heel thrust below the toe, seismic ones overturn", {-5, 10, 11}, {-82.6f, 32.6f, 31.5f}, 3},
+        {"every combination can overturn", {40, 50, 45}, {1.2f, 0.9f, 1.1f}, 2},
+        {"the weights themselves overturn: a negative factor that fails", {40, 50, 45}, {2, -0.5f, 1.5f}, 2},
+        {"only the middle one cannot overturn", {5, -1, 5}, {1.4f, -300, 1.2f}, 3},
+        {"tie among those that can overturn", {-10, 3, 3}, {-9, 3, 3}, 2},
+        {"a zero overturning moment cannot overturn", {0, 3, 3}, {-1, 3, 2}, 3},
+        {"none can overturn: the smallest signed factor", {-1, -2, -3}, {-50, -80, -60}, 2},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        VariabiliPubbliche v;
+        for (int k = 1; k <= 3; ++k) {
+            v.MRibaltante(k) = c.mRibaltante[static_cast<std::size_t>(k - 1)];
+            v.FsRibaltamento(k) = c.fs[static_cast<std::size_t>(k - 1)];
+        }
+        EXPECT_EQ(GravosaRibaltamento(v), c.governante);
+    }
+}
+
+// A low wall on a wide footing under ground falling away from it: the static
+// heel thrust passes below the toe, the seismic increment (which always
+// overturns) makes combinations 2 and 3 overturnable. The loop governs with
+// the smallest factor of those two, not with the negative static one.
+TEST(Combinazioni, StaticThrustBelowTheToeDoesNotGovern) {
+    test::RecordingMessagePort messaggi;
+    VariabiliPubbliche v;
+    NTC s;
+    CalcolaCombinazioni(v, s, [](VariabiliPubbliche& w, NTC&) {
+        test::CompilaMuroBasso(w, test::MuroRibaltabileSoloDalSisma);
+    });
+    ASSERT_LE(v.MRibaltante(1), 0);
+    ASSERT_GT(v.MRibaltante(2), 0);
+    ASSERT_GT(v.MRibaltante(3), 0);
+    ASSERT_LT(v.FsRibaltamento(1), v.FsRibaltamento(3));
+    ASSERT_LT(v.FsRibaltamento(3), v.FsRibaltamento(2));
+    EXPECT_EQ(v.CombGravosaRibaltamento, 3);
+    EXPECT_EQ(messaggi.conta(), 0u);
 }
 
 }  // namespace

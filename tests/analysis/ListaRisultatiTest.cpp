@@ -122,6 +122,38 @@ TEST_F(ListaRisultatiTest, ColoriDeiCoefficientiDiSicurezza) {
     }
 }
 
+// A combination whose overturning moment is not positive cannot overturn:
+// the box says so in place of its negative factor, in black, under either
+// code; a combination that can overturn shows its factor, coloured as before.
+struct CasoNonRibaltabile {
+    std::int16_t normativa;
+    float mRibaltante, fs;
+    const char* testo;
+    bool rosso;
+};
+
+TEST_F(ListaRisultatiTest, UnaCombinazioneCheNonPuoRibaltareLoDice) {
+    const CasoNonRibaltabile casi[] = {
+        {NormativaNTC2008, -5, -82.6f, "non ribaltabile", false},
+        {NormativaDM1996, -5, -82.6f, "non ribaltabile", false},
+        {NormativaNTC2008, 0, 0, "non ribaltabile", false},
+        {NormativaDM1996, 10, -2.5f, "-2.500", true},
+        {NormativaNTC2008, 10, 0.5f, " 0.5000", true},
+        {NormativaDM1996, 10, 32.6f, " 32.60", false},
+    };
+    for (const auto& c : casi) {
+        v.Normativa = c.normativa;
+        v.MRibaltante(2) = c.mRibaltante;
+        v.FsRibaltamento(2) = c.fs;
+        ScriveRisultatiStabilita(v, f, 2, 1, 1);
+        EXPECT_EQ(f.txtMNfondazione[4], c.testo) << c.normativa << " " << c.mRibaltante;
+        EXPECT_EQ(f.coloreMNfondazione[4], c.rosso ? ColoreRosso : ColoreNero) << c.normativa << " " << c.mRibaltante;
+        EXPECT_EQ(TestoSicurezzaRibaltamento(v, 2), c.testo);
+    }
+    // The moment itself is still listed with its sign.
+    EXPECT_EQ(f.txtMNfondazione[3], " 10.00");
+}
+
 TEST_F(ListaRisultatiTest, UnaRisultanteFuoriDallaBaseNonMostraPressioniMaLaVerificaFallita) {
     // Combination 2 governs with its resultant outside the 7 m base
     // (e = M/N = 4 m), and the pressures of the state are 0.
