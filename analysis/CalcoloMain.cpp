@@ -1,6 +1,7 @@
 #include "analysis/CalcoloMain.h"
 
 #include "analysis/Combinazioni.h"
+#include "analysis/ControlloSezione.h"
 #include "analysis/GeometriaSezione.h"
 #include "analysis/ListaRisultati.h"
 #include "analysis/SpintaTerre.h"
@@ -35,6 +36,14 @@ bool ProfiloAccettato(const VariabiliPubbliche& v, FinestraPrincipalePort& fines
     return true;
 }
 
+// A section that cannot exist is refused before anything is built from it.
+bool SezioneAccettata(const VariabiliPubbliche& v) {
+    const std::string difetto = DifettoSezione(v);
+    if (difetto.empty()) return true;
+    messaggi().mostra(difetto, Icona::Critico);
+    return false;
+}
+
 void VerificaFinito(float x) {
     if (!std::isfinite(x)) throw ErroreCalcolo("CalcoloMain: risultato non finito");
 }
@@ -57,7 +66,7 @@ void VerificaRisultatiFiniti(const VariabiliPubbliche& v) {
 
 bool Calcola(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
     finestra.LeggeDatiDaForm(v, sisma);
-    if (!ProfiloAccettato(v, finestra)) return false;
+    if (!ProfiloAccettato(v, finestra) || !SezioneAccettata(v)) return false;
     for (int voce : {2, 4, 5}) finestra.AbilitaVoceFile(voce);
 
     CalcolaGeometria(v);

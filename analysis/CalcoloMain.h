@@ -11,6 +11,9 @@
 //   to the side-count box;
 // - the last side's run is below (h1 + H + h3)/100 (a negative run too):
 //   "Lunghezza del segmento N del profilo terreno troppo piccola";
+// - the section cannot exist (a negative or zero dimension, a negative toe,
+//   a friction angle outside 0°..90°): the message of DifettoSezione, which
+//   names the field;
 // - the ground is too steep for the design friction angle: the thrust
 //   search's own message;
 // - a field cannot be read, a calculation error stops a routine, a result

@@ -140,8 +140,6 @@ TEST_F(CalcoloMainTest, EveryCalculationErrorEndsInItsMessageAndFalse) {
          nullptr, Errore},
         {"a result beyond the Single range", false,
          [](VariabiliPubbliche& v, NTC&) { v.VImpalcato = 3e38f; }, nullptr, Errore},
-        {"a stem of zero height", false, [](VariabiliPubbliche& v, NTC&) { v.AltezzaParete = 0; }, nullptr,
-         Errore},
         {"more profile points than an Integer counts", false,
          [](VariabiliPubbliche& v, NTC&) { Lati(v, std::vector<float>(32767, 1.0f)); }, nullptr, Errore},
         {"fewer profile cells than sides", false, [](VariabiliPubbliche& v, NTC&) { v.nLatiTerreno = 3; },
@@ -225,6 +223,146 @@ TEST_F(CalcoloMainTest, ZeroDenominatorsOfTheChecksThrow) {
     w.Normativa = NormativaDM1996;
     EXPECT_FALSE(CalcoloMain(w, sisma, finestra));
     attendeSoloMessaggio(Errore);
+}
+
+// ---- Refusals of a section that cannot exist --------------------------------
+
+// Everything a calculation derives, for comparing a state before and after a
+// refused run.
+void AttendeStessoDerivato(const VariabiliPubbliche& w, const VariabiliPubbliche& prima) {
+    for (auto t : TutteLeTerne) EXPECT_EQ(w.*t, prima.*t);
+    EXPECT_EQ(w.CombGravosaRibaltamento, prima.CombGravosaRibaltamento);
+    EXPECT_EQ(w.CombGravosaScorrimento, prima.CombGravosaScorrimento);
+    EXPECT_EQ(w.CombGravosaPortata, prima.CombGravosaPortata);
+    EXPECT_EQ(w.CombGravosaParete, prima.CombGravosaParete);
+    for (float VariabiliPubbliche::*x :
+         {&VariabiliPubbliche::SigmaValle, &VariabiliPubbliche::SigmaMonte, &VariabiliPubbliche::LarghezzaCompressa,
+          &VariabiliPubbliche::MSuolaValle, &VariabiliPubbliche::MSuolaMonte, &VariabiliPubbliche::PesoZavorra,
+          &VariabiliPubbliche::xZavorra, &VariabiliPubbliche::yZavorra, &VariabiliPubbliche::xImpalcato,
+          &VariabiliPubbliche::yImpalcato, &VariabiliPubbliche::xBaseParete, &VariabiliPubbliche::Kh})
+        EXPECT_EQ(w.*x, prima.*x);
+    for (Poligono VariabiliPubbliche::*p : {&VariabiliPubbliche::PolParete, &VariabiliPubbliche::PolFondazione,
+                                           &VariabiliPubbliche::PolTavo, &VariabiliPubbliche::PolZavorra,
+                                           &VariabiliPubbliche::PolCuneoParete})
+        for (int i = 1; i <= (prima.*p).nVertici(); ++i) {
+            ASSERT_EQ((w.*p).nVertici(), (prima.*p).nVertici());
+            EXPECT_EQ((w.*p).Xi(i), (prima.*p).Xi(i));
+            EXPECT_EQ((w.*p).Yi(i), (prima.*p).Yi(i));
+        }
+    EXPECT_EQ(w.ProfiloTerreno.nVertici, prima.ProfiloTerreno.nVertici);
+    EXPECT_EQ(w.xRettaStFondazione, prima.xRettaStFondazione);
+    EXPECT_EQ(w.yRettaSsParete, prima.yRettaSsParete);
+}
+
+struct CasoSezione {
+    const char* nome;
+    std::function<void(VariabiliPubbliche&)> campi;  // on top of the hand-calculation abutment
+    const char* messaggio;                           // nullptr: accepted
+};
+
+// Section of the abutment: h1 1, s1 0.25, H 4, s2 = s3 = 0.75, h3 1, heel
+// 2.5, B 4.5 (toe 1.25).
+TEST_F(CalcoloMainTest, SectionThatCannotExistIsRefusedNamingItsField) {
+    auto positivo = [](const char* campo) {
+        return std::string("Dato non valido in \"") + campo + "\": deve essere maggiore di zero.";
+    };
+    auto nonNegativo = [](const char* campo) {
+        return std::string("Dato non valido in \"") + campo + "\": non può essere minore di zero.";
+    };
+    auto angolo = [](const char* campo) {
+        return std::string("Dato non valido in \"") + campo + "\": deve essere di almeno 0° e minore di 90°.";
+    };
+    const std::string puntaNegativa =
+        "Dato non valido in \"Larghezza totale fond.\": è minore di \"Sbalzo fond. contro terra\" più "
+        "\"Spessore alla base (m)\": la punta della fondazione sarebbe negativa.";
+    const std::string attese[] = {
+        positivo("Altezza parete (m)"),          nonNegativo("Altezza paraghiaia (m)"),
+        nonNegativo("Spessore paraghiaia (m)"),  positivo("Spessore in testa (m)"),
+        positivo("Spessore alla base (m)"),      positivo("Altezza fondazione (m)"),
+        nonNegativo("Sbalzo fond. contro terra"), positivo("Larghezza totale fond."),
+        angolo("Angolo attrito interno"),        angolo("Ang. attrito terra-tavo"),
+        angolo("Ang. attrito fondazione"),
+    };
+    const CasoSezione casi[] = {
+        {"negative stem height", [](VariabiliPubbliche& w) { w.AltezzaParete = -4.5f; }, attese[0].c_str()},
+        {"stem of zero height", [](VariabiliPubbliche& w) { w.AltezzaParete = 0; }, attese[0].c_str()},
+        {"negative backwall height", [](VariabiliPubbliche& w) { w.AltezzaParaghiaia = -1; }, attese[1].c_str()},
+        {"negative backwall thickness", [](VariabiliPubbliche& w) { w.SpessoreParaghiaia = -0.25f; },
+         attese[2].c_str()},
+        {"stem of zero width at the top", [](VariabiliPubbliche& w) { w.SpessoreTestaParete = 0; },
+         attese[3].c_str()},
+        {"negative stem width at the base", [](VariabiliPubbliche& w) { w.SpessoreBaseParete = -0.75f; },
+         attese[4].c_str()},
+        {"negative footing thickness", [](VariabiliPubbliche& w) { w.AltezzaFondazione = -1; }, attese[5].c_str()},
+        {"footing of zero thickness", [](VariabiliPubbliche& w) { w.AltezzaFondazione = 0; }, attese[5].c_str()},
+        {"negative heel", [](VariabiliPubbliche& w) { w.SbalzoFondazione = -0.5f; }, attese[6].c_str()},
+        {"footing of zero width", [](VariabiliPubbliche& w) { w.LarghezzaFondazione = 0; }, attese[7].c_str()},
+        {"toe of -0.5 m", [](VariabiliPubbliche& w) { w.LarghezzaFondazione = 2.75f; }, puntaNegativa.c_str()},
+        {"toe of -1 mm", [](VariabiliPubbliche& w) { w.LarghezzaFondazione = 3.249f; }, puntaNegativa.c_str()},
+        {"negative internal friction", [](VariabiliPubbliche& w) { w.AngoloAttritoInterno = -1; },
+         attese[8].c_str()},
+        {"internal friction of 90°", [](VariabiliPubbliche& w) { w.AngoloAttritoInterno = 90; }, attese[8].c_str()},
+        {"wall friction of 90°", [](VariabiliPubbliche& w) { w.AngoloAttritoTerraTavo = 90; }, attese[9].c_str()},
+        {"negative footing friction", [](VariabiliPubbliche& w) { w.AngoloAttritoFondazione = -5; },
+         attese[10].c_str()},
+        // What the calculation computes on purpose.
+        {"no backwall",
+         [](VariabiliPubbliche& w) {
+             w.AltezzaParaghiaia = 0;
+             w.SpessoreParaghiaia = 0;
+         },
+         nullptr},
+        {"toe of exactly 0", [](VariabiliPubbliche& w) { w.LarghezzaFondazione = 3.25f; }, nullptr},
+        {"toe of 0 typed as 3.35 - 2.5 - 0.85, negative by rounding in Singles",
+         [](VariabiliPubbliche& w) {
+             w.LarghezzaFondazione = 3.35f;
+             w.SpessoreBaseParete = 0.85f;
+         },
+         nullptr},
+        {"heel of 0",
+         [](VariabiliPubbliche& w) {
+             w.SbalzoFondazione = 0;
+             w.LarghezzaFondazione = 2;
+         },
+         nullptr},
+        {"soil of zero unit weight under a surcharge", [](VariabiliPubbliche& w) { w.PesoSpecificoTerreno = 0; },
+         nullptr},
+        {"no wall friction", [](VariabiliPubbliche& w) { w.AngoloAttritoTerraTavo = 0; }, nullptr},
+    };
+    // The rounding case is what it claims to be.
+    ASSERT_LT(0.0f - 0.85f, (0.0f + 2.5f) - 3.35f);
+
+    VariabiliPubbliche calcolato;
+    CoefficientiParzialiDefault(calcolato);
+    ASSERT_TRUE(CalcoloMain(calcolato, sisma, finestra));
+    for (const CasoSezione& c : casi) {
+        SCOPED_TRACE(c.nome);
+        messaggi.svuota();
+        finestra = test::RecordingFinestraPrincipale{};
+        usaCampi([&c](VariabiliPubbliche& w, NTC&) { c.campi(w); });
+        VariabiliPubbliche w = calcolato;
+        const bool esito = CalcoloMain(w, sisma, finestra);
+        if (c.messaggio == nullptr) {
+            EXPECT_TRUE(esito);
+            EXPECT_EQ(messaggi.conta(), 0u) << ::testing::PrintToString(messaggi.testi());
+            continue;
+        }
+        EXPECT_FALSE(esito);
+        attendeSoloMessaggio(c.messaggio);
+        EXPECT_TRUE(finestra.vociFileAbilitate.empty());
+        EXPECT_EQ(finestra.txtMNfondazione[4], "");
+        EXPECT_EQ(finestra.combinazioniAbilitate, 0);
+        AttendeStessoDerivato(w, calcolato);
+    }
+}
+
+// Under DM 1996 a seismicity grade of 0 is no seismic action at all.
+TEST_F(CalcoloMainTest, SeismicityGradeZeroIsAccepted) {
+    v.Normativa = NormativaDM1996;
+    usaCampi([](VariabiliPubbliche& w, NTC&) { w.GradoSismicita = 0; });
+    EXPECT_TRUE(CalcoloMain(v, sisma, finestra));
+    EXPECT_EQ(messaggi.conta(), 0u) << ::testing::PrintToString(messaggi.testi());
+    EXPECT_EQ(v.SsRibaltamento(1), 0.0f);
 }
 
 // ---- Resultant outside the footing base ------------------------------------
