@@ -1,6 +1,7 @@
 // The controls of the main window, its menus and its toolbar.
 
 #include "app/ui/FrmTavoMain.h"
+#include "analysis/ListaRisultati.h"
 #include "app/ui/GrigliaFlex.h"
 #include "app/ui/SchemaTavo.h"
 
@@ -17,6 +18,8 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tavo {
 namespace {
 
@@ -30,11 +33,17 @@ const char* const EtichetteDati[NumeroCampiDati] = {
     "Ni",                       "Vi",                      "dN",
     nullptr};
 
+// A result box shows a number, or the words that stand in for the
+// overturning factor of a wall that cannot overturn: wide enough for them.
+int LarghezzaRisultato(const QLineEdit& box) {
+    return std::max(80, box.fontMetrics().horizontalAdvance(QString::fromUtf8(TestoNonRibaltabile)) + 12);
+}
+
 QLineEdit* Casella(QWidget* genitore, const QString& nome, bool solaLettura) {
     auto* box = new QLineEdit(genitore);
     box->setObjectName(nome);
     box->setAlignment(Qt::AlignRight);
-    box->setMaximumWidth(solaLettura ? 80 : 90);
+    box->setMaximumWidth(solaLettura ? LarghezzaRisultato(*box) : 90);
     if (solaLettura) {
         box->setReadOnly(true);
         box->setFocusPolicy(Qt::ClickFocus);
