@@ -437,7 +437,9 @@ void FrmTavoMain::MenuFile(int indice) {
 
 void FrmTavoMain::StampaForm() {
     QPrinter stampante(QPrinter::HighResolution);
-    stampante.setDocName(windowTitle());
+    // The document name is what a print to file proposes as the file's name:
+    // the project's, never the caption, whose "Tavo/Spalla" would be a folder.
+    stampante.setDocName(NomeFileBreve().isEmpty() ? QStringLiteral("Tavo") : NomeFileBreve());
     if (!servizi_.sceltaStampante(stampante, this)) return;
     const QPixmap immagine = grab();
     QPainter p;
@@ -480,10 +482,10 @@ void FrmTavoMain::MostraGuida() {
         messaggi().mostra("File della guida " + TestoPercorso(guida) + " non trovato ", Icona::Esclamazione);
         return;
     }
-    if (!servizi_.apreDocumento(Q(TestoPercorso(guida))))
-        messaggi().mostra("Non è installato un programma che mostri la guida.\r\nLa guida è il file " +
-                              TestoPercorso(guida),
+    servizi_.apreDocumento(Q(TestoPercorso(guida)), [testo = TestoPercorso(guida)] {
+        messaggi().mostra("Non è installato un programma che mostri la guida.\r\nLa guida è il file " + testo,
                           Icona::Esclamazione);
+    });
 }
 
 void FrmTavoMain::MostraInformazioni() {

@@ -25,6 +25,7 @@ public:
     std::deque<std::optional<std::filesystem::path>> aperture, salvataggi;
     std::vector<RichiestaDialogoFile> richieste;
     std::filesystem::path pdf;  // the printer prints here; empty: cancelled
+    QString nomeDocumento;      // the document name the printer was handed
     std::vector<QString> documenti;
     bool visualizzatore = true;
 
@@ -36,14 +37,15 @@ public:
         return prossima(salvataggi, r);
     }
     bool sceltaStampante(QPrinter& stampante, QWidget*) override {
+        nomeDocumento = stampante.docName();
         if (pdf.empty()) return false;
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(QString::fromStdString(pdf.string()));
         return true;
     }
-    bool apreDocumento(const QString& file) override {
+    void apreDocumento(const QString& file, std::function<void()> nonAperto) override {
         documenti.push_back(file);
-        return visualizzatore;
+        if (!visualizzatore) nonAperto();
     }
 
 private:

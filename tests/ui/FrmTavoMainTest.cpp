@@ -40,9 +40,11 @@ private slots:
     void aprireUnFileGuastoTieneIlProgetto();
     void aprireTavConMinuscoleRisalvaLoStessoFile();
     void stampaFormSuUnFilePdf();
+    void stampaFormProponeIlNomeDelProgetto();
     void finestreNonAncoraDisponibili();
     void visualizzaApreIlDisegnoDelMuroCalcolato();
     void guidaEInformazioni();
+    void guidaSenzaVisualizzatoreLoDiceUnaVolta();
     void fileDiEsempioEZoom();
     void finestreCollegate();
 };
@@ -478,6 +480,22 @@ void FrmTavoMainTest::stampaFormSuUnFilePdf() {
         "Funzione non implementata\r\nUsare il disegno in Autocad che contiene dati e risultati"});
 }
 
+void FrmTavoMainTest::stampaFormProponeIlNomeDelProgetto() {
+    // The printer's document name becomes the proposed file name of a PDF:
+    // the caption's "Tavo/Spalla" would make it a folder.
+    const auto cartella = CartellaDiProva("stampa_nome");
+    FinestraDiProva f(cartella, Esempio("Spalla.Tav").string());
+    f.servizi.pdf = cartella / "finestra.pdf";
+    Azione(f, "MnufileItem_5")->setEnabled(true);
+    Azione(f, "MnufileItem_5")->trigger();
+    QCOMPARE(f.servizi.nomeDocumento, QStringLiteral("Spalla"));
+    // A project without a file goes by the program's name.
+    Azione(f, "MnufileItem_0")->trigger();
+    Azione(f, "ToolbarUp_Print")->trigger();
+    QCOMPARE(f.servizi.nomeDocumento, QStringLiteral("Tavo"));
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+}
+
 void FrmTavoMainTest::finestreNonAncoraDisponibili() {
     FinestraDiProva f(CartellaDiProva("finestre"), Esempio("Spalla.Tav").string());
     QTest::mouseClick(Pulsante(f, "cmdSisma"), Qt::LeftButton);
@@ -525,6 +543,57 @@ void FrmTavoMainTest::guidaEInformazioni() {
     });
     Azione(f, "mnuhelp_2")->trigger();
     QVERIFY(visto);
+}
+
+void FrmTavoMainTest::guidaSenzaVisualizzatoreLoDiceUnaVolta() {
+    // The desktop's own services, with the viewer launcher (xdg-open) of a
+    // folder of the test's put first on the search path.
+    const auto cartella = CartellaDiProva("guida_desktop");
+    const auto bin = cartella / "bin";
+    std::filesystem::create_directories(bin);
+    const auto lanciatore = [&](const std::string& corpo) {
+        std::ofstream(bin / "xdg-open") << "#!/bin/sh\n" << corpo << "\n";
+        std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+    };
+    const QByteArray percorso = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(bin.string()) + ':' + percorso);
+    std::ofstream(cartella / "Tavo.html") << "<html></html>";
+    OpzioniAvvio avvio;
+    avvio.cartellaProgramma = cartella;
+    avvio.separatori = SeparatoriItaliani;
+    ScriveTavoIni(cartella);
+    RecordingMessagePort porta;
+    VariabiliPubbliche stato;
+    NTC sisma;
+    ServiziDesktop servizi;
+    FrmTavoMain finestra(stato, sisma, avvio, servizi);
+    auto* aiuto = finestra.findChild<QAction*>(QStringLiteral("mnuhelp_0"));
+    const std::string guida = (cartella / "Tavo.html").string();
+    const std::vector<std::string> avviso{"Non è installato un programma che mostri la guida.\r\nLa guida è il file " +
+                                          guida};
+
+    // A launcher that finds no viewer and says so by its exit code: one message.
+    lanciatore("exit 3");
+    aiuto->trigger();
+    QTRY_COMPARE(porta.testi(), avviso);
+    QTest::qWait(100);
+    QCOMPARE(porta.conta(), std::size_t{1});
+    QCOMPARE(porta.registrati()[0].icona, Icona::Esclamazione);
+
+    // A launcher that opens the page: nothing to say.
+    porta.svuota();
+    lanciatore("echo \"$1\" > \"" + (cartella / "aperto").string() + "\"");
+    aiuto->trigger();
+    QTRY_VERIFY(std::filesystem::exists(cartella / "aperto"));
+    QTest::qWait(100);
+    QCOMPARE(porta.conta(), std::size_t{0});
+    QCOMPARE(Contenuto(cartella / "aperto"), guida + "\n");
+
+    // No launcher on the system at all: the same message, at once.
+    qputenv("PATH", QByteArray::fromStdString(cartella.string()));
+    aiuto->trigger();
+    QCOMPARE(porta.testi(), avviso);
+    qputenv("PATH", percorso);
 }
 
 void FrmTavoMainTest::fileDiEsempioEZoom() {
