@@ -2,6 +2,7 @@
 
 #include "analysis/CalcoloMain.h"
 #include "analysis/ListaRisultati.h"
+#include "analysis/ui/FrmArmature.h"
 #include "analysis/ui/FrmGamma.h"
 #include "app/FileImpostazioni.h"
 #include "app/FileProgetto.h"
@@ -129,6 +130,9 @@ TestiForm FrmTavoMain::TestiCampi() const {
 }
 
 void FrmTavoMain::LeggeDatiDaForm(VariabiliPubbliche& v, NTC& sisma) {
+    // The state is about to take the fields: until a calculation on them
+    // has finished, the drawing has nothing of one piece to show.
+    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Svuota();
     // What the user is still typing in the grid belongs to the fields.
     griglia_->ConfermaEditor();
     tavo::LeggeDatiDaForm(TestiCampi(), v, sisma, separatori_);
@@ -233,11 +237,29 @@ void FrmTavoMain::ScriveEtichettaTipoVerifica(int indice, std::string_view didas
 }
 
 bool FrmTavoMain::CalcoloMain() {
-    if (tavo::CalcoloMain(stato_, sisma_, *this)) return true;
-    // A calculation that stopped may have rewritten the results of its first
-    // combinations: the list offers them again only after one that succeeds.
+    if (tavo::CalcoloMain(stato_, sisma_, *this)) {
+        AggiornaDisegno();
+        return true;
+    }
+    // A calculation refused or stopped leaves new inputs beside results of
+    // the one before, some of them perhaps rewritten: the list offers them
+    // again only after one that succeeds, and the drawing closes.
     cmbCombinazione_->setEnabled(false);
+    ChiudeDisegno();
     return false;
+}
+
+void FrmTavoMain::AggiornaDisegno() {
+    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Ridisegna();
+}
+
+void FrmTavoMain::ChiudeDisegno() {
+    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->close();
+}
+
+void FrmTavoMain::ChiudeArmature() {
+    for (FrmArmature* armature : findChildren<FrmArmature*>(QString(), Qt::FindDirectChildrenOnly))
+        armature->close();
 }
 
 void FrmTavoMain::ScriveCoefficientiSismici() {
@@ -256,6 +278,9 @@ void FrmTavoMain::RiempieComboCombinazioni() {
 }
 
 void FrmTavoMain::ImpostaNormativa(int indice) {
+    // The reinforcement window shows the steel stress of the code it was
+    // opened under; its "Ricalcola" would write it into the other code's.
+    ChiudeArmature();
     for (QAction* a : normativaItem_) a->setChecked(false);
     stato_.Normativa = static_cast<std::int16_t>(indice);
     AggiornaMenuNormativa();
@@ -382,6 +407,8 @@ void FrmTavoMain::DopoApertura(EsitoFile esito) {
     // A cancelled dialog or a file that could not be read leaves the fields
     // as the user left them.
     if (esito == EsitoFile::Fatto) {
+        ChiudeDisegno();
+        ChiudeArmature();
         AggiornaTitolo();
         DimensionaGriglia();
         ScriveDatiInForm();
@@ -403,6 +430,8 @@ void FrmTavoMain::MenuFile(int indice) {
         switch (indice) {
         case 0:
             file_.OperazioneFile(OperazioneFileTipo::Nuovo);
+            ChiudeDisegno();
+            ChiudeArmature();
             AggiornaTitolo();
             txtTavoTitolo_->setFocus();
             SelezionaTxt(txtTavoTitolo_);

@@ -3,7 +3,10 @@
 
 #include "tests/ui/FinestraDiProva.h"
 
+#include "analysis/DatiArmature.h"
+#include "analysis/ui/FrmArmature.h"
 #include "app/ui/GrigliaFlex.h"
+#include "walldrawing/ui/FrmPlotta.h"
 #include "fileio/NumeriRegionali.h"
 
 #include <QAction>
@@ -12,6 +15,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -43,6 +47,9 @@ private slots:
     void stampaFormProponeIlNomeDelProgetto();
     void finestreNonAncoraDisponibili();
     void visualizzaApreIlDisegnoDelMuroCalcolato();
+    void ilDisegnoApertoNonMescolaDueStati();
+    void leArmatureMostranoIlProgettoInPrimoPiano();
+    void ilReportDelleArmatureLasciaIlDisegnoIntero();
     void guidaEInformazioni();
     void guidaSenzaVisualizzatoreLoDiceUnaVolta();
     void fileDiEsempioEZoom();
@@ -518,6 +525,238 @@ void FrmTavoMainTest::visualizzaApreIlDisegnoDelMuroCalcolato() {
     // A second click after a new calculation shows the same window again.
     QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
     QCOMPARE(f.finestra->findChildren<QMainWindow*>("FrmPlotta").size(), 1);
+}
+
+namespace {
+
+// The drawing window of the main window, when one is open.
+FrmPlotta* DisegnoAperto(const FinestraDiProva& f) {
+    for (FrmPlotta* d : f.finestra->findChildren<FrmPlotta*>())
+        if (d->isVisible()) return d;
+    return nullptr;
+}
+
+QImage Immagine(FrmPlotta& d) { return d.centralWidget()->grab().toImage(); }
+
+// Nothing drawn: every pixel as white as the background.
+bool Vuota(const QImage& immagine) {
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            if (immagine.pixelColor(x, y) != QColor(Qt::white)) return false;
+    return true;
+}
+
+// What a drawing window over the state as it stands shows at the same size.
+QImage DisegnoDelloStato(const FinestraDiProva& f, const FrmPlotta& aperto) {
+    std::filesystem::path dati;
+    FrmPlotta riferimento(f.stato, f.sisma, [] { return std::string(); }, dati);
+    riferimento.resize(aperto.size());
+    riferimento.show();
+    if (!QTest::qWaitForWindowExposed(&riferimento)) qWarning("reference drawing not exposed");
+    return Immagine(riferimento);
+}
+
+// Grabs the open drawing window whenever a message appears: a modal message
+// box lets the window repaint in the middle of a calculation.
+class PortaCheGuardaIlDisegno final : public MessagePort {
+public:
+    explicit PortaCheGuardaIlDisegno(const FinestraDiProva& f) : f_(f), guardia_(*this) {}
+    void mostra(std::string_view testo, Icona, std::string_view) override {
+        testi.emplace_back(testo);
+        if (FrmPlotta* d = DisegnoAperto(f_)) disegnoDuranteIMessaggi.push_back(Immagine(*d));
+    }
+    bool chiedi(std::string_view, Icona, std::string_view) override { return false; }
+    std::vector<std::string> testi;
+    std::vector<QImage> disegnoDuranteIMessaggi;
+
+private:
+    const FinestraDiProva& f_;
+    PortaMessaggiInstallata guardia_;
+};
+
+}  // namespace
+
+void FrmTavoMainTest::ilDisegnoApertoNonMescolaDueStati() {
+    const auto cartella = CartellaDiProva("disegno_stati");
+    std::filesystem::copy_file(Esempio("Muro.Tav"), cartella / "Muro.Tav");
+    FinestraDiProva f(cartella, Esempio("Spalla.Tav").string());
+    auto* griglia = f.controllo<GrigliaFlex>("FlexGrid");
+    const QString lato2 = griglia->TestoCella(2, 1), dislivello2 = griglia->TestoCella(2, 2);
+    const QString phi = f.dati(9)->text(), kh = f.dati(14)->text(), kv = f.dati(18)->text();
+    const auto apreDisegno = [&] {
+        QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+        FrmPlotta* d = DisegnoAperto(f);
+        if (d && !QTest::qWaitForWindowExposed(d)) qWarning("drawing not exposed");
+        return QPointer<FrmPlotta>(d);
+    };
+    // Closed, or showing nothing: never the new inputs beside the old results.
+    const auto chiusoOVuoto = [&](const QPointer<FrmPlotta>& d) {
+        return !d || !d->isVisible() || Vuota(Immagine(*d));
+    };
+
+    // (a) A refused calculation: a friction angle of 2° read into the state
+    // and a last side too short to compute on.
+    QPointer<FrmPlotta> d = apreDisegno();
+    QVERIFY(d && !Vuota(Immagine(*d)));
+    f.scrive(f.dati(9), "2");
+    griglia->ScriveCella(QStringLiteral("0,001"), 2, 1);
+    {
+        PortaCheGuardaIlDisegno porta(f);
+        QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+        QCOMPARE(porta.testi, std::vector<std::string>{"Lunghezza del segmento 2 del profilo terreno troppo piccola"});
+        for (const QImage& i : porta.disegnoDuranteIMessaggi) QVERIFY(Vuota(i));
+    }
+    QCOMPARE(f.stato.AngoloAttritoInterno, 2.f);
+    QVERIFY(chiusoOVuoto(d));
+
+    // (b) A failed one: the static combination computed, the seismic one
+    // stopped (kh 0.4 on a steep side); the message comes in the middle of
+    // the calculation.
+    f.scrive(f.dati(9), phi);
+    griglia->ScriveCella(lato2, 2, 1);
+    d = apreDisegno();
+    QVERIFY(d && !Vuota(Immagine(*d)));
+    griglia->ScriveCella(QStringLiteral("4,4"), 2, 2);
+    f.scrive(f.dati(14), "0,4");
+    f.scrive(f.dati(18), "0,2");
+    {
+        PortaCheGuardaIlDisegno porta(f);
+        QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+        QCOMPARE(porta.testi.size(), std::size_t{1});  // the calculation's own reason
+        for (const QImage& i : porta.disegnoDuranteIMessaggi) QVERIFY(Vuota(i));
+    }
+    QVERIFY(chiusoOVuoto(d));
+
+    // (c) File > Nuovo.
+    griglia->ScriveCella(dislivello2, 2, 2);
+    f.scrive(f.dati(14), kh);
+    f.scrive(f.dati(18), kv);
+    d = apreDisegno();
+    QVERIFY(d && !Vuota(Immagine(*d)));
+    Azione(f, "MnufileItem_0")->trigger();
+    QVERIFY(chiusoOVuoto(d));
+
+    // (d) File > Apri: another wall.
+    d = apreDisegno();
+    QVERIFY(d && !Vuota(Immagine(*d)));
+    const QImage spalla = Immagine(*d);
+    f.servizi.aperture.push_back(cartella / "Muro.Tav");
+    Azione(f, "MnufileItem_1")->trigger();
+    QCOMPARE(f.finestra->NomeFileBreve(), QStringLiteral("Muro"));
+    QVERIFY(chiusoOVuoto(d));
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+
+    // A successful calculation afterwards shows the new wall, and one more
+    // with the window open draws the wall as it now stands.
+    d = apreDisegno();
+    QVERIFY(d);
+    QVERIFY(Immagine(*d) != spalla);
+    QCOMPARE(Immagine(*d), DisegnoDelloStato(f, *d));
+    const QImage muro = Immagine(*d);
+    f.scrive(f.dati(8), QString::fromStdString(FormattaValore(f.stato.LarghezzaFondazione + 1, SeparatoriItaliani)));
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    QVERIFY(d && d->isVisible());
+    QVERIFY(Immagine(*d) != muro);
+    QCOMPARE(Immagine(*d), DisegnoDelloStato(f, *d));
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+}
+
+namespace {
+
+// The reinforcement window of the main window, when one is open.
+FrmArmature* ArmatureAperte(const FinestraDiProva& f) {
+    for (FrmArmature* a : f.finestra->findChildren<FrmArmature*>())
+        if (a->isVisible()) return a;
+    return nullptr;
+}
+
+}  // namespace
+
+void FrmTavoMainTest::leArmatureMostranoIlProgettoInPrimoPiano() {
+    const auto programma = CartellaDiProva("armature_progetto");
+    std::filesystem::copy_file(Esempio("Muro.Tav"), programma / "Muro.Tav");
+    std::filesystem::copy_file(Esempio("Spalla.Tav"), programma / "Spalla.Tav");
+    FinestraDiProva f(programma, (programma / "Spalla.Tav").string(), SeparatoriItaliani,
+                      FinestraDiProva::Ini::Predefinito, FinestraDiProva::Armature::Collegate);
+    QAction* armature = Azione(f, "mnuArmature");
+    // Closed, or showing the settings and the steel label of the project in
+    // front of it.
+    const auto mostraIlProgetto = [&] {
+        FrmArmature* a = ArmatureAperte(f);
+        if (!a) return true;
+        VariabiliPubbliche copia = f.stato;
+        const TestiDatiArmature attesi = ScriveDatiArmature(copia);
+        for (int i = 0; i < 4; ++i)
+            if (a->txtDati(i)->text().toStdString() != attesi[static_cast<std::size_t>(i)]) return false;
+        return a->lblFyd()->isVisibleTo(a) == (f.stato.Normativa == NormativaNTC2008);
+    };
+    const auto ricalcola = [&] {
+        if (FrmArmature* a = ArmatureAperte(f)) QTest::mouseClick(a->Command1(), Qt::LeftButton);
+    };
+
+    // The abutment under NTC 2008: fyd 391.3 in box 2.
+    armature->trigger();
+    QVERIFY(ArmatureAperte(f));
+    QCOMPARE(ArmatureAperte(f)->txtDati(2)->text(), QStringLiteral("391,3"));
+    // File > Apri: the wall under DM 1996, whose admissible stress is 255.
+    f.servizi.aperture.push_back(programma / "Muro.Tav");
+    Azione(f, "MnufileItem_1")->trigger();
+    QCOMPARE(f.stato.Normativa, NormativaDM1996);
+    QVERIFY(mostraIlProgetto());
+    ricalcola();
+    QCOMPARE(f.stato.SigmaAcciaioAmm, 255.f);
+
+    // "Files di Esempio": the abutment again.
+    armature->trigger();
+    QCOMPARE(ArmatureAperte(f)->txtDati(2)->text(), QStringLiteral("255"));
+    f.servizi.aperture.push_back(programma / "Spalla.Tav");
+    Azione(f, "mnuhelp_1")->trigger();
+    QCOMPARE(f.stato.Normativa, NormativaNTC2008);
+    QVERIFY(mostraIlProgetto());
+    ricalcola();
+    QCOMPARE(f.stato.fyd, 391.3f);
+
+    // File > Nuovo: a project of its own.
+    armature->trigger();
+    Azione(f, "MnufileItem_0")->trigger();
+    QVERIFY(mostraIlProgetto());
+
+    // Another code in force: box 2 would hold the other code's steel stress.
+    armature->trigger();
+    Azione(f, "NormativaItem_1")->trigger();
+    QCOMPARE(f.stato.Normativa, NormativaDM1996);
+    QVERIFY(mostraIlProgetto());
+    ricalcola();
+    QCOMPARE(f.stato.SigmaAcciaioAmm, 255.f);
+    QCOMPARE(f.stato.fyd, 391.3f);
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+}
+
+void FrmTavoMainTest::ilReportDelleArmatureLasciaIlDisegnoIntero() {
+    FinestraDiProva f(CartellaDiProva("armature_disegno"), Esempio("Spalla.Tav").string(), SeparatoriItaliani,
+                      FinestraDiProva::Ini::Predefinito, FinestraDiProva::Armature::Collegate);
+    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+    QPointer<FrmPlotta> d = DisegnoAperto(f);
+    QVERIFY(d);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    const QImage spalla = Immagine(*d);
+    // The report reshapes the stem section by section and computes the
+    // wall again: the drawing is of one piece before and after it.
+    Azione(f, "mnuArmature")->trigger();
+    QVERIFY(ArmatureAperte(f));
+    QVERIFY(d && d->isVisible());
+    QCOMPARE(Immagine(*d), spalla);
+    // A report that fails puts the state back as it was: the same drawing.
+    FrmArmature* a = ArmatureAperte(f);
+    a->txtDati(1)->setText(QStringLiteral("40"));  // 400 mm of cover on a 300 mm backwall
+    {
+        PortaCheGuardaIlDisegno porta(f);
+        QTest::mouseClick(a->Command1(), Qt::LeftButton);
+        QCOMPARE(porta.testi.size(), std::size_t{1});
+        for (const QImage& i : porta.disegnoDuranteIMessaggi) QVERIFY(Vuota(i));
+    }
+    QVERIFY(d && d->isVisible());
+    QCOMPARE(Immagine(*d), spalla);
 }
 
 void FrmTavoMainTest::guidaEInformazioni() {
