@@ -72,9 +72,7 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
             MostraFrmPlotta(this, stato_, sisma_, [this] { return S(NomeFileBreve()); },
                             ambiente().PercorsoDati);
     });
-    connect(cmdSisma_, &QPushButton::clicked, this, [this] {
-        ApreFinestra(finestre_.sisma, "La finestra dei dati sismici non è ancora disponibile.");
-    });
+    connect(cmdSisma_, &QPushButton::clicked, this, [this] { MostraSisma(); });
     connect(cmdSchema_, &QPushButton::clicked, this, [this] { Zoom(); });
     connect(pctSchema_, &SchemaTavo::cliccato, this, [this] { Zoom(); });
     connect(cmbCombinazione_, &QComboBox::activated, this, [this](int voce) { CombinazioneScelta(voce); });
@@ -492,6 +490,18 @@ void FrmTavoMain::ApreFinestra(const std::function<void(FrmTavoMain&)>& apri, co
         apri(*this);
     else
         messaggi().mostra(nonDisponibile, Icona::Informazione);
+}
+
+void FrmTavoMain::MostraSisma() {
+    // The site window writes kh and kv into the project as the user
+    // searches, and the drawing lists them beside the results.
+    const float kh = sisma_.KhNTC, kv = sisma_.KvNTC;
+    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Svuota();
+    ApreFinestra(finestre_.sisma, "La finestra dei dati sismici non è ancora disponibile.");
+    if (sisma_.KhNTC == kh && sisma_.KvNTC == kv)
+        AggiornaDisegno();
+    else
+        ChiudeDisegno();
 }
 
 void FrmTavoMain::MostraCoefficienti(int pagina) {

@@ -130,6 +130,8 @@ private:
     void MostraGuida();
     void MostraInformazioni();
     void MostraCoefficienti(int pagina);
+    // "Dati &Sisma": the site window; a drawing of other kh and kv closes.
+    void MostraSisma();
     void ApreFinestra(const std::function<void(FrmTavoMain&)>& apri, const char* nonDisponibile);
     void Zoom();
 

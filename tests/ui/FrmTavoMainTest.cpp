@@ -21,6 +21,8 @@
 #include <QtTest>
 
 #include <fstream>
+#include <optional>
+#include <utility>
 
 namespace tavo::test {
 
@@ -50,6 +52,7 @@ private slots:
     void ilDisegnoApertoNonMescolaDueStati();
     void leArmatureMostranoIlProgettoInPrimoPiano();
     void ilReportDelleArmatureLasciaIlDisegnoIntero();
+    void datiSismaNuoviChiudonoIlDisegno();
     void guidaEInformazioni();
     void guidaSenzaVisualizzatoreLoDiceUnaVolta();
     void fileDiEsempioEZoom();
@@ -529,12 +532,7 @@ void FrmTavoMainTest::visualizzaApreIlDisegnoDelMuroCalcolato() {
 
 namespace {
 
-// The drawing window of the main window, when one is open.
-FrmPlotta* DisegnoAperto(const FinestraDiProva& f) {
-    for (FrmPlotta* d : f.finestra->findChildren<FrmPlotta*>())
-        if (d->isVisible()) return d;
-    return nullptr;
-}
+FrmPlotta* DisegnoAperto(const FinestraDiProva& f) { return FrmPlottaAperta(f.finestra.get()); }
 
 QImage Immagine(FrmPlotta& d) { return d.centralWidget()->grab().toImage(); }
 
@@ -730,6 +728,52 @@ void FrmTavoMainTest::leArmatureMostranoIlProgettoInPrimoPiano() {
     QCOMPARE(f.stato.SigmaAcciaioAmm, 255.f);
     QCOMPARE(f.stato.fyd, 391.3f);
     QCOMPARE(f.porta.conta(), std::size_t{0});
+}
+
+void FrmTavoMainTest::datiSismaNuoviChiudonoIlDisegno() {
+    // The site window, modal, writes kh and kv as the user searches; here it
+    // hands back what `nuovi` holds, or nothing.
+    std::optional<std::pair<float, float>> nuovi;
+    std::vector<bool> disegnoVuoto;
+    const auto cartella = CartellaDiProva("sisma_disegno");
+    ScriveTavoIni(cartella);
+    OpzioniAvvio avvio;
+    avvio.cartellaProgramma = cartella;
+    avvio.rigaComando = Esempio("Spalla.Tav").string();
+    avvio.separatori = SeparatoriItaliani;
+    RecordingMessagePort porta;
+    VariabiliPubbliche stato;
+    NTC sisma;
+    ServiziFinti servizi;
+    FinestreCollegate finestre;
+    finestre.sisma = [&](FrmTavoMain& principale) {
+        FrmPlotta* d = FrmPlottaAperta(&principale);
+        disegnoVuoto.push_back(d && Vuota(Immagine(*d)));
+        if (!nuovi) return;
+        sisma.KhNTC = nuovi->first;
+        sisma.KvNTC = nuovi->second;
+        principale.ScriveCoefficientiSismici();
+    };
+    FrmTavoMain finestra(stato, sisma, avvio, servizi, finestre);
+    finestra.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+    QTest::mouseClick(finestra.findChild<QPushButton*>("cbDiagramma"), Qt::LeftButton);
+    QPointer<FrmPlotta> d = FrmPlottaAperta(&finestra);
+    QVERIFY(d);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    const QImage prima = Immagine(*d);
+    auto* sismaPulsante = finestra.findChild<QPushButton*>("cmdSisma");
+    // Nothing handed back: the same drawing, empty only while the window was up.
+    QTest::mouseClick(sismaPulsante, Qt::LeftButton);
+    QCOMPARE(disegnoVuoto, std::vector<bool>{true});
+    QVERIFY(d && d->isVisible());
+    QCOMPARE(Immagine(*d), prima);
+    // Another site: kh and kv of the project are no longer those of the results.
+    nuovi = {{0.2f, 0.1f}};
+    QTest::mouseClick(sismaPulsante, Qt::LeftButton);
+    QCOMPARE(finestra.findChild<QLineEdit*>("txtDati_14")->text(), QStringLiteral("0,2000"));
+    QVERIFY(!d || !d->isVisible());
+    QCOMPARE(porta.conta(), std::size_t{0});
 }
 
 void FrmTavoMainTest::ilReportDelleArmatureLasciaIlDisegnoIntero() {
