@@ -36,6 +36,10 @@ void ProfTerra::Coordinate(std::span<const float> x, std::span<const float> y,
     y_.assign(y.begin(), y.begin() + static_cast<std::ptrdiff_t>(nn));
     q_.assign(q.begin(), q.begin() + static_cast<std::ptrdiff_t>(nq));
     nVertici = static_cast<std::int16_t>(n);
+    // No wedge has been searched on the new profile yet: what the last
+    // search loaded belongs to the old one, whose sides may be more.
+    nqPrisma = 0;
+    caricata_.assign(nq, 0.0f);
     aggiornaLati();
 }
 

@@ -40,7 +40,8 @@ public:
     std::span<const double> CoordY() const { return y_; }
 
     // Replaces the whole profile with points 1..n of x, y (element i−1 is
-    // point i) and the surcharges of segments 1..n−1 of q.
+    // point i) and the surcharges of segments 1..n−1 of q; nqPrisma becomes 0
+    // and the loaded lengths 0 until the next SovraccaricoPrisma.
     void Coordinate(std::span<const float> x, std::span<const float> y, std::span<const float> q,
                     int n);
 

@@ -76,9 +76,14 @@ RichiestaDialogoFile GestioneFile::Richiesta(const std::optional<fs::path>& cart
 EsitoFile GestioneFile::OperazioneFile(OperazioneFileTipo op,
                                        const std::optional<fs::path>& cartella) {
     switch (op) {
-    case OperazioneFileTipo::Nuovo:
+    case OperazioneFileTipo::Nuovo: {
         nomeFileBreve_.clear();
+        // A new project is saved from the current folder, not beside the last one.
+        std::error_code ec;
+        const fs::path corrente = fs::current_path(ec);
+        if (!ec) cartelle_.PercorsoDati = corrente;
         return EsitoFile::Fatto;
+    }
     case OperazioneFileTipo::Apri:
         return Apri(cartella);
     case OperazioneFileTipo::SalvaConNome:

@@ -4,8 +4,8 @@
 // content: it chooses the file, hands it to the document, and keeps the
 // current file name and the data folder up to date.
 //
-// The data folder is the folder of the last project opened or saved; the
-// dialogs start there. The process's current folder is never changed.
+// The data folder is the folder of the last project opened or saved (the
+// current folder after "new"); the dialogs start there. The process's current folder is never changed.
 
 #include "fileio/ImpostazioniInternazionali.h"
 

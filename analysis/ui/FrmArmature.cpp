@@ -17,11 +17,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <utility>
+
 namespace tavo {
 
 FrmArmature::FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipalePort& principale,
-                         QWidget* genitore)
-    : QWidget(genitore, Qt::Window), stato_(stato), sisma_(sisma), principale_(principale) {
+                         QWidget* genitore, std::function<void()> dopoReport)
+    : QWidget(genitore, Qt::Window), stato_(stato), sisma_(sisma), principale_(principale),
+      dopoReport_(std::move(dopoReport)) {
     setWindowTitle(QStringLiteral("Armature e Verifiche"));
 
     auto* dati = new QWidget(this);
@@ -104,6 +107,7 @@ bool FrmArmature::LeggeDati() {
 
 void FrmArmature::ListaArmature() {
     std::optional<std::string> testo = tavo::ListaArmature(stato_, sisma_, principale_);
+    if (dopoReport_) dopoReport_();
     if (!testo) return;
     report_ = std::move(*testo);
     text1_->setPlainText(QString::fromStdString(report_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
@@ -122,10 +126,11 @@ bool FrmArmature::eventFilter(QObject* o, QEvent* e) {
 }
 
 FrmArmature* MostraFrmArmature(QWidget* genitore, VariabiliPubbliche& stato, NTC& sisma,
-                               FinestraPrincipalePort& principale) {
+                               FinestraPrincipalePort& principale, std::function<void()> dopoReport) {
     static QPointer<FrmArmature> aperta;
-    if (!aperta) {
-        aperta = new FrmArmature(stato, sisma, principale, genitore);
+    // A window closed a moment ago waits for its deletion: a new one takes its place.
+    if (!aperta || !aperta->isVisible()) {
+        aperta = new FrmArmature(stato, sisma, principale, genitore, std::move(dopoReport));
         aperta->setAttribute(Qt::WA_DeleteOnClose);
     }
     aperta->show();

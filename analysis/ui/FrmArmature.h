@@ -15,6 +15,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <string>
 
 class QLabel;
@@ -27,9 +28,12 @@ namespace tavo {
 class FrmArmature final : public QWidget {
     Q_OBJECT
 public:
-    // Opening the window: ScriveDati, then ListaArmature.
+    // Opening the window: ScriveDati, then ListaArmature. `dopoReport` runs
+    // after every report, built or not: the project state is then again
+    // that of a finished calculation (the report's own, or the one before
+    // it, which a failed report puts back).
     FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipalePort& principale,
-                QWidget* genitore = nullptr);
+                QWidget* genitore = nullptr, std::function<void()> dopoReport = {});
 
     // Boxes into the settings (through ValLocale, then the defaults). False,
     // after a message, when a box holds a value beyond the Single range.
@@ -58,6 +62,7 @@ private:
     VariabiliPubbliche& stato_;
     NTC& sisma_;
     FinestraPrincipalePort& principale_;
+    std::function<void()> dopoReport_;
     std::array<QLineEdit*, 4> txtDati_{};
     QPushButton* command1_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
@@ -70,6 +75,6 @@ private:
 // window, creating it (which builds the report) when it is not open, else
 // bringing the open one to the front. The window is deleted when closed.
 FrmArmature* MostraFrmArmature(QWidget* genitore, VariabiliPubbliche& stato, NTC& sisma,
-                               FinestraPrincipalePort& principale);
+                               FinestraPrincipalePort& principale, std::function<void()> dopoReport = {});
 
 }  // namespace tavo

@@ -2,6 +2,7 @@
 
 #include "analysis/CalcoloMain.h"
 #include "analysis/ListaRisultati.h"
+#include "analysis/ui/FrmArmature.h"
 #include "analysis/ui/FrmGamma.h"
 #include "app/FileImpostazioni.h"
 #include "app/FileProgetto.h"
@@ -71,9 +72,7 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
             MostraFrmPlotta(this, stato_, sisma_, [this] { return S(NomeFileBreve()); },
                             ambiente().PercorsoDati);
     });
-    connect(cmdSisma_, &QPushButton::clicked, this, [this] {
-        ApreFinestra(finestre_.sisma, "La finestra dei dati sismici non è ancora disponibile.");
-    });
+    connect(cmdSisma_, &QPushButton::clicked, this, [this] { MostraSisma(); });
     connect(cmdSchema_, &QPushButton::clicked, this, [this] { Zoom(); });
     connect(pctSchema_, &SchemaTavo::cliccato, this, [this] { Zoom(); });
     connect(cmbCombinazione_, &QComboBox::activated, this, [this](int voce) { CombinazioneScelta(voce); });
@@ -129,6 +128,9 @@ TestiForm FrmTavoMain::TestiCampi() const {
 }
 
 void FrmTavoMain::LeggeDatiDaForm(VariabiliPubbliche& v, NTC& sisma) {
+    // The state is about to take the fields: until a calculation on them
+    // has finished, the drawing has nothing of one piece to show.
+    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Svuota();
     // What the user is still typing in the grid belongs to the fields.
     griglia_->ConfermaEditor();
     tavo::LeggeDatiDaForm(TestiCampi(), v, sisma, separatori_);
@@ -233,11 +235,29 @@ void FrmTavoMain::ScriveEtichettaTipoVerifica(int indice, std::string_view didas
 }
 
 bool FrmTavoMain::CalcoloMain() {
-    if (tavo::CalcoloMain(stato_, sisma_, *this)) return true;
-    // A calculation that stopped may have rewritten the results of its first
-    // combinations: the list offers them again only after one that succeeds.
+    if (tavo::CalcoloMain(stato_, sisma_, *this)) {
+        AggiornaDisegno();
+        return true;
+    }
+    // A calculation refused or stopped leaves new inputs beside results of
+    // the one before, some of them perhaps rewritten: the list offers them
+    // again only after one that succeeds, and the drawing closes.
     cmbCombinazione_->setEnabled(false);
+    ChiudeDisegno();
     return false;
+}
+
+void FrmTavoMain::AggiornaDisegno() {
+    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Ridisegna();
+}
+
+void FrmTavoMain::ChiudeDisegno() {
+    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->close();
+}
+
+void FrmTavoMain::ChiudeArmature() {
+    for (FrmArmature* armature : findChildren<FrmArmature*>(QString(), Qt::FindDirectChildrenOnly))
+        armature->close();
 }
 
 void FrmTavoMain::ScriveCoefficientiSismici() {
@@ -256,6 +276,9 @@ void FrmTavoMain::RiempieComboCombinazioni() {
 }
 
 void FrmTavoMain::ImpostaNormativa(int indice) {
+    // The reinforcement window shows the steel stress of the code it was
+    // opened under; its "Ricalcola" would write it into the other code's.
+    ChiudeArmature();
     for (QAction* a : normativaItem_) a->setChecked(false);
     stato_.Normativa = static_cast<std::int16_t>(indice);
     AggiornaMenuNormativa();
@@ -382,6 +405,8 @@ void FrmTavoMain::DopoApertura(EsitoFile esito) {
     // A cancelled dialog or a file that could not be read leaves the fields
     // as the user left them.
     if (esito == EsitoFile::Fatto) {
+        ChiudeDisegno();
+        ChiudeArmature();
         AggiornaTitolo();
         DimensionaGriglia();
         ScriveDatiInForm();
@@ -403,6 +428,8 @@ void FrmTavoMain::MenuFile(int indice) {
         switch (indice) {
         case 0:
             file_.OperazioneFile(OperazioneFileTipo::Nuovo);
+            ChiudeDisegno();
+            ChiudeArmature();
             AggiornaTitolo();
             txtTavoTitolo_->setFocus();
             SelezionaTxt(txtTavoTitolo_);
@@ -437,7 +464,9 @@ void FrmTavoMain::MenuFile(int indice) {
 
 void FrmTavoMain::StampaForm() {
     QPrinter stampante(QPrinter::HighResolution);
-    stampante.setDocName(windowTitle());
+    // The document name is what a print to file proposes as the file's name:
+    // the project's, never the caption, whose "Tavo/Spalla" would be a folder.
+    stampante.setDocName(NomeFileBreve().isEmpty() ? QStringLiteral("Tavo") : NomeFileBreve());
     if (!servizi_.sceltaStampante(stampante, this)) return;
     const QPixmap immagine = grab();
     QPainter p;
@@ -463,6 +492,18 @@ void FrmTavoMain::ApreFinestra(const std::function<void(FrmTavoMain&)>& apri, co
         messaggi().mostra(nonDisponibile, Icona::Informazione);
 }
 
+void FrmTavoMain::MostraSisma() {
+    // The site window writes kh and kv into the project as the user
+    // searches, and the drawing lists them beside the results.
+    const float kh = sisma_.KhNTC, kv = sisma_.KvNTC;
+    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Svuota();
+    ApreFinestra(finestre_.sisma, "La finestra dei dati sismici non è ancora disponibile.");
+    if (sisma_.KhNTC == kh && sisma_.KvNTC == kv)
+        AggiornaDisegno();
+    else
+        ChiudeDisegno();
+}
+
 void FrmTavoMain::MostraCoefficienti(int pagina) {
     FrmGamma dialogo(stato_, [this] { FileIniLeggeScrive(Modo::Scrittura); }, separatori_, this);
     dialogo.MostraPagina(pagina);
@@ -480,10 +521,10 @@ void FrmTavoMain::MostraGuida() {
         messaggi().mostra("File della guida " + TestoPercorso(guida) + " non trovato ", Icona::Esclamazione);
         return;
     }
-    if (!servizi_.apreDocumento(Q(TestoPercorso(guida))))
-        messaggi().mostra("Non è installato un programma che mostri la guida.\r\nLa guida è il file " +
-                              TestoPercorso(guida),
+    servizi_.apreDocumento(Q(TestoPercorso(guida)), [testo = TestoPercorso(guida)] {
+        messaggi().mostra("Non è installato un programma che mostri la guida.\r\nLa guida è il file " + testo,
                           Icona::Esclamazione);
+    });
 }
 
 void FrmTavoMain::MostraInformazioni() {

@@ -80,6 +80,10 @@ public:
     void ScriveCoefficientiSismici();
     // Reads or writes the partial coefficients of Tavo.ini in the program's folder.
     bool FileIniLeggeScrive(Modo modo);
+    // The open drawing window draws the project state again: after a report
+    // of the reinforcement window, which leaves the state of a finished
+    // calculation (its own, or the one before it that a failed report puts back).
+    void AggiornaDisegno();
 
     // FinestraPrincipalePort
     void LeggeDatiDaForm(VariabiliPubbliche& v, NTC& sisma) override;
@@ -103,6 +107,10 @@ private:
 
     void CostruisceControlli();
     void DopoApertura(EsitoFile esito);
+    // The windows that show the project in front of the main window, closed
+    // when another project takes its place or another code comes in force.
+    void ChiudeDisegno();
+    void ChiudeArmature();
     void DimensionaGriglia(int lati);
     // The result box of a group and an index; null outside the group.
     QLineEdit* CasellaRisultati(CasellaRisultato casella, int indice) const;
@@ -122,6 +130,8 @@ private:
     void MostraGuida();
     void MostraInformazioni();
     void MostraCoefficienti(int pagina);
+    // "Dati &Sisma": the site window; a drawing of other kh and kv closes.
+    void MostraSisma();
     void ApreFinestra(const std::function<void(FrmTavoMain&)>& apri, const char* nonDisponibile);
     void Zoom();
 

@@ -2,11 +2,13 @@
 
 #include "drawing/ui/ConversioniQt.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QUrl>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <memory>
 
 namespace tavo {
 namespace {
@@ -49,8 +51,35 @@ bool ServiziDesktop::sceltaStampante(QPrinter& stampante, QWidget* finestra) {
     return d.exec() == QDialog::Accepted;
 }
 
-bool ServiziDesktop::apreDocumento(const QString& file) {
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+void ServiziDesktop::apreDocumento(const QString& file, std::function<void()> nonAperto) {
+    const QString lanciatore = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (lanciatore.isEmpty()) {
+        nonAperto();
+        return;
+    }
+    // Without a parent: a viewer that xdg-open keeps in the foreground may
+    // outlive the program's windows, and must not be ended with them.
+    auto* processo = new QProcess;
+    processo->setStandardOutputFile(QProcess::nullDevice());
+    processo->setStandardErrorFile(QProcess::nullDevice());
+    auto detto = std::make_shared<bool>(false);
+    auto fallito = [nonAperto = std::move(nonAperto), detto] {
+        if (*detto) return;
+        *detto = true;
+        nonAperto();
+    };
+    QObject::connect(processo, &QProcess::errorOccurred, processo, [processo, fallito](QProcess::ProcessError e) {
+        if (e != QProcess::FailedToStart && e != QProcess::Crashed) return;
+        fallito();
+        // A process that never started sends no end.
+        if (e == QProcess::FailedToStart) processo->deleteLater();
+    });
+    QObject::connect(processo, &QProcess::finished, processo,
+                     [processo, fallito](int codice, QProcess::ExitStatus stato) {
+                         if (stato != QProcess::NormalExit || codice != 0) fallito();
+                         processo->deleteLater();
+                     });
+    processo->start(lanciatore, {file});
 }
 
 }  // namespace tavo

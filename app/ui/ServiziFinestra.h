@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -19,11 +21,14 @@ public:
     virtual DialogoFile& dialogoFile() = 0;
     // Lets the user choose a printer (or a PDF file); false when cancelled.
     virtual bool sceltaStampante(QPrinter& stampante, QWidget* finestra) = 0;
-    // Shows a document with the desktop's viewer; false when there is none.
-    virtual bool apreDocumento(const QString& file) = 0;
+    // Shows a document with the desktop's viewer. `nonAperto` runs once when
+    // no viewer shows it: at once when none can be started, later when the
+    // one started gives up.
+    virtual void apreDocumento(const QString& file, std::function<void()> nonAperto) = 0;
 };
 
-// The services of the desktop: QFileDialog, QPrintDialog, QDesktopServices.
+// The services of the desktop: QFileDialog, QPrintDialog, and xdg-open,
+// whose exit code tells whether a viewer took the document.
 class ServiziDesktop final : public ServiziFinestra, private DialogoFile {
 public:
     explicit ServiziDesktop(QWidget* finestra = nullptr) : finestra_(finestra) {}
@@ -31,7 +36,7 @@ public:
 
     DialogoFile& dialogoFile() override { return *this; }
     bool sceltaStampante(QPrinter& stampante, QWidget* finestra) override;
-    bool apreDocumento(const QString& file) override;
+    void apreDocumento(const QString& file, std::function<void()> nonAperto) override;
 
 private:
     std::optional<std::filesystem::path> sceltaApertura(const RichiestaDialogoFile& r) override;

@@ -6,6 +6,7 @@
 #include "app/ui/FrmTavoMain.h"
 #include "app/ui/PortaMessaggiQt.h"
 #include "app/ui/ServiziFinestra.h"
+#include "app/ui/TraduzioniQt.h"
 #include "drawing/ui/ConversioniQt.h"
 #include "seismic/NTC.h"
 #include "seismic/ui/FrmSpettroNTC.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavo"));
     QApplication::setApplicationVersion(QStringLiteral(TAVO_VERSIONE));
+    tavo::InstallaTraduzioniQt(app);
 
     tavo::PortaMessaggiQt porta;
     tavo::PortaMessaggiInstallata guardia(porta);
@@ -39,7 +41,7 @@ int main(int argc, char** argv) {
     tavo::ServiziDesktop servizi;
     tavo::FinestreCollegate finestre;
     finestre.armature = [&](tavo::FrmTavoMain& principale) {
-        tavo::MostraFrmArmature(&principale, stato, sisma, principale);
+        tavo::MostraFrmArmature(&principale, stato, sisma, principale, [&principale] { principale.AggiornaDisegno(); });
     };
     finestre.sisma = [&](tavo::FrmTavoMain& principale) {
         tavo::MostraFrmSpettroNTC(&principale, sisma, avvio.cartellaProgramma,

@@ -49,6 +49,26 @@ TEST_F(DisegnoProfTerra, SovraccarichiNulliONegativiNonSiDisegnano) {
     EXPECT_TRUE(entita().empty());
 }
 
+TEST_F(DisegnoProfTerra, ProfiloRicostruitoConMenoLatiNonPortaIlCuneoDelVecchio) {
+    // The wedge of a three-sided profile ends beyond its last point: every
+    // segment counts. The same object then receives a one-sided profile, as
+    // the next calculation of another wall does before its thrust search.
+    Profilo({20, 10, 5});
+    p.xFinePrisma = 100;
+    p.SovraccaricoPrisma();
+    ASSERT_EQ(p.nqPrisma, 3);
+    p.Coordinate(std::vector<float>{0, 5}, std::vector<float>{0, 1}, std::vector<float>{30}, 2);
+    // No wedge has been searched on the new profile yet: nothing stands on it.
+    EXPECT_EQ(p.nqPrisma, 0);
+    EXPECT_EQ(p.LunghezzaCaricata(1), 0.0f);
+    EXPECT_NO_THROW(DisegnaSovraccarichiPrisma(g, p, 10, 5, 45, 0.1));
+    EXPECT_TRUE(entita().empty());
+    // A search on it counts its one side again.
+    p.xFinePrisma = 100;
+    EXPECT_EQ(p.SovraccaricoPrisma(), 150.0f);  // 30 kN/m² over 5 m, by hand
+    EXPECT_EQ(p.nqPrisma, 1);
+}
+
 TEST_F(DisegnoProfTerra, BlocchiDeiCarichiTagliatiAlLimite) {
     Profilo({20, 0, 10});
     DisegnaCarichi(g, p, 10, 5, 6);

@@ -134,6 +134,29 @@ private slots:
         QVERIFY(w.Text1()->y() > w.txtDati(0)->geometry().bottom());
     }
 
+    void everyReportBuiltOrNotIsAnnounced() {
+        int annunci = 0;
+        FrmArmature w(p.v, p.ntc, principale, nullptr, [&] { ++annunci; });
+        QCOMPARE(annunci, 1);  // the report of the opening
+        QTest::mouseClick(w.Command1(), Qt::LeftButton);
+        QCOMPARE(annunci, 2);
+        w.txtDati(1)->setText(QStringLiteral("40"));  // a cover the backwall cannot take: no report
+        QTest::mouseClick(w.Command1(), Qt::LeftButton);
+        QCOMPARE(porta->conta(), std::size_t{1});
+        QCOMPARE(annunci, 3);
+    }
+
+    void aWindowJustClosedGivesWayToANewOne() {
+        QPointer<FrmArmature> prima(MostraFrmArmature(nullptr, p.v, p.ntc, principale));
+        prima->close();
+        QPointer<FrmArmature> dopo(MostraFrmArmature(nullptr, p.v, p.ntc, principale));
+        QVERIFY(dopo != prima);
+        QTRY_VERIFY(prima.isNull());
+        QVERIFY(dopo && dopo->isVisible());
+        dopo->close();
+        QTRY_VERIFY(dopo.isNull());
+    }
+
     void theMenuEntryOpensOneWindow() {
         FrmArmature* a = MostraFrmArmature(nullptr, p.v, p.ntc, principale);
         FrmArmature* b = MostraFrmArmature(nullptr, p.v, p.ntc, principale);

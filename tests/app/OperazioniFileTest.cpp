@@ -177,14 +177,19 @@ TEST_F(OperazioniFile, FileDiEsempioNonSpostaLaCartellaDati) {
     EXPECT_EQ(cartelle.PercorsoDati, cartella);
 }
 
-TEST_F(OperazioniFile, NuovoDimenticaSoloIlNome) {
+TEST_F(OperazioniFile, NuovoDimenticaIlNomeEDaLaCartellaCorrenteAiDati) {
     const fs::path p = cartella / "altra" / "A.Tav";
     Crea(p);
-    dialogo.risposte = {p};
+    dialogo.risposte = {p, std::nullopt};
     file.OperazioneFile(OperazioneFileTipo::Apri);
+    ASSERT_EQ(cartelle.PercorsoDati, cartella / "altra");
     EXPECT_EQ(file.OperazioneFile(OperazioneFileTipo::Nuovo), EsitoFile::Fatto);
     EXPECT_EQ(file.NomeFileBreve(), "");
-    EXPECT_EQ(cartelle.PercorsoDati, cartella / "altra");
+    // A new project starts from the current folder, not from the last one's.
+    EXPECT_EQ(cartelle.PercorsoDati, fs::current_path());
+    EXPECT_EQ(file.OperazioneFile(OperazioneFileTipo::Salva), EsitoFile::Annullato);
+    EXPECT_EQ(dialogo.richieste.back().cartella, fs::current_path());
+    EXPECT_EQ(dialogo.richieste.back().nomeIniziale, "*.Tav");
 }
 
 }  // namespace

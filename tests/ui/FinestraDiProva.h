@@ -4,6 +4,7 @@
 // message port, Italian separators, and a program folder of its own.
 
 #include "analysis/CoefficientiParziali.h"
+#include "analysis/ui/FrmArmature.h"
 #include "app/FileImpostazioni.h"
 #include "app/ui/FrmTavoMain.h"
 #include "tests/support/ProveFinestre.h"
@@ -25,6 +26,7 @@ public:
     std::deque<std::optional<std::filesystem::path>> aperture, salvataggi;
     std::vector<RichiestaDialogoFile> richieste;
     std::filesystem::path pdf;  // the printer prints here; empty: cancelled
+    QString nomeDocumento;      // the document name the printer was handed
     std::vector<QString> documenti;
     bool visualizzatore = true;
 
@@ -36,14 +38,15 @@ public:
         return prossima(salvataggi, r);
     }
     bool sceltaStampante(QPrinter& stampante, QWidget*) override {
+        nomeDocumento = stampante.docName();
         if (pdf.empty()) return false;
         stampante.setOutputFormat(QPrinter::PdfFormat);
         stampante.setOutputFileName(QString::fromStdString(pdf.string()));
         return true;
     }
-    bool apreDocumento(const QString& file) override {
+    void apreDocumento(const QString& file, std::function<void()> nonAperto) override {
         documenti.push_back(file);
-        return visualizzatore;
+        if (!visualizzatore) nonAperto();
     }
 
 private:
@@ -71,17 +74,25 @@ inline void ScriveTavoIni(const std::filesystem::path& programma) {
 }
 
 // The main window over a state of its own. The program folder gets a
-// Tavo.ini unless the test is about its absence.
+// Tavo.ini unless the test is about its absence; the reinforcement window
+// is wired as the program wires it when the test asks for it.
 struct FinestraDiProva {
     enum class Ini { Predefinito, Assente };
+    enum class Armature { NonCollegate, Collegate };
     explicit FinestraDiProva(const std::filesystem::path& programma, std::string riga = {},
-                             Separatori sep = SeparatoriItaliani, Ini ini = Ini::Predefinito) {
+                             Separatori sep = SeparatoriItaliani, Ini ini = Ini::Predefinito,
+                             Armature armature = Armature::NonCollegate) {
         if (ini == Ini::Predefinito) ScriveTavoIni(programma);
         OpzioniAvvio avvio;
         avvio.cartellaProgramma = programma;
         avvio.rigaComando = std::move(riga);
         avvio.separatori = sep;
-        finestra = std::make_unique<FrmTavoMain>(stato, sisma, avvio, servizi);
+        FinestreCollegate finestre;
+        if (armature == Armature::Collegate)
+            finestre.armature = [this](FrmTavoMain& principale) {
+                MostraFrmArmature(&principale, stato, sisma, principale, [&principale] { principale.AggiornaDisegno(); });
+            };
+        finestra = std::make_unique<FrmTavoMain>(stato, sisma, avvio, servizi, std::move(finestre));
         finestra->show();
         if (!QTest::qWaitForWindowExposed(finestra.get())) qWarning("window not exposed");
         finestra->activateWindow();

@@ -3,7 +3,10 @@
 
 #include "tests/ui/FinestraDiProva.h"
 
+#include "analysis/DatiArmature.h"
+#include "analysis/ui/FrmArmature.h"
 #include "app/ui/GrigliaFlex.h"
+#include "walldrawing/ui/FrmPlotta.h"
 #include "fileio/NumeriRegionali.h"
 
 #include <QAction>
@@ -12,11 +15,14 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
 #include <fstream>
+#include <optional>
+#include <utility>
 
 namespace tavo::test {
 
@@ -40,9 +46,15 @@ private slots:
     void aprireUnFileGuastoTieneIlProgetto();
     void aprireTavConMinuscoleRisalvaLoStessoFile();
     void stampaFormSuUnFilePdf();
+    void stampaFormProponeIlNomeDelProgetto();
     void finestreNonAncoraDisponibili();
     void visualizzaApreIlDisegnoDelMuroCalcolato();
+    void ilDisegnoApertoNonMescolaDueStati();
+    void leArmatureMostranoIlProgettoInPrimoPiano();
+    void ilReportDelleArmatureLasciaIlDisegnoIntero();
+    void datiSismaNuoviChiudonoIlDisegno();
     void guidaEInformazioni();
+    void guidaSenzaVisualizzatoreLoDiceUnaVolta();
     void fileDiEsempioEZoom();
     void finestreCollegate();
 };
@@ -478,6 +490,22 @@ void FrmTavoMainTest::stampaFormSuUnFilePdf() {
         "Funzione non implementata\r\nUsare il disegno in Autocad che contiene dati e risultati"});
 }
 
+void FrmTavoMainTest::stampaFormProponeIlNomeDelProgetto() {
+    // The printer's document name becomes the proposed file name of a PDF:
+    // the caption's "Tavo/Spalla" would make it a folder.
+    const auto cartella = CartellaDiProva("stampa_nome");
+    FinestraDiProva f(cartella, Esempio("Spalla.Tav").string());
+    f.servizi.pdf = cartella / "finestra.pdf";
+    Azione(f, "MnufileItem_5")->setEnabled(true);
+    Azione(f, "MnufileItem_5")->trigger();
+    QCOMPARE(f.servizi.nomeDocumento, QStringLiteral("Spalla"));
+    // A project without a file goes by the program's name.
+    Azione(f, "MnufileItem_0")->trigger();
+    Azione(f, "ToolbarUp_Print")->trigger();
+    QCOMPARE(f.servizi.nomeDocumento, QStringLiteral("Tavo"));
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+}
+
 void FrmTavoMainTest::finestreNonAncoraDisponibili() {
     FinestraDiProva f(CartellaDiProva("finestre"), Esempio("Spalla.Tav").string());
     QTest::mouseClick(Pulsante(f, "cmdSisma"), Qt::LeftButton);
@@ -500,6 +528,279 @@ void FrmTavoMainTest::visualizzaApreIlDisegnoDelMuroCalcolato() {
     // A second click after a new calculation shows the same window again.
     QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
     QCOMPARE(f.finestra->findChildren<QMainWindow*>("FrmPlotta").size(), 1);
+}
+
+namespace {
+
+FrmPlotta* DisegnoAperto(const FinestraDiProva& f) { return FrmPlottaAperta(f.finestra.get()); }
+
+QImage Immagine(FrmPlotta& d) { return d.centralWidget()->grab().toImage(); }
+
+// Nothing drawn: every pixel as white as the background.
+bool Vuota(const QImage& immagine) {
+    for (int y = 0; y < immagine.height(); ++y)
+        for (int x = 0; x < immagine.width(); ++x)
+            if (immagine.pixelColor(x, y) != QColor(Qt::white)) return false;
+    return true;
+}
+
+// What a drawing window over the state as it stands shows at the same size.
+QImage DisegnoDelloStato(const FinestraDiProva& f, const FrmPlotta& aperto) {
+    std::filesystem::path dati;
+    FrmPlotta riferimento(f.stato, f.sisma, [] { return std::string(); }, dati);
+    riferimento.resize(aperto.size());
+    riferimento.show();
+    if (!QTest::qWaitForWindowExposed(&riferimento)) qWarning("reference drawing not exposed");
+    return Immagine(riferimento);
+}
+
+// Grabs the open drawing window whenever a message appears: a modal message
+// box lets the window repaint in the middle of a calculation.
+class PortaCheGuardaIlDisegno final : public MessagePort {
+public:
+    explicit PortaCheGuardaIlDisegno(const FinestraDiProva& f) : f_(f), guardia_(*this) {}
+    void mostra(std::string_view testo, Icona, std::string_view) override {
+        testi.emplace_back(testo);
+        if (FrmPlotta* d = DisegnoAperto(f_)) disegnoDuranteIMessaggi.push_back(Immagine(*d));
+    }
+    bool chiedi(std::string_view, Icona, std::string_view) override { return false; }
+    std::vector<std::string> testi;
+    std::vector<QImage> disegnoDuranteIMessaggi;
+
+private:
+    const FinestraDiProva& f_;
+    PortaMessaggiInstallata guardia_;
+};
+
+}  // namespace
+
+void FrmTavoMainTest::ilDisegnoApertoNonMescolaDueStati() {
+    const auto cartella = CartellaDiProva("disegno_stati");
+    std::filesystem::copy_file(Esempio("Muro.Tav"), cartella / "Muro.Tav");
+    FinestraDiProva f(cartella, Esempio("Spalla.Tav").string());
+    auto* griglia = f.controllo<GrigliaFlex>("FlexGrid");
+    const QString lato2 = griglia->TestoCella(2, 1), dislivello2 = griglia->TestoCella(2, 2);
+    const QString phi = f.dati(9)->text(), kh = f.dati(14)->text(), kv = f.dati(18)->text();
+    const auto apreDisegno = [&] {
+        QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+        FrmPlotta* d = DisegnoAperto(f);
+        if (d && !QTest::qWaitForWindowExposed(d)) qWarning("drawing not exposed");
+        return QPointer<FrmPlotta>(d);
+    };
+    // Closed, or showing nothing: never the new inputs beside the old results.
+    const auto chiusoOVuoto = [&](const QPointer<FrmPlotta>& d) {
+        return !d || !d->isVisible() || Vuota(Immagine(*d));
+    };
+
+    // (a) A refused calculation: a friction angle of 2° read into the state
+    // and a last side too short to compute on.
+    QPointer<FrmPlotta> d = apreDisegno();
+    QVERIFY(d && !Vuota(Immagine(*d)));
+    f.scrive(f.dati(9), "2");
+    griglia->ScriveCella(QStringLiteral("0,001"), 2, 1);
+    {
+        PortaCheGuardaIlDisegno porta(f);
+        QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+        QCOMPARE(porta.testi, std::vector<std::string>{"Lunghezza del segmento 2 del profilo terreno troppo piccola"});
+        for (const QImage& i : porta.disegnoDuranteIMessaggi) QVERIFY(Vuota(i));
+    }
+    QCOMPARE(f.stato.AngoloAttritoInterno, 2.f);
+    QVERIFY(chiusoOVuoto(d));
+
+    // (b) A failed one: the static combination computed, the seismic one
+    // stopped (kh 0.4 on a steep side); the message comes in the middle of
+    // the calculation.
+    f.scrive(f.dati(9), phi);
+    griglia->ScriveCella(lato2, 2, 1);
+    d = apreDisegno();
+    QVERIFY(d && !Vuota(Immagine(*d)));
+    griglia->ScriveCella(QStringLiteral("4,4"), 2, 2);
+    f.scrive(f.dati(14), "0,4");
+    f.scrive(f.dati(18), "0,2");
+    {
+        PortaCheGuardaIlDisegno porta(f);
+        QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+        QCOMPARE(porta.testi.size(), std::size_t{1});  // the calculation's own reason
+        for (const QImage& i : porta.disegnoDuranteIMessaggi) QVERIFY(Vuota(i));
+    }
+    QVERIFY(chiusoOVuoto(d));
+
+    // (c) File > Nuovo.
+    griglia->ScriveCella(dislivello2, 2, 2);
+    f.scrive(f.dati(14), kh);
+    f.scrive(f.dati(18), kv);
+    d = apreDisegno();
+    QVERIFY(d && !Vuota(Immagine(*d)));
+    Azione(f, "MnufileItem_0")->trigger();
+    QVERIFY(chiusoOVuoto(d));
+
+    // (d) File > Apri: another wall.
+    d = apreDisegno();
+    QVERIFY(d && !Vuota(Immagine(*d)));
+    const QImage spalla = Immagine(*d);
+    f.servizi.aperture.push_back(cartella / "Muro.Tav");
+    Azione(f, "MnufileItem_1")->trigger();
+    QCOMPARE(f.finestra->NomeFileBreve(), QStringLiteral("Muro"));
+    QVERIFY(chiusoOVuoto(d));
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+
+    // A successful calculation afterwards shows the new wall, and one more
+    // with the window open draws the wall as it now stands.
+    d = apreDisegno();
+    QVERIFY(d);
+    QVERIFY(Immagine(*d) != spalla);
+    QCOMPARE(Immagine(*d), DisegnoDelloStato(f, *d));
+    const QImage muro = Immagine(*d);
+    f.scrive(f.dati(8), QString::fromStdString(FormattaValore(f.stato.LarghezzaFondazione + 1, SeparatoriItaliani)));
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    QVERIFY(d && d->isVisible());
+    QVERIFY(Immagine(*d) != muro);
+    QCOMPARE(Immagine(*d), DisegnoDelloStato(f, *d));
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+}
+
+namespace {
+
+// The reinforcement window of the main window, when one is open.
+FrmArmature* ArmatureAperte(const FinestraDiProva& f) {
+    for (FrmArmature* a : f.finestra->findChildren<FrmArmature*>())
+        if (a->isVisible()) return a;
+    return nullptr;
+}
+
+}  // namespace
+
+void FrmTavoMainTest::leArmatureMostranoIlProgettoInPrimoPiano() {
+    const auto programma = CartellaDiProva("armature_progetto");
+    std::filesystem::copy_file(Esempio("Muro.Tav"), programma / "Muro.Tav");
+    std::filesystem::copy_file(Esempio("Spalla.Tav"), programma / "Spalla.Tav");
+    FinestraDiProva f(programma, (programma / "Spalla.Tav").string(), SeparatoriItaliani,
+                      FinestraDiProva::Ini::Predefinito, FinestraDiProva::Armature::Collegate);
+    QAction* armature = Azione(f, "mnuArmature");
+    // Closed, or showing the settings and the steel label of the project in
+    // front of it.
+    const auto mostraIlProgetto = [&] {
+        FrmArmature* a = ArmatureAperte(f);
+        if (!a) return true;
+        VariabiliPubbliche copia = f.stato;
+        const TestiDatiArmature attesi = ScriveDatiArmature(copia);
+        for (int i = 0; i < 4; ++i)
+            if (a->txtDati(i)->text().toStdString() != attesi[static_cast<std::size_t>(i)]) return false;
+        return a->lblFyd()->isVisibleTo(a) == (f.stato.Normativa == NormativaNTC2008);
+    };
+    const auto ricalcola = [&] {
+        if (FrmArmature* a = ArmatureAperte(f)) QTest::mouseClick(a->Command1(), Qt::LeftButton);
+    };
+
+    // The abutment under NTC 2008: fyd 391.3 in box 2.
+    armature->trigger();
+    QVERIFY(ArmatureAperte(f));
+    QCOMPARE(ArmatureAperte(f)->txtDati(2)->text(), QStringLiteral("391,3"));
+    // File > Apri: the wall under DM 1996, whose admissible stress is 255.
+    f.servizi.aperture.push_back(programma / "Muro.Tav");
+    Azione(f, "MnufileItem_1")->trigger();
+    QCOMPARE(f.stato.Normativa, NormativaDM1996);
+    QVERIFY(mostraIlProgetto());
+    ricalcola();
+    QCOMPARE(f.stato.SigmaAcciaioAmm, 255.f);
+
+    // "Files di Esempio": the abutment again.
+    armature->trigger();
+    QCOMPARE(ArmatureAperte(f)->txtDati(2)->text(), QStringLiteral("255"));
+    f.servizi.aperture.push_back(programma / "Spalla.Tav");
+    Azione(f, "mnuhelp_1")->trigger();
+    QCOMPARE(f.stato.Normativa, NormativaNTC2008);
+    QVERIFY(mostraIlProgetto());
+    ricalcola();
+    QCOMPARE(f.stato.fyd, 391.3f);
+
+    // File > Nuovo: a project of its own.
+    armature->trigger();
+    Azione(f, "MnufileItem_0")->trigger();
+    QVERIFY(mostraIlProgetto());
+
+    // Another code in force: box 2 would hold the other code's steel stress.
+    armature->trigger();
+    Azione(f, "NormativaItem_1")->trigger();
+    QCOMPARE(f.stato.Normativa, NormativaDM1996);
+    QVERIFY(mostraIlProgetto());
+    ricalcola();
+    QCOMPARE(f.stato.SigmaAcciaioAmm, 255.f);
+    QCOMPARE(f.stato.fyd, 391.3f);
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+}
+
+void FrmTavoMainTest::datiSismaNuoviChiudonoIlDisegno() {
+    // The site window, modal, writes kh and kv as the user searches; here it
+    // hands back what `nuovi` holds, or nothing.
+    std::optional<std::pair<float, float>> nuovi;
+    std::vector<bool> disegnoVuoto;
+    const auto cartella = CartellaDiProva("sisma_disegno");
+    ScriveTavoIni(cartella);
+    OpzioniAvvio avvio;
+    avvio.cartellaProgramma = cartella;
+    avvio.rigaComando = Esempio("Spalla.Tav").string();
+    avvio.separatori = SeparatoriItaliani;
+    RecordingMessagePort porta;
+    VariabiliPubbliche stato;
+    NTC sisma;
+    ServiziFinti servizi;
+    FinestreCollegate finestre;
+    finestre.sisma = [&](FrmTavoMain& principale) {
+        FrmPlotta* d = FrmPlottaAperta(&principale);
+        disegnoVuoto.push_back(d && Vuota(Immagine(*d)));
+        if (!nuovi) return;
+        sisma.KhNTC = nuovi->first;
+        sisma.KvNTC = nuovi->second;
+        principale.ScriveCoefficientiSismici();
+    };
+    FrmTavoMain finestra(stato, sisma, avvio, servizi, finestre);
+    finestra.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&finestra));
+    QTest::mouseClick(finestra.findChild<QPushButton*>("cbDiagramma"), Qt::LeftButton);
+    QPointer<FrmPlotta> d = FrmPlottaAperta(&finestra);
+    QVERIFY(d);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    const QImage prima = Immagine(*d);
+    auto* sismaPulsante = finestra.findChild<QPushButton*>("cmdSisma");
+    // Nothing handed back: the same drawing, empty only while the window was up.
+    QTest::mouseClick(sismaPulsante, Qt::LeftButton);
+    QCOMPARE(disegnoVuoto, std::vector<bool>{true});
+    QVERIFY(d && d->isVisible());
+    QCOMPARE(Immagine(*d), prima);
+    // Another site: kh and kv of the project are no longer those of the results.
+    nuovi = {{0.2f, 0.1f}};
+    QTest::mouseClick(sismaPulsante, Qt::LeftButton);
+    QCOMPARE(finestra.findChild<QLineEdit*>("txtDati_14")->text(), QStringLiteral("0,2000"));
+    QVERIFY(!d || !d->isVisible());
+    QCOMPARE(porta.conta(), std::size_t{0});
+}
+
+void FrmTavoMainTest::ilReportDelleArmatureLasciaIlDisegnoIntero() {
+    FinestraDiProva f(CartellaDiProva("armature_disegno"), Esempio("Spalla.Tav").string(), SeparatoriItaliani,
+                      FinestraDiProva::Ini::Predefinito, FinestraDiProva::Armature::Collegate);
+    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+    QPointer<FrmPlotta> d = DisegnoAperto(f);
+    QVERIFY(d);
+    QVERIFY(QTest::qWaitForWindowExposed(d));
+    const QImage spalla = Immagine(*d);
+    // The report reshapes the stem section by section and computes the
+    // wall again: the drawing is of one piece before and after it.
+    Azione(f, "mnuArmature")->trigger();
+    QVERIFY(ArmatureAperte(f));
+    QVERIFY(d && d->isVisible());
+    QCOMPARE(Immagine(*d), spalla);
+    // A report that fails puts the state back as it was: the same drawing.
+    FrmArmature* a = ArmatureAperte(f);
+    a->txtDati(1)->setText(QStringLiteral("40"));  // 400 mm of cover on a 300 mm backwall
+    {
+        PortaCheGuardaIlDisegno porta(f);
+        QTest::mouseClick(a->Command1(), Qt::LeftButton);
+        QCOMPARE(porta.testi.size(), std::size_t{1});
+        for (const QImage& i : porta.disegnoDuranteIMessaggi) QVERIFY(Vuota(i));
+    }
+    QVERIFY(d && d->isVisible());
+    QCOMPARE(Immagine(*d), spalla);
 }
 
 void FrmTavoMainTest::guidaEInformazioni() {
@@ -525,6 +826,57 @@ void FrmTavoMainTest::guidaEInformazioni() {
     });
     Azione(f, "mnuhelp_2")->trigger();
     QVERIFY(visto);
+}
+
+void FrmTavoMainTest::guidaSenzaVisualizzatoreLoDiceUnaVolta() {
+    // The desktop's own services, with the viewer launcher (xdg-open) of a
+    // folder of the test's put first on the search path.
+    const auto cartella = CartellaDiProva("guida_desktop");
+    const auto bin = cartella / "bin";
+    std::filesystem::create_directories(bin);
+    const auto lanciatore = [&](const std::string& corpo) {
+        std::ofstream(bin / "xdg-open") << "#!/bin/sh\n" << corpo << "\n";
+        std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
+    };
+    const QByteArray percorso = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(bin.string()) + ':' + percorso);
+    std::ofstream(cartella / "Tavo.html") << "<html></html>";
+    OpzioniAvvio avvio;
+    avvio.cartellaProgramma = cartella;
+    avvio.separatori = SeparatoriItaliani;
+    ScriveTavoIni(cartella);
+    RecordingMessagePort porta;
+    VariabiliPubbliche stato;
+    NTC sisma;
+    ServiziDesktop servizi;
+    FrmTavoMain finestra(stato, sisma, avvio, servizi);
+    auto* aiuto = finestra.findChild<QAction*>(QStringLiteral("mnuhelp_0"));
+    const std::string guida = (cartella / "Tavo.html").string();
+    const std::vector<std::string> avviso{"Non è installato un programma che mostri la guida.\r\nLa guida è il file " +
+                                          guida};
+
+    // A launcher that finds no viewer and says so by its exit code: one message.
+    lanciatore("exit 3");
+    aiuto->trigger();
+    QTRY_COMPARE(porta.testi(), avviso);
+    QTest::qWait(100);
+    QCOMPARE(porta.conta(), std::size_t{1});
+    QCOMPARE(porta.registrati()[0].icona, Icona::Esclamazione);
+
+    // A launcher that opens the page: nothing to say.
+    porta.svuota();
+    lanciatore("echo \"$1\" > \"" + (cartella / "aperto").string() + "\"");
+    aiuto->trigger();
+    QTRY_VERIFY(std::filesystem::exists(cartella / "aperto"));
+    QTest::qWait(100);
+    QCOMPARE(porta.conta(), std::size_t{0});
+    QCOMPARE(Contenuto(cartella / "aperto"), guida + "\n");
+
+    // No launcher on the system at all: the same message, at once.
+    qputenv("PATH", QByteArray::fromStdString(cartella.string()));
+    aiuto->trigger();
+    QCOMPARE(porta.testi(), avviso);
+    qputenv("PATH", percorso);
 }
 
 void FrmTavoMainTest::fileDiEsempioEZoom() {

@@ -13,6 +13,7 @@
 #include <QAction>
 #include <QImage>
 #include <QMenuBar>
+#include <QPointer>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -212,6 +213,32 @@ private slots:
             "Impossibile aprire Autocad.\r\nControllare che la versione di Autocad non sia LT"});
         finestra->findChild<QAction*>(QStringLiteral("MnufileItem_4"))->trigger();
         QVERIFY(!finestra->isVisible());
+    }
+
+    void svuotaERidisegna() {
+        // An empty picture while the state is rewritten, the drawing again after.
+        finestra->Svuota();
+        QCOMPARE(PixelDisegnati(finestra->centralWidget()->grab().toImage()), 0);
+        finestra->Ridisegna();
+        QVERIFY(PixelDisegnati(finestra->centralWidget()->grab().toImage()) > 5000);
+    }
+
+    void unaFinestraAppenaChiusaLasciaIlPostoAUnaNuova() {
+        // Closed, the window waits for its deletion: showing the drawing at
+        // once after must not bring back the one about to go.
+        QWidget principale;
+        const auto nome = [] { return std::string("Spalla"); };
+        QPointer<FrmPlotta> prima(&MostraFrmPlotta(&principale, test::SpallaCalcolata().v,
+                                                   test::SpallaCalcolata().ntc, nome, percorsoDati));
+        QCOMPARE(FrmPlottaAperta(&principale), prima.data());
+        prima->close();
+        QCOMPARE(FrmPlottaAperta(&principale), nullptr);
+        QPointer<FrmPlotta> dopo(&MostraFrmPlotta(&principale, test::SpallaCalcolata().v,
+                                                  test::SpallaCalcolata().ntc, nome, percorsoDati));
+        QVERIFY(dopo != prima);
+        QTRY_VERIFY(prima.isNull());
+        QVERIFY(dopo && dopo->isVisible());
+        QCOMPARE(FrmPlottaAperta(&principale), dopo.data());
     }
 
 private:

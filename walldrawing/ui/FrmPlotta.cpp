@@ -25,8 +25,12 @@ public:
         setPalette(p);
     }
 
+    // Nothing is drawn while the project state is being rewritten.
+    bool vuota = false;
+
 protected:
     void paintEvent(QPaintEvent*) override {
+        if (vuota) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         SuperficiePainter superficie(painter);
@@ -73,6 +77,16 @@ void FrmPlotta::ImpostaPiattaforma(PiattaformaUscita* piattaforma) {
     piattaforma_ = piattaforma ? piattaforma : &desktop_;
 }
 
+void FrmPlotta::Svuota() {
+    static_cast<AreaDisegno*>(centralWidget())->vuota = true;
+    centralWidget()->update();
+}
+
+void FrmPlotta::Ridisegna() {
+    static_cast<AreaDisegno*>(centralWidget())->vuota = false;
+    centralWidget()->update();
+}
+
 void FrmPlotta::PlottaInOggetto(UscitaGrafica uscita) {
     // Pending paints first; the user's clicks wait until the command ends.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
@@ -85,20 +99,25 @@ void FrmPlotta::PlottaInOggetto(UscitaGrafica uscita) {
 
 void FrmPlotta::Scarica() { close(); }
 
+FrmPlotta* FrmPlottaAperta(QWidget* principale) {
+    if (!principale) return nullptr;
+    for (FrmPlotta* f : principale->findChildren<FrmPlotta*>(QStringLiteral("FrmPlotta"), Qt::FindDirectChildrenOnly))
+        if (f->isVisible()) return f;
+    return nullptr;
+}
+
 FrmPlotta& MostraFrmPlotta(QWidget* principale, const VariabiliPubbliche& v, const NTC& sisma,
                            std::function<std::string()> nomeFile, std::filesystem::path& percorsoDati) {
-    auto* finestra = principale ? principale->findChild<FrmPlotta*>(QStringLiteral("FrmPlotta"),
-                                                                      Qt::FindDirectChildrenOnly)
-                                : nullptr;
+    FrmPlotta* finestra = FrmPlottaAperta(principale);
     if (!finestra) {
         finestra = new FrmPlotta(v, sisma, std::move(nomeFile), percorsoDati, principale);
         finestra->setWindowFlag(Qt::Window);
         finestra->setAttribute(Qt::WA_DeleteOnClose);
     }
+    finestra->Ridisegna();
     finestra->show();
     finestra->raise();
     finestra->activateWindow();
-    finestra->centralWidget()->update();
     return *finestra;
 }
 

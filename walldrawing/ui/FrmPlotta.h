@@ -39,6 +39,13 @@ public:
     // The platform of the File menu; the desktop's when not set.
     void ImpostaPiattaforma(PiattaformaUscita* piattaforma);
 
+    // While the project state is being rewritten the window shows an empty
+    // picture, so that a repaint meanwhile (a message box of the
+    // calculation lets one happen) never draws the inputs of one state
+    // beside the results of another. Ridisegna draws the state again.
+    void Svuota();
+    void Ridisegna();
+
     // FinestraPlotta
     void PlottaInOggetto(UscitaGrafica uscita) override;
     void Scarica() override;
@@ -56,6 +63,10 @@ private:
     PiattaformaUscita* piattaforma_ = &desktop_;
     std::array<QAction*, 5> mnuFileItem_{};
 };
+
+// The open drawing window of the main window `principale`; null when none
+// is (a closed one waiting for its deletion is not).
+FrmPlotta* FrmPlottaAperta(QWidget* principale);
 
 // Shows the drawing window of the main window `principale`, made on first
 // use and repainted when it is already open.
