@@ -150,6 +150,42 @@ TEST(DividiY, VerticalThroughTheMiddle) {
     for (int i = 1; i <= I.nVertici(); ++i) EXPECT_LE(I.Xi(i), 3);
 }
 
+// A T on a 0.1 grid: web 0.1 <= x <= 0.4 below y = 0.1 (0.2 in the second),
+// flange 0 <= x <= 0.5 up to 0.3 above it. Cut along the flange underside,
+// and along the web's right face, every crossing is a vertex; the parts'
+// areas by hand, and they add up to the whole.
+TEST(DividiY, CutsThroughTheVerticesOfATee) {
+    struct Caso {
+        std::string nome;
+        Poligono p;
+        double yDiv;
+        bool verticale;
+        double areaSup, areaInf;
+    };
+    const Poligono t1 = Da({0.1, 0.4, 0.4, 0.5, 0.5, 0, 0, 0.1}, {0, 0, 0.1, 0.1, 0.4, 0.4, 0.1, 0.1});
+    const Poligono t2 = Da({0.1, 0.4, 0.4, 0.5, 0.5, 0, 0, 0.1}, {0, 0, 0.2, 0.2, 0.5, 0.5, 0.2, 0.2});
+    const std::vector<Caso> casi{
+        {"ala, anima bassa", t1, 0.1, false, 0.5 * 0.3, 0.3 * 0.1},
+        {"ala, anima alta", t2, 0.2, false, 0.5 * 0.3, 0.3 * 0.2},
+        {"filo destro dell'anima", t1, 0.4, true, 0.1 * 0.3, 0.3 * 0.1 + 0.4 * 0.3},
+        {"filo sinistro dell'anima", t2, 0.1, true, 0.3 * 0.2 + 0.4 * 0.3, 0.1 * 0.3},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        Poligono intero = c.p;
+        intero.AreaCalcola();
+        const auto parti = c.p.DividiY(c.yDiv, c.verticale);
+        ASSERT_TRUE(parti.Sup && parti.Inf);
+        Poligono S = *parti.Sup, I = *parti.Inf;
+        S.AreaCalcola();
+        I.AreaCalcola();
+        // The crossings are held in single precision.
+        EXPECT_NEAR(S.Area, c.areaSup, 1e-7);
+        EXPECT_NEAR(I.Area, c.areaInf, 1e-7);
+        EXPECT_NEAR(S.Area + I.Area, intero.Area, 1e-7);
+    }
+}
+
 struct CasoWpl {
     std::string nome;
     Poligono p;
