@@ -43,9 +43,24 @@ void SezioneCaRettangolare::Progetto() {
         throw ErroreCalcolo("Errore in Progetto: altezza della sezione non maggiore del copriferro");
 
     SigmaCadm = SigmaSadm / 30.0;
+    TrazioneNonEquilibrata = false;
     MomentoRipristinato ripristino(M);
     const double segno = M >= 0.0 ? 1.0 : -1.0;
     M = std::fabs(M);
+
+    // In tension, the compressed concrete and the tension steel can balance
+    // the resultant only when it lies beyond that steel (M + N (d - H/2) > 0,
+    // the term of the neutral-axis cubic). Otherwise, without compression
+    // steel, no area is in equilibrium: every trial would meet the complex
+    // roots of the cubic and the search would end on an area that fails its
+    // own check. (Without any moment the trial area is 0 and the check
+    // stops the calculation, as nothing reacts.)
+    if (n < 0.0 && A1st == 0.0 && M > 0.0 && M + n * (H - h1 - H / 2.0) <= 0.0) {
+        TrazioneNonEquilibrata = true;
+        Ast = 0.0;
+        TauC = TauCCalcola();
+        return;
+    }
 
     // The resultant within 0.495 H of mid-depth: the concrete alone may do.
     if (n * 0.99 * H / 2.0 > M) {

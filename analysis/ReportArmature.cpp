@@ -53,9 +53,9 @@ std::string Celle(float d, const AzioniSezione& a, bool conN) {
     }
     t += FormattaValore(a.V);
     t += '\t';
-    t += FormSig(a.Ast);
+    t += a.Verificata ? FormSig(a.Ast) : TestoNonVerificata;
     t += "\t    ";
-    t += FormSig(a.SigmaC);
+    t += a.Verificata ? FormSig(a.SigmaC) : "-";
     t += "\t       ";
     t += FormSig(a.TauC);
     return t;
@@ -71,6 +71,12 @@ void Intestazione(std::string& testo, const char* titolo, const char* intestazio
 }
 
 }  // namespace
+
+std::string MessaggioNonVerificate(int quante) {
+    return "Sezioni non verificate: " + std::to_string(quante) + " (righe \"" + TestoNonVerificata +
+           "\"). In trazione con la risultante non oltre l'armatura tesa, la sola armatura tesa non "
+           "equilibra la sezione; oppure la ricerca dell'armatura non è riuscita.";
+}
 
 std::vector<float> DistanzeDallaCima(float lunghezza, float s) {
     VerificaNumeroSezioni(lunghezza, s);
@@ -101,6 +107,13 @@ void PassoSezione(SezioneCaRettangolare& sez, double H, AzioniSezione& a) {
     sez.n = a.N * 1000.0f;
     sez.V = a.V * 1000.0f;
     sez.Progetto();
+    if (sez.TrazioneNonEquilibrata) {
+        a.Verificata = false;
+        a.Ast = 0;
+        a.SigmaC = 0;
+        a.TauC = sez.TauC;
+        return;
+    }
     // The check runs on the magnitudes: a negative moment is the same
     // section mirrored about its mid-depth. The signed values stay.
     const double M = sez.M;
@@ -113,6 +126,9 @@ void PassoSezione(SezioneCaRettangolare& sez, double H, AzioniSezione& a) {
     a.Ast = Ast / 100.0;
     a.SigmaC = sez.SigmaC;
     a.TauC = sez.TauC;
+    // Within the design's own tolerance of the admissible stress; a search
+    // that could not bracket the area leaves one with more stress than that.
+    a.Verificata = sez.SigmaS - sez.SigmaSadm < sez.SigmaSadm / 10000.0;
 }
 
 AzioniSezione CalcolaAzioniParete(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi) {
@@ -126,7 +142,7 @@ AzioniSezione CalcolaAzioniParete(VariabiliPubbliche& v, NTC& sisma, SezioneCaRe
     return AzioniBaseParete(v, sez, v.SpessoreBaseParete * 1000.0f);
 }
 
-std::string ListaParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi) {
+AzioniSezione CalcolaAzioniParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi) {
     VariabiliRipristinate ripristino(v.AltezzaParaghiaia, v.AltezzaParete, v.InclinazioneParete,
                                      v.SpessoreBaseParete, v.SpessoreTestaParete, v.NImpalcato,
                                      v.VImpalcato);
@@ -139,7 +155,11 @@ std::string ListaParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettango
     v.VImpalcato = 0;
     CalcolaGeometria(v);
     CombinazioniParete(v, sisma);
-    return RigaConN(hi, AzioniBaseParete(v, sez, v.SpessoreParaghiaia * 1000.0f));
+    return AzioniBaseParete(v, sez, v.SpessoreParaghiaia * 1000.0f);
+}
+
+std::string ListaParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi) {
+    return RigaConN(hi, CalcolaAzioniParaghiaia(v, sisma, sez, hi));
 }
 
 AzioniSezione CalcolaAzioniSuolaValle(const VariabiliPubbliche& v, SezioneCaRettangolare& sez, float di,
@@ -200,14 +220,20 @@ std::optional<std::string> ListaArmature(VariabiliPubbliche& v, NTC& sisma, Fine
         const std::vector<float> dValle = DistanzeDalFilo(lSbalzoValle, s);
         const std::vector<float> dMonte = DistanzeDalFilo(v.SbalzoFondazione, s);
 
+        int nonVerificate = 0;
+        auto conta = [&](const AzioniSezione& a) -> const AzioniSezione& {
+            if (!a.Verificata) ++nonVerificate;
+            return a;
+        };
+
         std::string testo = "PARETE (d=distanza sezione da base paraghiaia)";
         testo += CRLF;
         testo += Intestazione1;
-        for (float d : dParete) testo += RigaConN(d, CalcolaAzioniParete(v, sisma, sez, d));
+        for (float d : dParete) testo += RigaConN(d, conta(CalcolaAzioniParete(v, sisma, sez, d)));
 
         if (paraghiaia) {
             Intestazione(testo, "PARAGHIAIA  (d=distanza sezione da sommità)", Intestazione1);
-            for (float d : dParaghiaia) testo += ListaParaghiaia(v, sisma, sez, d);
+            for (float d : dParaghiaia) testo += RigaConN(d, conta(CalcolaAzioniParaghiaia(v, sisma, sez, d)));
         }
 
         if (!CalcoloMain(v, sisma, finestra)) return fallisce("Errore in ListaArmature provocato da CalcoloMain");
@@ -215,12 +241,13 @@ std::optional<std::string> ListaArmature(VariabiliPubbliche& v, NTC& sisma, Fine
         Intestazione(testo,
                      "SUOLA A VALLE (d=distanza sezione da filo parete. As positiva per armatura inferiore)",
                      Intestazione2);
-        for (float d : dValle) testo += RigaSenzaN(d, CalcolaAzioniSuolaValle(v, sez, d, lSbalzoValle));
+        for (float d : dValle) testo += RigaSenzaN(d, conta(CalcolaAzioniSuolaValle(v, sez, d, lSbalzoValle)));
 
         Intestazione(testo,
                      "SUOLA A MONTE (d=distanza sezione da filo parete. As positiva per armatura superiore)",
                      Intestazione2);
-        for (float d : dMonte) testo += RigaSenzaN(d, CalcolaAzioniSuolaMonte(v, sez, d));
+        for (float d : dMonte) testo += RigaSenzaN(d, conta(CalcolaAzioniSuolaMonte(v, sez, d)));
+        if (nonVerificate > 0) messaggi().mostra(MessaggioNonVerificate(nonVerificate), Icona::Esclamazione);
         return testo;
     } catch (const std::exception& e) {
         return fallisce(std::string("Errore in ListaArmature. ") + e.what());

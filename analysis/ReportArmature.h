@@ -33,7 +33,17 @@ struct AzioniSezione {
     double Ast = 0;     // cm²/m: signed like M, or positive after a failed search
     double SigmaC = 0;  // MPa
     double TauC = 0;    // MPa
+    // False when no area of the design passes its own check: a tension that
+    // the tension steel alone cannot balance, or a search that ended on an
+    // area whose steel stress exceeds the admissible one. The row then lists
+    // "non verificata" and no area or concrete stress.
+    bool Verificata = true;
 };
+
+// The As cell of a row that is not verified.
+inline constexpr const char* TestoNonVerificata = "non verificata";
+// The one message of a report with `quante` rows not verified.
+std::string MessaggioNonVerificate(int quante);
 
 // The most sections one block may list: a smaller spacing is refused
 // before anything is computed (it would also stop changing d in single
@@ -57,8 +67,8 @@ std::vector<float> DistanzeDalFilo(float lunghezza, float s);
 SezioneCaRettangolare SezioneDelReport(const VariabiliPubbliche& v);
 
 // Designs and checks the section of depth `H` (mm) for a.M, a.N, a.V and
-// fills a.Ast, a.SigmaC, a.TauC. A negative moment is checked on the same
-// section mirrored about its mid-depth.
+// fills a.Ast, a.SigmaC, a.TauC and a.Verificata. A negative moment is
+// checked on the same section mirrored about its mid-depth.
 void PassoSezione(SezioneCaRettangolare& sez, double H, AzioniSezione& a);
 
 // Stem section at depth hi (m) below the backwall base.
@@ -66,7 +76,9 @@ AzioniSezione CalcolaAzioniParete(VariabiliPubbliche& v, NTC& sisma, SezioneCaRe
 
 // Backwall section at depth hi (m) below its top: the backwall computed as
 // a vertical stem of its own thickness with nothing above it and no deck
-// loads. Returns the text of its row.
+// loads.
+AzioniSezione CalcolaAzioniParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi);
+// The text of its row.
 std::string ListaParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi);
 
 // Toe section at distance di (m) from the stem front face; lSbalzoValle is
@@ -93,7 +105,8 @@ std::string RigaSenzaN(float d, const AzioniSezione& a);
 // message with the critical icon, std::nullopt, and the project state is
 // put back as it was before the report (no stem is left shortened in the
 // derived geometry). The messages of the design (Progetto, Illinois) appear
-// during the rows and the report goes on.
+// during the rows and the report goes on. When some rows are not verified,
+// one message for the whole report says how many, after it is built.
 std::optional<std::string> ListaArmature(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra);
 
 }  // namespace tavo

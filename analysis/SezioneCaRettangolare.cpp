@@ -60,6 +60,10 @@ double SezioneCaRettangolare::JG_VSR() const {
            EsSuEc * (Ast * (d - yG) * (d - yG) + A1st * (h1 - yG) * (h1 - yG));
 }
 
+double SezioneCaRettangolare::TauCCalcola() const {
+    return finito(quoziente(quoziente(V / 0.9, H - h1), b));
+}
+
 void SezioneCaRettangolare::Verifica() {
     const double Mc = std::fabs(M);
     const double d = H - h1;
@@ -71,7 +75,7 @@ void SezioneCaRettangolare::Verifica() {
     const double MG = finito(Mc - n * (H / 2.0 - yG));
     const double sigmaC = finito(quoziente(n, Aideale) + quoziente(MG * yG, inerzia));
     const double sigmaS = finito(EsSuEc * (quoziente(MG * (d - yG), inerzia) - quoziente(n, Aideale)));
-    const double tauC = finito(quoziente(quoziente(V / 0.9, d), b));
+    const double tauC = TauCCalcola();
     JG = inerzia;
     SigmaC = sigmaC < 0.0 ? 0.0 : sigmaC;
     SigmaS = Ast == 0.0 ? 0.0 : sigmaS;

@@ -46,6 +46,11 @@ public:
     double SigmaCadm = 0.0;  // concrete stress below which a compressed section needs no steel
     double SigmaSadm = 0.0;  // admissible steel stress, MPa
     std::int16_t ContatoreIllinois = 0;  // iterations of the last converged design
+    // Set by Progetto: the section is in tension and the tension resultant
+    // does not lie beyond the tension steel, while there is no compression
+    // steel. No area of tension steel alone is then in equilibrium, so none
+    // is designed (Ast = 0) and the section cannot be taken as verified.
+    bool TrazioneNonEquilibrata = false;
 
     // ---- Check -----------------------------------------------------------
     // Fills AsseNeutro, Aideale, yG, JG, SigmaC, SigmaS, TauC.
@@ -55,10 +60,14 @@ public:
     double AsseNeutroCalcola() const;
     double yG_VSR() const;  // reads AsseNeutro and Aideale
     double JG_VSR() const;  // reads AsseNeutro and yG
+    // Mean shear stress V / (0.9 d b), lever arm 0.9 d; it needs no steel.
+    double TauCCalcola() const;
 
     // ---- Design of the tension steel -------------------------------------
     // Finds Ast (signed like M) for which SigmaS equals SigmaSadm; M is
-    // restored on every exit.
+    // restored on every exit. A tension that the tension steel alone cannot
+    // carry sets TrazioneNonEquilibrata, Ast = 0 and TauC, without any search
+    // and without any message (the caller says it once for all its sections).
     void Progetto();
     // Ast := x, Verifica, and SigmaS - SigmaSadm (> 0: too little steel).
     double FunzDaAzzerare(double x);

@@ -16,6 +16,16 @@ bool IntersezioneSegmentoRetta(double a, double b, double c, const Coppia& X, co
     double as = 0.0, bs = 0.0, cs = 0.0;
     if (!RettaPerDuePunti(X, Y, Coppia{1.0, 1.0}, as, bs, cs, zero)) return false;
     if (!IntersezioneRette(a, b, c, as, bs, cs, x, y)) return false;
+    // An end on the line is the crossing itself. Taken through the two
+    // lines it can land an ulp past that end and be lost on both edges that
+    // meet there, so that a cut through a vertex loses its crossing.
+    for (int k = 0; k < 2; ++k) {
+        if (a * X[k] + b * Y[k] + c == 0.0) {
+            x = X[k];
+            y = Y[k];
+            return true;
+        }
+    }
     return PuntoInternoSegmento(X, Y, x, y);
 }
 

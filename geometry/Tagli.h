@@ -22,8 +22,10 @@ namespace tavo {
 
 // Crossing of the line (a, b, c) with the segment X, Y: true when it lies
 // within the segment, ends included. x, y receive the crossing of the two
-// lines whenever they are not parallel (also outside the segment). False for
-// a degenerate segment (ends coincident at `zero`) or a parallel line.
+// lines whenever they are not parallel (also outside the segment); an end
+// that lies on the line (a x + b y + c = 0 exactly) is the crossing itself.
+// False for a degenerate segment (ends coincident at `zero`) or a parallel
+// line.
 bool IntersezioneSegmentoRetta(double a, double b, double c, const Coppia& X, const Coppia& Y,
                                double& x, double& y, double zero);
 

@@ -181,6 +181,44 @@ TEST(Progetto, RisultanteNelBordoArmaturaInsufficienteNonTrovata) {
     }
 }
 
+// A tension whose resultant does not lie beyond the tension steel
+// (e = |M| / -N <= H/2 - h1 = 260 mm) has no equilibrium with tension steel
+// alone: no area is designed, no search runs, no box is shown; the shear
+// stress is V / (0.9 d b).
+TEST(Progetto, TrazioneEntroLArmaturaTesaNonSiProgetta) {
+    for (double e : {1.0, 100.0, 259.0, 260.0}) {
+        for (double segno : {1.0, -1.0}) {
+            test::RecordingMessagePort porta;
+            SezioneCaRettangolare s = sezione(segno * e * 500e3, -500e3);
+            s.Progetto();
+            EXPECT_EQ(porta.conta(), 0u) << e;
+            EXPECT_TRUE(s.TrazioneNonEquilibrata) << e;
+            EXPECT_EQ(s.Ast, 0.0) << e;
+            EXPECT_DOUBLE_EQ(s.TauC, 50e3 / (0.9 * 560.0 * 1000.0)) << e;
+            EXPECT_EQ(s.M, segno * e * 500e3) << e;
+        }
+    }
+}
+
+// Just beyond the tension steel and far from it, with tension steel alone:
+// the area found gives the admissible stress on the independent equilibrium
+// of the section, without any box.
+TEST(Progetto, TrazioneOltreLArmaturaTesaSiProgetta) {
+    for (double e : {260.5, 261.0, 270.0, 300.0, 600.0, 3000.0, 30000.0}) {
+        for (double N : {-10e3, -500e3, -3000e3}) {
+            test::RecordingMessagePort porta;
+            SezioneCaRettangolare s = sezione(e * -N, N);
+            s.Progetto();
+            EXPECT_EQ(porta.conta(), 0u) << e << " " << N;
+            EXPECT_FALSE(s.TrazioneNonEquilibrata);
+            const auto stato = test::risolviEquilibrio({s.b, s.H, s.h1, s.Ast, 0.0, 15.0, s.M, N});
+            ASSERT_TRUE(stato) << e << " " << N;
+            EXPECT_LT(std::fabs(stato->sigmaS - 255.0), kTolleranza) << e << " " << N;
+            EXPECT_NEAR(s.SigmaC, stato->sigmaC, 1e-6 * stato->sigmaC) << e << " " << N;
+        }
+    }
+}
+
 // Loads so large (N = 1e21 N) that rounding in the steel stress exceeds the
 // tolerance: the search cannot converge and asks whether to go on.
 class ProgettoNonConverge : public ::testing::Test {

@@ -446,6 +446,61 @@ TEST(PassoSezione, NegativeMomentMirrorsTheSection) {
     EXPECT_EQ(porta.conta(), 0u);
 }
 
+// An uplift deck load (N = -150 kN/m) puts the lower stem of the abutment
+// in tension. Where the tension resultant lies beyond the tension steel
+// (|M| > -N (H/2 - cover)), the row lists an area whose independent
+// equilibrium check gives the design steel stress and a concrete stress
+// below fyd/30; where it does not, no area of tension steel alone is in
+// equilibrium and the row is not verified. Without any complex-root box.
+TEST_F(ReportSpalla, UpliftDesignsOrMarksEveryTensionRow) {
+    p.v.NImpalcato = -150;
+    const float fyd = p.v.fyd;
+    int progettateInTrazione = 0, nonVerificate = 0;
+    for (float d : DistanzeDallaCima(p.v.AltezzaParete, p.v.DistanzaSezioni)) {
+        SCOPED_TRACE(d);
+        SezioneCaRettangolare sez = SezioneDelReport(p.v);
+        const AzioniSezione a = CalcolaAzioniParete(p.v, p.ntc, sez, d);
+        const double H = sez.H, M = a.M * 1e6, N = a.N * 1e3;
+        EXPECT_NEAR(a.TauC, TauAMano(a, H), 1e-5 * std::fabs(a.TauC));
+        if (a.Verificata) {
+            const auto stato = test::risolviEquilibrio({1000, H, 40, std::fabs(a.Ast) * 100, 0, 15, M, N});
+            ASSERT_TRUE(stato);
+            EXPECT_LE(stato->sigmaS, fyd * (1 + 1e-4));
+            EXPECT_GE(stato->sigmaS, fyd * (1 - 1e-4));
+            EXPECT_LE(stato->sigmaC, fyd / 30);
+            EXPECT_NEAR(a.SigmaC, stato->sigmaC, 1e-6 * stato->sigmaC);
+            if (N < 0) ++progettateInTrazione;
+        } else {
+            EXPECT_LT(N, 0);
+            EXPECT_LE(std::fabs(M), -N * (H / 2 - 40));
+            EXPECT_EQ(a.Ast, 0);
+            ++nonVerificate;
+        }
+    }
+    EXPECT_EQ(progettateInTrazione, 2);  // d = 2 and 1.5
+    EXPECT_EQ(nonVerificate, 2);         // d = 1 and 0.5
+    EXPECT_EQ(porta.conta(), 0u) << porta.testi().front();
+
+    // The whole report: those rows marked, one message for the run.
+    const std::optional<std::string> testo = ListaArmature(p.v, p.ntc, finestra);
+    ASSERT_TRUE(testo);
+    EXPECT_EQ(porta.testi(), std::vector<std::string>{MessaggioNonVerificate(2)});
+    EXPECT_EQ(porta.registrati().back().icona, Icona::Esclamazione);
+    EXPECT_EQ(MessaggioNonVerificate(2),
+              "Sezioni non verificate: 2 (righe \"non verificata\"). In trazione con la risultante non "
+              "oltre l'armatura tesa, la sola armatura tesa non equilibra la sezione; oppure la ricerca "
+              "dell'armatura non è riuscita.");
+    const Blocco parete = Blocchi(*testo).front();
+    ASSERT_EQ(parete.righe.size(), 11u);
+    for (std::size_t r = 0; r < parete.righe.size(); ++r) {
+        const auto& celle = parete.righe[r];
+        ASSERT_EQ(celle.size(), 7u);
+        const bool marcata = r >= 9;  // d = 1 and 0.5
+        EXPECT_EQ(celle[4] == "non verificata", marcata) << celle[0];
+        EXPECT_EQ(celle[5] == "    -", marcata) << celle[0];
+    }
+}
+
 TEST(FormSig, TwoDecimalsWithoutGrouping) {
     struct Caso {
         double v;

@@ -102,19 +102,37 @@ TEST(DividiY, LineOutsideGivesTheWholePolygonOnOneSide) {
     EXPECT_TRUE(appenaSopra.Inf.has_value());
 }
 
+// A split by DividiY and the areas of its parts, by hand.
+struct CasoParti {
+    std::string nome;
+    Poligono p;
+    double yDiv;
+    bool verticale;
+    double areaSup, areaInf;
+};
+
+// Both parts exist, have their areas and add up to the whole. The crossings
+// are held in single precision: 1e-7 of the side.
+void VerificaParti(const CasoParti& c) {
+    SCOPED_TRACE(c.nome);
+    Poligono intero = c.p;
+    intero.AreaCalcola();
+    const auto parti = c.p.DividiY(c.yDiv, c.verticale);
+    ASSERT_TRUE(parti.Sup && parti.Inf);
+    Poligono S = *parti.Sup, I = *parti.Inf;
+    S.AreaCalcola();
+    I.AreaCalcola();
+    EXPECT_NEAR(S.Area, c.areaSup, 1e-7);
+    EXPECT_NEAR(I.Area, c.areaInf, 1e-7);
+    EXPECT_NEAR(S.Area + I.Area, intero.Area, 1e-7);
+}
+
 // A line within a hair of an extreme that single precision would round to
 // the other side of it: 0.7 rounds down (0.69999999), 0.1 up (0.10000000149).
 // Each part stays on its own side: a sliver next to the extreme, the rest
 // beyond the line (not the whole polygon in both).
 TEST(DividiY, LineNextToAnExtremeKeepsEachPartOnItsSide) {
-    struct Caso {
-        std::string nome;
-        Poligono p;
-        double yDiv;
-        bool verticale;
-        double areaSup, areaInf;
-    };
-    const std::vector<Caso> casi{
+    const std::vector<CasoParti> casi{
         {"sotto la cima", Da({0, 1, 1, 0}, {0, 0, 0.7, 0.7}), 0.69999999, false, 0, 0.7},
         {"sopra il fondo", Da({0, 1, 1, 0}, {0.1, 0.1, 1, 1}), 0.100000001, false, 0.9, 0},
         {"a sinistra del lato destro", Da({0, 0.7, 0.7, 0}, {0, 0, 1, 1}), 0.69999999, true, 0,
@@ -122,17 +140,7 @@ TEST(DividiY, LineNextToAnExtremeKeepsEachPartOnItsSide) {
         {"a destra del lato sinistro", Da({0.1, 1, 1, 0.1}, {0, 0, 1, 1}), 0.100000001, true, 0.9,
          0},
     };
-    for (const auto& c : casi) {
-        SCOPED_TRACE(c.nome);
-        const auto parti = c.p.DividiY(c.yDiv, c.verticale);
-        ASSERT_TRUE(parti.Sup && parti.Inf);
-        Poligono S = *parti.Sup, I = *parti.Inf;
-        S.AreaCalcola();
-        I.AreaCalcola();
-        // The crossings are held in single precision: 1e-7 of the side.
-        EXPECT_NEAR(S.Area, c.areaSup, 1e-7);
-        EXPECT_NEAR(I.Area, c.areaInf, 1e-7);
-    }
+    for (const auto& c : casi) VerificaParti(c);
 }
 
 TEST(DividiY, VerticalThroughTheMiddle) {
@@ -148,6 +156,22 @@ TEST(DividiY, VerticalThroughTheMiddle) {
     EXPECT_DOUBLE_EQ(I.xG, 2.5);
     for (int i = 1; i <= S.nVertici(); ++i) EXPECT_GE(S.Xi(i), 3);
     for (int i = 1; i <= I.nVertici(); ++i) EXPECT_LE(I.Xi(i), 3);
+}
+
+// A T on a 0.1 grid: web 0.1 <= x <= 0.4 below y = 0.1 (0.2 in the second),
+// flange 0 <= x <= 0.5 up to 0.3 above it. Cut along the flange underside,
+// and along the web's right face, every crossing is a vertex; the parts'
+// areas by hand, and they add up to the whole.
+TEST(DividiY, CutsThroughTheVerticesOfATee) {
+    const Poligono t1 = Da({0.1, 0.4, 0.4, 0.5, 0.5, 0, 0, 0.1}, {0, 0, 0.1, 0.1, 0.4, 0.4, 0.1, 0.1});
+    const Poligono t2 = Da({0.1, 0.4, 0.4, 0.5, 0.5, 0, 0, 0.1}, {0, 0, 0.2, 0.2, 0.5, 0.5, 0.2, 0.2});
+    const std::vector<CasoParti> casi{
+        {"ala, anima bassa", t1, 0.1, false, 0.5 * 0.3, 0.3 * 0.1},
+        {"ala, anima alta", t2, 0.2, false, 0.5 * 0.3, 0.3 * 0.2},
+        {"filo destro dell'anima", t1, 0.4, true, 0.1 * 0.3, 0.3 * 0.1 + 0.4 * 0.3},
+        {"filo sinistro dell'anima", t2, 0.1, true, 0.3 * 0.2 + 0.4 * 0.3, 0.1 * 0.3},
+    };
+    for (const auto& c : casi) VerificaParti(c);
 }
 
 struct CasoWpl {

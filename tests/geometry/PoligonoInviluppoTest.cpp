@@ -141,6 +141,20 @@ TEST(VistaDaDestra, ConcaveStepByHand) {
     EXPECT_EQ(y, (V{0, 1, 2}));
 }
 
+// A chevron (0,0), (0.1,0), (0.2,0.1), (0.1,0.2), (0,0.2), (0.05,0.1), by
+// hand: (0,0) and (0,0.2) have the vertices (0.1,0) and (0.1,0.2) on their
+// horizontals to their right, and the notch (0.05,0.1) the tip (0.2,0.1):
+// all three are hidden, the right-hand side remains.
+TEST(VistaDaDestra, VerticesHiddenByAVertexAtTheirLevel) {
+    const Poligono s = Da({0, 0.1, 0.2, 0.1, 0, 0.05}, {0, 0, 0.1, 0.2, 0.2, 0.1});
+    V x, y;
+    int n = 0;
+    s.VistaDaDestra(x, y, n);
+    EXPECT_EQ(n, 3);
+    EXPECT_EQ(x, (V{0.1, 0.2, 0.1}));
+    EXPECT_EQ(y, (V{0, 0.1, 0.2}));
+}
+
 TEST(OffsetPerPunto, InnerSquareThroughThePointAndTheSharedTolerance) {
     test::RecordingMessagePort porta;
     const ZeroMaxDimenSalvato salvato;

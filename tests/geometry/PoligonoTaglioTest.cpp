@@ -109,6 +109,34 @@ TEST(PoligonoIntersezione, ThroughAVertexKeepsTheFlaggedCopies) {
     EXPECT_GE(copieAngolo, 2);
 }
 
+// A house-shaped pentagon on a 0.1 grid cut by the vertical through its
+// apex, and by the horizontal through its eaves; each part by hand.
+TEST(PoligonoIntersezione, PentagonCutThroughItsCorners) {
+    struct Caso {
+        const char* nome;
+        double W, H, R;  // width, wall height, roof rise; apex at W/2
+        double a, b, c, xP, yP;
+        double area;
+    };
+    const Caso casi[] = {
+        // right of x = W/2: half the walls and half the roof
+        {"colmo 0.2", 0.2, 0.1, 0.1, 1, 0, -0.1, 1, 0, 0.1 * 0.1 + 0.1 * 0.1 / 2},
+        {"colmo 0.2 alto", 0.2, 0.6, 0.3, 1, 0, -0.1, 1, 0, 0.1 * 0.6 + 0.1 * 0.3 / 2},
+        {"colmo 0.6", 0.6, 0.3, 0.5, 1, 0, -0.3, 1, 0, 0.3 * 0.3 + 0.3 * 0.5 / 2},
+        // above y = H through both eaves: the roof
+        {"falde", 0.6, 0.7, 0.3, 0, 1, -0.7, 0, 5, 0.6 * 0.3 / 2},
+        // below: the walls
+        {"pareti", 0.6, 0.7, 0.3, 0, 1, -0.7, 0, -5, 0.6 * 0.7},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const Poligono p = Da({0, c.W, c.W, c.W / 2, 0}, {0, 0, c.H, c.H + c.R, c.H});
+        const auto parte = p.PoligonoIntersezione(c.a, c.b, c.c, c.xP, c.yP, 1);
+        ASSERT_TRUE(parte);
+        EXPECT_NEAR(parte->Area, c.area, 1e-7);  // crossings held in single precision
+    }
+}
+
 TEST(PoligonoIntersezione, TangentAtAVertex) {
     const Poligono q = Da(QX, QY);
     const auto dentro = q.PoligonoIntersezione(1, 1, -2, 0, 0, 1);  // x + y = 2 touches (1, 1)

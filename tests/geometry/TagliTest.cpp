@@ -27,6 +27,40 @@ TEST(IntersezioneSegmentoRetta, WithinOutsideAndParallel) {
     EXPECT_FALSE(IntersezioneSegmentoRetta(1, 0, -1, {1, 1}, {0, 0}, x, y, 1e-9));  // degenerate
 }
 
+// An end on the line is the crossing itself. Through the two lines, a
+// vertex on a 0.1 grid lands an ulp or two past the end about one time in
+// ten and the crossing would be lost; every edge of the grid below, cut by
+// the horizontal and by the vertical through either end, must give that
+// end exactly.
+TEST(IntersezioneSegmentoRetta, AnEndOnTheLineIsTheCrossing) {
+    int edges = 0;
+    for (int i = 0; i <= 12; ++i)
+        for (int j = 0; j <= 12; ++j)
+            for (int k = 0; k <= 12; ++k)
+                for (int m = 0; m <= 12; ++m) {
+                    const Coppia X{i * 0.1, k * 0.1}, Y{j * 0.1, m * 0.1};
+                    if (i == k || j == m) continue;  // lines along the edge are parallel
+                    ++edges;
+                    for (int e : {0, 1}) {
+                        double x = 9, y = 9;
+                        ASSERT_TRUE(IntersezioneSegmentoRetta(0, -1, Y[e], X, Y, x, y, 1e-9))
+                            << X[0] << "," << Y[0] << " " << X[1] << "," << Y[1] << " end " << e;
+                        EXPECT_EQ(x, X[e]);
+                        EXPECT_EQ(y, Y[e]);
+                        ASSERT_TRUE(IntersezioneSegmentoRetta(1, 0, -X[e], X, Y, x, y, 1e-9))
+                            << X[0] << "," << Y[0] << " " << X[1] << "," << Y[1] << " end " << e;
+                        EXPECT_EQ(x, X[e]);
+                        EXPECT_EQ(y, Y[e]);
+                    }
+                }
+    EXPECT_GT(edges, 20000);
+    // A slanted line through an end, y = x through (0.3, 0.3).
+    double x = 9, y = 9;
+    EXPECT_TRUE(IntersezioneSegmentoRetta(1, -1, 0, {0.3, 0.7}, {0.3, 1.9}, x, y, 1e-9));
+    EXPECT_EQ(x, 0.3);
+    EXPECT_EQ(y, 0.3);
+}
+
 TEST(IntersezionePoligonoRetta, PlainCutOfTheSquare) {
     const auto r = IntersezionePoligonoRetta(1, 0, -0.5, QX, QY, 4);
     ASSERT_EQ(r.ni, 2);
