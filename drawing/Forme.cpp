@@ -54,6 +54,9 @@ void DisegnaTesta(Grafica& g, const std::array<double, 4>& x, const std::array<d
 }  // namespace
 
 void DisegnaPuntaFreccia(Grafica& g, double xT, double yT, double L, double angolo, bool vuota) {
+    // A head of no size (a drawing of no width) or of no length at all is
+    // left out: it has no direction to show.
+    if (L == 0 || !std::isfinite(L)) return;
     std::array<double, 4> x{}, y{};
     PuntiPuntaFreccia(g, xT, yT, L, angolo, x, y);
     DisegnaTesta(g, x, y, vuota);
@@ -65,6 +68,9 @@ void DisegnaFreccia(Grafica& g, int tipo, int estremoEtichetta, double soglia, d
                     std::string_view suffisso, bool vuota, const TestaFreccia* testa,
                     std::optional<double> angolo) {
     if (std::abs(valore) <= soglia) return;
+    // Without a usable force scale the shaft has no second end, and a head
+    // alone would point anywhere: the arrow is left out.
+    if (scala == 0 || !std::isfinite(scala)) return;
     std::array<double, 2> px{X[0], X[0] + (X[1] - X[0]) / scala};
     std::array<double, 2> py{Y[0], Y[0] + (Y[1] - Y[0]) / scala};
     DisegnaPoligonale(g, 2, px, py, 1);

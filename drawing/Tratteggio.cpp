@@ -13,12 +13,20 @@ void TratteggiaPoligono(Grafica& g, int n, std::span<const double> x, std::span<
                         double angolo, double passo, std::optional<double> scala,
                         std::optional<UscitaGrafica> uscita, std::optional<OggettoUscita> oggetto) {
     if (n < 3) return;
+    UscitaCorrente(g, scala, uscita, oggetto);
+    detail::verificaDimensione(x.size(), n, "TratteggiaPoligono");
+    detail::verificaDimensione(y.size(), n, "TratteggiaPoligono");
+    // A vertex that is not a number gives no inside to hatch.
+    for (std::size_t i = 0; i < static_cast<std::size_t>(n); ++i)
+        if (!std::isfinite(x[i]) || !std::isfinite(y[i])) return;
     // The crossings below are cleaned at a tolerance of the polygon's size;
     // the shared value is put back afterwards, so drawing never changes a
-    // later calculation.
+    // later calculation. A polygon of no size (a head of zero length) has
+    // no inside and leaves no tolerance to compare with: it is not hatched.
+    const double zero = MaxDimensionePunti(x, y, n, 1e6);
+    if (!(zero > 0)) return;
     const ZeroMaxDimenSalvato zeroSalvato;
-    ImpostaZeroMaxDimen(MaxDimensionePunti(x, y, n, 1e6));
-    UscitaCorrente(g, scala, uscita, oggetto);
+    ImpostaZeroMaxDimen(zero);
 
     MatriceFrame M{}, Mi{};
     MatriceRotoTraslazione(0, 0, angolo * PiGreco / 180, M, Mi);
@@ -35,8 +43,9 @@ void TratteggiaPoligono(Grafica& g, int n, std::span<const double> x, std::span<
         d = -passo;
         strisce = std::nearbyint(estensione / d);
     }
-    // A count beyond the 16-bit range overflowed in the original: nothing is drawn.
-    if (!(strisce >= 2 && strisce <= 32767) || !std::isfinite(d)) return;
+    // A count beyond the 16-bit range overflowed in the original: nothing is
+    // drawn. A polygon flat across the hatch lines (no spacing) has no inside.
+    if (!(strisce >= 2 && strisce <= 32767) || !std::isfinite(d) || !(d > 0)) return;
 
     const int N = static_cast<int>(strisce);
     for (int k = 1; k <= N - 1; ++k) {

@@ -26,9 +26,10 @@ void ApreFileInLettura(const std::filesystem::path& percorso, std::ifstream& in)
 // file <path>" when it cannot be read.
 std::string LeggeFileIntero(const std::filesystem::path& percorso);
 
-// Writes `byte` to "<target>.tmp" beside the target and renames it over the
-// target. Throws ErroreFile with the reason; the target is then untouched
-// and the temporary file removed.
+// Writes `byte` to a new temporary file beside the target, created under a
+// name no file had ("<target>.<random>.tmp"), and renames it over the
+// target. Throws ErroreFile with the reason; the target is then untouched,
+// the temporary file removed and no other file touched.
 void ScriveFileIntero(const std::filesystem::path& percorso, std::string_view byte);
 // The same, calling `primaDiSostituire` (when set) with the temporary file
 // once it is written and before it replaces the target: tests inject a

@@ -12,7 +12,18 @@ namespace tavo {
 
 namespace {
 
-void Stampa(FinestraPlotta& finestra, PiattaformaUscita& piattaforma, Grafica& g) {
+// The first message that the routines of a command's drawings raised; the
+// driver shows it once, when the command has ended.
+using MessaggioDelDisegno = std::optional<MessaggiTrattenuti::Messaggio>;
+
+void Disegna(FinestraPlotta& finestra, UscitaGrafica uscita, MessaggioDelDisegno& primo) {
+    const MessaggiTrattenuti trattenuti;
+    finestra.PlottaInOggetto(uscita);
+    if (!primo) primo = trattenuti.primo();
+}
+
+void Stampa(FinestraPlotta& finestra, PiattaformaUscita& piattaforma, Grafica& g,
+            MessaggioDelDisegno& primo) {
     const std::optional<int> copie = piattaforma.DialogoStampante();
     if (!copie) return;
     g.Stampante = &piattaforma.IniziaStampa();
@@ -20,7 +31,7 @@ void Stampa(FinestraPlotta& finestra, PiattaformaUscita& piattaforma, Grafica& g
         // Every copy on a page of its own; the document ends once.
         for (int c = 1; c <= *copie; ++c) {
             if (c > 1) piattaforma.NuovaPagina();
-            finestra.PlottaInOggetto(UscitaGrafica::STAMPANTE);
+            Disegna(finestra, UscitaGrafica::STAMPANTE, primo);
         }
         g.Stampante = nullptr;
         piattaforma.FineStampa();
@@ -32,7 +43,8 @@ void Stampa(FinestraPlotta& finestra, PiattaformaUscita& piattaforma, Grafica& g
 }
 
 void EsportaDxf(std::string_view nomeFile, FinestraPlotta& finestra,
-                PiattaformaUscita& piattaforma, Grafica& g, std::filesystem::path& percorsoDati) {
+                PiattaformaUscita& piattaforma, Grafica& g, std::filesystem::path& percorsoDati,
+                MessaggioDelDisegno& primo) {
     RichiestaSalvaDxf r;
     r.cartella = percorsoDati;
     r.nomeFile = std::string(nomeFile) + ".dxf";
@@ -43,7 +55,7 @@ void EsportaDxf(std::string_view nomeFile, FinestraPlotta& finestra,
     if (!file) return;
     try {
         ApreDxf(g, *file);
-        finestra.PlottaInOggetto(UscitaGrafica::DXF);
+        Disegna(finestra, UscitaGrafica::DXF, primo);
         ChiudeDxf(g);
     } catch (...) {
         // An interrupted export leaves nothing behind: the file is dropped
@@ -54,9 +66,9 @@ void EsportaDxf(std::string_view nomeFile, FinestraPlotta& finestra,
     percorsoDati = file->parent_path();
 }
 
-void DisegnaInCad(FinestraPlotta& finestra, Grafica& g) {
+void DisegnaInCad(FinestraPlotta& finestra, Grafica& g, MessaggioDelDisegno& primo) {
     if (!AvviaCad(g)) return;
-    finestra.PlottaInOggetto(UscitaGrafica::DWG);
+    Disegna(finestra, UscitaGrafica::DWG, primo);
     MostraDisegnoCad(g);
 }
 
@@ -89,21 +101,25 @@ std::pair<int, std::string> NumeroErroreUscita(const std::exception& e) {
 
 void PlottaIn(int indice, std::string_view nomeFile, FinestraPlotta& finestra,
               PiattaformaUscita& piattaforma, Grafica& g, std::filesystem::path& percorsoDati) {
+    MessaggioDelDisegno primo;
     try {
         switch (indice) {
-            case static_cast<int>(VoceFilePlotta::Stampa): Stampa(finestra, piattaforma, g); break;
+            case static_cast<int>(VoceFilePlotta::Stampa): Stampa(finestra, piattaforma, g, primo); break;
             case static_cast<int>(VoceFilePlotta::EsportaDxf):
-                EsportaDxf(nomeFile, finestra, piattaforma, g, percorsoDati);
+                EsportaDxf(nomeFile, finestra, piattaforma, g, percorsoDati, primo);
                 break;
-            case static_cast<int>(VoceFilePlotta::DisegnaInCad): DisegnaInCad(finestra, g); break;
+            case static_cast<int>(VoceFilePlotta::DisegnaInCad): DisegnaInCad(finestra, g, primo); break;
             case static_cast<int>(VoceFilePlotta::Chiudi): finestra.Scarica(); break;
             default: break;  // the separator, or no entry
         }
     } catch (const std::exception& e) {
-        // Every failure is reported; nothing is retried.
+        // Every failure is reported, once; nothing is retried.
         const auto [numero, descrizione] = NumeroErroreUscita(e);
         messaggi().mostra(MessaggioErroreUscita(numero, descrizione), Icona::Informazione);
+        return;
     }
+    // The drawing went out; what its routines complained of is said once.
+    if (primo) messaggi().mostra(primo->testo, primo->icona, primo->titolo);
 }
 
 }  // namespace tavo

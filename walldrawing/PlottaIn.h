@@ -3,8 +3,10 @@
 // DXF file, draw it into the CAD program, close the window. The commands run
 // the platform's dialogs and printer through a port, let the window redraw
 // itself on the chosen target, and turn every failure of the output into one
-// message (information icon). A cancelled dialog does nothing and says
-// nothing. The process's current folder is never changed: the data folder
+// message (information icon). What the drawing's own routines complain of
+// on the way is held and said once, when the output is done; a command
+// that fails says only its failure. A cancelled dialog does nothing and
+// says nothing. The process's current folder is never changed: the data folder
 // is a variable, where the save dialog starts and which it updates.
 
 #include "drawing/Grafica.h"

@@ -6,11 +6,13 @@
 #include "analysis/CoefficientiParziali.h"
 #include "fileio/FileSuDisco.h"
 #include "tests/support/RecordingMessagePort.h"
+#include "tests/support/SenzaNuoviFile.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <system_error>
 
 namespace tavo {
 namespace {
@@ -98,15 +100,19 @@ TEST_F(FileImpostazioniTest, UnFileCortoOErratoRimetteIDefaultInEntrambeLeTabell
 TEST_F(FileImpostazioniTest, UnaScritturaFallitaTieneLeTabelleEIlVecchioFile) {
     ASSERT_TRUE(FileIniLeggeScrive(Modo::Scrittura, cartella, predefinite));
     const std::string vecchio = Contenuto(Ini());
-    fs::create_directory(cartella / "Tavo.ini.tmp");  // the new file cannot be created
     VariabiliPubbliche v = propri;
-    EXPECT_FALSE(FileIniLeggeScrive(Modo::Scrittura, cartella, v));
+    {
+        const test::SenzaNuoviFile pieno;  // the new file cannot be created
+        EXPECT_FALSE(FileIniLeggeScrive(Modo::Scrittura, cartella, v));
+    }
     EXPECT_EQ(v.CoefParzStatici, propri.CoefParzStatici);
     EXPECT_EQ(v.CoefParzSismici, propri.CoefParzSismici);
     EXPECT_EQ(Contenuto(Ini()), vecchio);
     EXPECT_EQ(porta.testi(), std::vector<std::string>{"Scrittura incompleta del file " + TestoPercorso(Ini()) +
-                                                      "\r\nimpossibile creare il file " +
-                                                      TestoPercorso(cartella / "Tavo.ini.tmp") + "."});
+                                                      "\r\nimpossibile creare un file temporaneo nella cartella " +
+                                                      TestoPercorso(cartella) + " (" +
+                                                      std::make_error_code(std::errc::too_many_files_open).message() +
+                                                      ")."});
 }
 
 }  // namespace

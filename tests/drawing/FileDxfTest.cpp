@@ -190,6 +190,22 @@ TEST_F(FileDxfTest, UnaScritturaFallitaLasciaIlFileVecchio) {
     EXPECT_THROW(DisegnaLinea(g, 0, 0, 1, 1), ErroreUscita);
 }
 
+TEST_F(FileDxfTest, UnFileDellUtenteColNomePiuTmpResta) {
+    // A file of the user's named like the drawing with ".tmp": the export
+    // neither overwrites nor removes it.
+    fs::path suo = file;
+    suo += ".tmp";
+    { std::ofstream(suo, std::ios::binary) << "dell'utente"; }
+    Apre();
+    DisegnaLinea(g, 0, 0, 1, 1);
+    ChiudeDxf(g);
+    EXPECT_EQ(Contenuto(suo), "dell'utente");
+    EXPECT_EQ(std::distance(fs::directory_iterator(cartella), fs::directory_iterator{}), 2);
+    const test::DxfLetto letto = test::LeggeConEzdxf(file);
+    EXPECT_EQ(letto.errori, 0);
+    EXPECT_EQ(letto.entita.size(), 1u);
+}
+
 TEST_F(FileDxfTest, UnaCartellaInesistenteNonCreaNulla) {
     ApreDxf(g, cartella / "manca" / "a.dxf");
     EXPECT_THROW(ChiudeDxf(g), ErroreFile);

@@ -8,11 +8,13 @@
 #include "geometry/Tagli.h"
 #include "tests/support/RecordingCad.h"
 #include "tests/support/RecordingMessagePort.h"
+#include "tests/support/RecordingSuperficie.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 namespace tavo {
@@ -239,6 +241,77 @@ TEST_F(FormeCad, SezioneCavaDueAnelliSenzaIVerticiDiCollegamento) {
     ASSERT_EQ(entita().size(), 10u);
     EXPECT_EQ(entita()[9]->testo, "10");
     EXPECT_EQ(entita()[9]->coordinate[0], 2);
+}
+
+// ---- Degenerate shapes: skipped, never a message ------------------------------------
+
+constexpr double Inf = std::numeric_limits<double>::infinity();
+constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
+
+// A polygon with no inside, or with a vertex that is not a number, is not
+// hatched: no line, no message, no error.
+TEST_F(FormeCad, PoligonoDegenereONonFinitoNonSiTratteggia) {
+    struct Caso { const char* nome; std::vector<double> x, y; double angolo; };
+    const std::vector<Caso> casi{
+        {"TuttiCoincidenti", {2, 2, 2}, {3, 3, 3}, 0},
+        {"TuttiCoincidentiRuotato", {2, 2, 2, 2}, {3, 3, 3, 3}, 45},
+        {"PiattoLungoLeLinee", {0, 1, 2}, {5, 5, 5}, 0},
+        {"VerticeInfinito", {0, Inf, 1, 0}, {0, 0, 1, 1}, 0},
+        {"VerticeNaN", {0, 1, 1, 0}, {0, 0, NaN, 1}, 45},
+    };
+    for (const Caso& c : casi) {
+        modello->entita.clear();
+        EXPECT_NO_THROW(TratteggiaPoligono(g, static_cast<int>(c.x.size()), c.x, c.y, c.angolo, 20)) << c.nome;
+        EXPECT_TRUE(entita().empty()) << c.nome;
+    }
+    EXPECT_EQ(messaggi.conta(), 0u);
+}
+
+// Without a usable force scale the shaft has no second end: the whole
+// arrow (shaft, head, label) is left out, with or without given head points.
+TEST_F(FormeCad, FrecciaSenzaScalaUtilizzabileNonSiDisegna) {
+    const TestaFreccia testa{{0, 1, -1}, {0, 2, 2}};
+    for (const double scala : {0.0, -0.0, Inf, -Inf, NaN}) {
+        for (const TestaFreccia* t : {static_cast<const TestaFreccia*>(nullptr), &testa}) {
+            modello->entita.clear();
+            DisegnaFreccia(g, 1, 2, 0, scala, 0.3, 10, "10", std::vector<double>{0, 10},
+                           std::vector<double>{0, 0}, 1, "", false, t);
+            EXPECT_TRUE(entita().empty()) << scala;
+        }
+    }
+    EXPECT_EQ(messaggi.conta(), 0u);
+}
+
+// On the screen a filled head is its outline hatched: a head of no size is
+// not drawn at all (its hatching would have no tolerance to work with).
+class FormeVideo : public ::testing::Test {
+protected:
+    FormeVideo() {
+        ImpostaUscita(g, 1, UscitaGrafica::VIDEO, &video);
+        ImpostaFattoreAspetto(g, 1);
+    }
+    test::RecordingMessagePort messaggi;
+    test::RecordingSuperficie video{200, 100};
+    Grafica g;
+};
+
+TEST_F(FormeVideo, PuntaDiLunghezzaNullaONonFinitaNonSiDisegna) {
+    for (const double L : {0.0, -0.0, Inf, NaN}) {
+        DisegnaPuntaFreccia(g, 5, 5, L, 1.0, false);
+        DisegnaPuntaFreccia(g, 5, 5, L, 1.0, true);
+    }
+    EXPECT_TRUE(video.linee().empty());
+    // A solid whose points all coincide keeps its outline (three lines of
+    // no length) but gets no hatching.
+    const std::vector<double> x(4, 5.0), y(4, 5.0);
+    DisegnaSolido(g, 4, x, y);
+    EXPECT_EQ(video.linee().size(), 3u);
+    EXPECT_EQ(messaggi.conta(), 0u);
+    // A head of length 1 is still its outline and 19 hatch lines.
+    video.tratti.clear();
+    DisegnaPuntaFreccia(g, 5, 5, 1, 0, false);
+    EXPECT_EQ(video.linee().size(), 3u + 19u);
+    EXPECT_EQ(messaggi.conta(), 0u);
 }
 
 }  // namespace

@@ -3,12 +3,17 @@
 
 #include "tests/support/CartellaDiProva.h"
 #include "fileio/FileSuDisco.h"
+
+#include "fileio/ErroreFile.h"
 #include "tests/support/RecordingMessagePort.h"
+#include "tests/support/SenzaNuoviFile.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <system_error>
 
 namespace tavo {
 namespace {
@@ -47,18 +52,62 @@ TEST_F(FileSuDiscoTest, ScriveTuttoESostituisceIlVecchioFile) {
 TEST_F(FileSuDiscoTest, UnaScritturaFallitaLasciaIlVecchioFileEDaUnSoloMessaggio) {
     const fs::path p = cartella / "prova.txt";
     Scrive(p, "vecchio\r\n");
-    // A folder where the temporary file should go: it cannot be created,
-    // whoever runs the test.
-    fs::create_directory(cartella / "prova.txt.tmp");
+    // No file can be opened: the temporary file cannot be created.
     float v = 1.5f;
-    EXPECT_FALSE(ScriveFileRighe(p, [&](FileRighe& f) {
-        for (int i = 0; i < 5; ++i) f.FileInOut(v);
-    }));
+    {
+        const test::SenzaNuoviFile pieno;
+        EXPECT_FALSE(ScriveFileRighe(p, [&](FileRighe& f) {
+            for (int i = 0; i < 5; ++i) f.FileInOut(v);
+        }));
+    }
     EXPECT_EQ(Contenuto(p), "vecchio\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator(cartella), fs::directory_iterator{}), 1);
     ASSERT_EQ(porta.conta(), 1u);
     EXPECT_EQ(porta.testi()[0], "Scrittura incompleta del file " + TestoPercorso(p) +
-                                    "\r\nimpossibile creare il file " +
-                                    TestoPercorso(cartella / "prova.txt.tmp") + ".");
+                                    "\r\nimpossibile creare un file temporaneo nella cartella " +
+                                    TestoPercorso(cartella) + " (" +
+                                    std::make_error_code(std::errc::too_many_files_open).message() +
+                                    ").");
+}
+
+// The temporary file has a name of its own: a user's file named like the
+// target with ".tmp" (or anything else beside it) is never written or removed,
+// whether the write succeeds or fails.
+TEST_F(FileSuDiscoTest, IlFileTemporaneoNonToccaIFileDellUtente) {
+    for (const char* nome : {"prova.txt", "X.dxf", "X.Tav", "Tavo.ini"}) {
+        const fs::path p = cartella / nome;
+        fs::path suo = p;
+        suo += ".tmp";
+        Scrive(p, "vecchio");
+        Scrive(suo, "dell'utente");
+        std::set<fs::path> prima;
+        for (const auto& e : fs::directory_iterator(cartella)) prima.insert(e.path());
+        fs::path temporaneo;
+        const auto controlla = [&](const fs::path& t, const std::string& atteso) {
+            temporaneo = t;
+            EXPECT_EQ(t.parent_path(), cartella);
+            EXPECT_EQ(prima.count(t), 0u) << TestoPercorso(t);  // a name no file had
+            EXPECT_EQ(Contenuto(t), atteso);
+        };
+        ScriveFileIntero(p, "nuovo", [&](const fs::path& t) { controlla(t, "nuovo"); });
+        EXPECT_EQ(Contenuto(p), "nuovo");
+        EXPECT_EQ(Contenuto(suo), "dell'utente");
+        EXPECT_FALSE(fs::exists(temporaneo));
+        // A write that fails before replacing the target.
+        EXPECT_THROW(ScriveFileIntero(p, "altro",
+                                      [&](const fs::path& t) {
+                                          controlla(t, "altro");
+                                          throw ErroreFile("disco pieno");
+                                      }),
+                     ErroreFile);
+        EXPECT_EQ(Contenuto(p), "nuovo");
+        EXPECT_EQ(Contenuto(suo), "dell'utente");
+        EXPECT_FALSE(fs::exists(temporaneo));
+        std::set<fs::path> dopo;
+        for (const auto& e : fs::directory_iterator(cartella)) dopo.insert(e.path());
+        EXPECT_EQ(dopo, prima) << nome;
+    }
+    EXPECT_EQ(porta.conta(), 0u);
 }
 
 TEST_F(FileSuDiscoTest, UnaCartellaAlPostoDelFileNonVieneSostituita) {

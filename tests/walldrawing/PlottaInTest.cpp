@@ -58,6 +58,7 @@ public:
     std::vector<UscitaGrafica> disegni;
     std::vector<bool> conStampante;
     std::function<void()> errore;
+    int lamentele = 0;  // messages a routine of the drawing raises
     int scaricata = 0;
 
     void PlottaInOggetto(UscitaGrafica u) override {
@@ -65,6 +66,7 @@ public:
         conStampante.push_back(g_.Stampante != nullptr);
         ImpostaUscita(g_, 1, u);
         DisegnaLinea(g_, 0, 0, 1, 1);
+        for (int i = 1; i <= lamentele; ++i) messaggi().mostra("lamentela " + std::to_string(i));
         if (errore) errore();
     }
     void Scarica() override { ++scaricata; }
@@ -245,6 +247,34 @@ TEST_F(PlottaInTest, NelProgrammaCadDisegnaPortaInPrimoPianoEZoom) {
     EXPECT_EQ(connettore.chiamate.back(), "AppActivate AutoCAD - [Disegno1.dwg]");
     EXPECT_EQ(connettore.app->zoom, 1);
     EXPECT_EQ(messaggi.conta(), 0u);
+}
+
+// Messages that routines of the drawing raise on the way (hundreds, in a
+// degenerate drawing) reach the user once, after the output, which is
+// finished: the first of them.
+TEST_F(PlottaInTest, IMessaggiDelDisegnoArrivanoUnaVoltaSola) {
+    test::ConnettoreRegistrato connettore;
+    g.Connettore = &connettore;
+    finestra.lamentele = 300;
+    piattaforma.copie = 2;
+    piattaforma.file = cartella / "Spalla1.dxf";
+    for (const VoceFilePlotta v : {VoceFilePlotta::Stampa, VoceFilePlotta::EsportaDxf, VoceFilePlotta::DisegnaInCad}) {
+        messaggi.svuota();
+        voce(v);
+        ASSERT_EQ(messaggi.conta(), 1u) << static_cast<int>(v);
+        EXPECT_EQ(messaggi.registrati()[0].testo, "lamentela 1");
+        EXPECT_EQ(messaggi.registrati()[0].icona, Icona::Nessuna);
+    }
+    EXPECT_EQ(piattaforma.chiamate, (std::vector<std::string>{"dialogo", "inizio", "pagina", "fine"}));
+    EXPECT_TRUE(fs::exists(*piattaforma.file));
+    EXPECT_EQ(connettore.app->zoom, 1);
+    // A drawing that also fails: its error alone is reported.
+    messaggi.svuota();
+    finestra.errore = [] { throw ErroreUscita(91, "Variabile oggetto non impostata"); };
+    voce(VoceFilePlotta::EsportaDxf);
+    EXPECT_EQ(messaggiInformazione(), std::vector<std::string>{
+        "Si è verificato durante il processo di stampa il seguente errore: 91\r\n"
+        "Variabile oggetto non impostata"});
 }
 
 TEST_F(PlottaInTest, SeparatoreNienteChiudiScarica) {

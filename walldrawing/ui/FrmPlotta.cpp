@@ -1,5 +1,6 @@
 #include "walldrawing/ui/FrmPlotta.h"
 
+#include "drawing/ErroreUscita.h"
 #include "drawing/ui/SuperficiePainter.h"
 
 #include <QAction>
@@ -34,6 +35,8 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         SuperficiePainter superficie(painter);
+        // A paint never shows a message: closing one would paint again.
+        const MessaggiTrattenuti trattenuti;
         try {
             disegno_.PlottaTavo(UscitaGrafica::VIDEO, &superficie);
         } catch (const std::exception&) {
