@@ -1,7 +1,8 @@
-// Walls the calculation accepts with widths of nothing: the drawing skips
-// what has no size (the wall's hatching, heads of zero length) and never
-// raises a message, on the screen or through the File menu; an error of a
-// drawing reaches the user once, from the File menu.
+// Walls the calculation accepts whose drawing holds elements of no size (a
+// wall a micron wide, a resultant so far away that its arrowhead collapses
+// to one point): the drawing skips them and never raises a message, on the
+// screen or through the File menu; an error of a drawing reaches the user
+// once, from the File menu.
 
 #include "walldrawing/DisegnoTavo.h"
 #include "walldrawing/PlottaIn.h"
@@ -26,16 +27,9 @@ namespace {
 namespace fs = std::filesystem;
 using test::Progetto;
 
-// The abutment with every width and the footing's height at 0.
-Progetto SenzaLarghezze(float altezzaParaghiaia, float altezzaParete) {
-    Progetto p = test::Spalla();
-    VariabiliPubbliche& v = p.v;
-    v.SpessoreParaghiaia = v.SpessoreTestaParete = v.SpessoreBaseParete = 0;
-    v.AltezzaFondazione = v.SbalzoFondazione = v.LarghezzaFondazione = 0;
-    v.AltezzaParaghiaia = altezzaParaghiaia;
-    v.AltezzaParete = altezzaParete;
-    // The calculation accepts it (and says what it thinks of it).
-    test::RecordingMessagePort calcolo;
+// An example changed by `modifica`, computed: the calculation accepts it.
+Progetto Accettato(Progetto p, const std::function<void(VariabiliPubbliche&)>& modifica) {
+    modifica(p.v);
     test::RecordingFinestraPrincipale finestra;
     EXPECT_TRUE(CalcoloMain(p.v, p.ntc, finestra));
     return p;
@@ -113,11 +107,26 @@ TEST_P(DisegnoDegenere, StampaEDxfSenzaMessaggiEDxfPulito) {
 INSTANTIATE_TEST_SUITE_P(
     Muri, DisegnoDegenere,
     ::testing::Values(
-        // No width anywhere, the stem 0.0118 below its base: the whole
-        // drawing is 0 wide, so every arrowhead has length 0.
-        CasoDegenere{"LarghezzeNulle", [] { return SenzaLarghezze(0, -0.0118f); }},
-        // Widths that vanish: a backwall of -0.0118 on a stem of 1e-6.
-        CasoDegenere{"LarghezzeSvanenti", [] { return SenzaLarghezze(-0.0118f, 1e-6f); }}),
+        // Widths of a micron on a stem of a micron, no backwall: the
+        // whole wall is a point on the page.
+        CasoDegenere{"LarghezzeMicron",
+                     [] {
+                         return Accettato(test::Spalla(), [](VariabiliPubbliche& v) {
+                             v.SpessoreParaghiaia = v.SpessoreTestaParete = 1e-6f;
+                             v.SpessoreBaseParete = v.AltezzaFondazione = 1e-6f;
+                             v.SbalzoFondazione = 1e-6f;
+                             v.LarghezzaFondazione = 2e-6f;
+                             v.AltezzaParaghiaia = 0;
+                             v.AltezzaParete = 1e-6f;
+                         });
+                     }},
+        // A deck force of 1e20 kN/m puts the footing's resultant 1e18 m
+        // away: there an arrowhead of 0.1 m collapses to one point.
+        CasoDegenere{"RisultanteLontanissima",
+                     [] {
+                         return Accettato(test::Muro(),
+                                          [](VariabiliPubbliche& v) { v.VImpalcato = 1e20f; });
+                     }}),
     [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace
