@@ -272,8 +272,11 @@ void FrmSpettroNTC::LeggeControlli() {
 
 void FrmSpettroNTC::ScriveControlli() {
     const ControlliSpettroNTC& c = logica_.c;
+    // The controls' own change signals must not echo back into the logic;
+    // the objects inside them (a box's text, the table's model) must still
+    // signal, or the widgets would not repaint what they now hold.
     std::vector<QSignalBlocker> blocchi;
-    for (QObject* o : findChildren<QObject*>()) blocchi.emplace_back(o);
+    for (QWidget* controllo : Controlli()) blocchi.emplace_back(controllo);
 
     for (std::size_t i = 0; i < txtNTC_.size(); ++i)
         if (txtNTC_[i]) txtNTC_[i]->setText(Q(c.txtNTC[i]));
@@ -319,6 +322,16 @@ void FrmSpettroNTC::ScriveGriglia() {
             cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             GridNTC_->setItem(i, k, cella);
         }
+}
+
+std::vector<QWidget*> FrmSpettroNTC::Controlli() const {
+    std::vector<QWidget*> v{txtNTC_.begin(), txtNTC_.end()};
+    v.insert(v.end(), {cmbStatoLimite_, cmbSuolo_, cmbTopo_, cmbIsole_, GridNTC_});
+    v.insert(v.end(), optTipoRicerca_.begin(), optTipoRicerca_.end());
+    v.insert(v.end(), txtCoord_.begin(), txtCoord_.end());
+    v.insert(v.end(), cmbComune_.begin(), cmbComune_.end());
+    std::erase(v, nullptr);
+    return v;
 }
 
 // ---- Pictures --------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
@@ -49,6 +50,8 @@ private:
     void LeggeControlli();
     void ScriveControlli();
     void ScriveGriglia();
+    // The widgets that show the logic's controls.
+    std::vector<QWidget*> Controlli() const;
 
     // DisegniSito: the map is drawn on a copy of its clean picture, the
     // node close-up on a blank picture, both through the painter surface.
