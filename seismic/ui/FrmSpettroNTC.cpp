@@ -1,5 +1,6 @@
 #include "seismic/ui/FrmSpettroNTC.h"
 
+#include "drawing/ui/FiltroTastoDecimale.h"
 #include "drawing/ui/SuperficiePainter.h"
 #include "seismic/DisegnoSito.h"
 
@@ -64,6 +65,7 @@ FrmSpettroNTC::FrmSpettroNTC(NTC& sisma, const std::filesystem::path& cartellaDa
     setModal(true);
     RegistraMappa();
     CostruisceControlli();
+    new FiltroTastoDecimale(this);
     logica_.Form_Load();
     ScriveControlli();
 }

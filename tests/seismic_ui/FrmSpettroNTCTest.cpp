@@ -332,6 +332,28 @@ private slots:
         QCOMPARE(griglia->item(0, 0)->text(), QStringLiteral("0,200"));  // Isola Due: 2 tenths of g
     }
 
+    // Under comma decimals the keypad's decimal key types the comma in the
+    // coordinate boxes, and the site is found.
+    void tastoDecimaleDelTastierinoNelleCoordinate() {
+        SeparatoriInstallati italiani(Separatori{U',', U'.'});
+        Apre();
+        const std::pair<const char*, const char*> coordinate[] = {{"12", "5"}, {"41", "9"}};
+        for (int i = 0; i < 2; ++i) {
+            QLineEdit* box = w<QLineEdit>(i == 0 ? "txtCoord0" : "txtCoord1");
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromUtf8(coordinate[i].first));
+            QTest::keyClick(box, Qt::Key_Period, Qt::KeypadModifier);
+            QTest::keyClicks(box, QString::fromUtf8(coordinate[i].second));
+            QCOMPARE(box->text(), QStringLiteral("%1,%2").arg(coordinate[i].first, coordinate[i].second));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QVERIFY(porta->testi().empty());
+        QCOMPARE(finestra->logica().LonSito, 12.5f);
+        QCOMPARE(finestra->logica().LatSito, 41.9f);
+        QCOMPARE(w<QTableWidget>("GridNTC")->item(6, 0)->text(), QStringLiteral("0,085"));
+    }
+
     void laChiusuraAccetta() {
         Apre();
         Sceglie("cmbStatoLimite", 2);
