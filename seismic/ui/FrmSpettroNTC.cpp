@@ -162,6 +162,7 @@ void FrmSpettroNTC::CostruisceControlli() {
         auto* cmd = new QPushButton(QString::fromUtf8(testi[i]), ricerca);
         cmd->setObjectName(QStringLiteral("cmdOK%1").arg(i));
         cmd->setAutoDefault(false);
+        cmdOK_[static_cast<std::size_t>(i)] = cmd;
         pulsanti->addWidget(cmd);
         connect(cmd, &QPushButton::clicked, this, [this, i] { Evento([this, i] { logica_.cmdOK_Click(i); }); });
     }
@@ -235,13 +236,14 @@ void FrmSpettroNTC::showEvent(QShowEvent* e) {
 }
 
 void FrmSpettroNTC::closeEvent(QCloseEvent* e) {
-    // The close box accepts, as "OK" does (a dialog's own close would reject).
+    // The close box accepts, as "OK" does (a dialog's own close would
+    // reject), unless the logic cancels.
     if (!logica_.DaChiudere()) {
         LeggeControlli();
         logica_.Form_Unload();
     }
     e->accept();
-    done(Accepted);
+    done(logica_.Annullato ? Rejected : Accepted);
 }
 
 void FrmSpettroNTC::reject() { Evento([this] { logica_.cmdOK_Click(1); }); }
@@ -300,6 +302,10 @@ void FrmSpettroNTC::ScriveControlli() {
     cmbIsole_->setVisible(c.isoleVisibili);
     lblIsole_->setVisible(c.isoleVisibili);
     ScriveGriglia();
+    cmdOK_[0]->setEnabled(c.okAbilitato);
+    cmdOK_[0]->setToolTip(c.okAbilitato ? QString()
+                                         : QStringLiteral("Il reticolo sismico non si può leggere: il sito del "
+                                                          "progetto resta com'era."));
     blocchi.clear();
 
     if (c.fuoco != FuocoSito::Invariato) {

@@ -19,6 +19,7 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QTableWidget;
 
@@ -81,6 +82,7 @@ private:
     QTableWidget* GridNTC_ = nullptr;
     QLabel* pctMappa_ = nullptr;
     QLabel* pctPuntiNTC_ = nullptr;
+    std::array<QPushButton*, 2> cmdOK_{};
 };
 
 // Opens the window modally over `genitore`.

@@ -354,6 +354,39 @@ private slots:
         QCOMPARE(w<QTableWidget>("GridNTC")->item(6, 0)->text(), QStringLiteral("0,085"));
     }
 
+    // Without the grid file the window says which file is missing, keeps
+    // the project's table and coefficients, and hands back nothing: "OK" is
+    // not offered and the close box cancels.
+    void reticoloMancanteLasciaIDatiDelProgetto() {
+        std::filesystem::remove(cartella->percorso() / NomeFileReticolo);
+        for (std::size_t i = 0; i < NumeroPeriodiTabellati; ++i) sisma.AgTR[i] = 0.1f + 0.01f * static_cast<float>(i);
+        sisma.F0TR.fill(2.5f);
+        sisma.TcTR.fill(0.3f);
+        sisma.VR = 50;
+        sisma.StatoLimite = SLV;
+        sisma.CategoriaSuolo = 2;
+        sisma.CategoriaTopografica = 1;
+        sisma.Longitudine = 12.5f;
+        sisma.Latitudine = 41.9f;
+        CalcolaAzioneSismica(sisma);
+        const NTC prima = sisma;
+        Apre();
+        QCOMPARE(porta->testi(), std::vector<std::string>{"File " +
+                                                          (cartella->percorso() / NomeFileReticolo).string() +
+                                                          " non trovato "});
+        QCOMPARE(w<QTableWidget>("GridNTC")->item(6, 0)->text(), QStringLiteral("0,160"));
+        QCOMPARE(w<QTableWidget>("GridNTC")->item(8, 2)->text(), QStringLiteral("0,300"));
+        QCOMPARE(testo("txtNTC10"), QString::fromStdString(FormatoNTC(prima.KhNTC, ',')));
+        QCOMPARE(testo("txtNTC11"), QString::fromStdString(FormatoNTC(prima.KvNTC, ',')));
+        QVERIFY(prima.KhNTC > 0);
+        QVERIFY(!w<QPushButton>("cmdOK0")->isEnabled());
+        QVERIFY(w<QPushButton>("cmdOK1")->isEnabled());
+        finestra->close();
+        QVERIFY(!finestra->isVisible());
+        QCOMPARE(consegne, 0);
+        QVERIFY(sisma == prima);
+    }
+
     void laChiusuraAccetta() {
         Apre();
         Sceglie("cmbStatoLimite", 2);
