@@ -244,25 +244,9 @@ TEST_F(FinestraSpettroNTCTest, AnnullaRipristinaLoStatoSismicoDiApertura) {
     EXPECT_EQ(modulo.Longitudine, prima.Longitudine);
 }
 
-// A project placed at Roma with its own nine-period table and its kh, kv.
-NTC ProgettoARoma() {
-    NTC s;
-    for (std::size_t i = 0; i < NumeroPeriodiTabellati; ++i) s.AgTR[i] = 0.1f + 0.01f * static_cast<float>(i);
-    s.F0TR.fill(2.5f);
-    s.TcTR.fill(0.3f);
-    s.VR = 50;
-    s.StatoLimite = SLV;
-    s.CategoriaSuolo = 2;
-    s.CategoriaTopografica = 1;
-    s.Longitudine = 12.5f;
-    s.Latitudine = 41.9f;
-    CalcolaAzioneSismica(s);
-    return s;
-}
-
 TEST_F(FinestraSpettroNTCTest, SenzaReticoloRestaIlProgettoESiPuoSoloAnnullare) {
     std::filesystem::remove(cartella.percorso() / NomeFileReticolo);
-    modulo = ProgettoARoma();
+    modulo = test::ProgettoARoma();
     const NTC prima = modulo;
     Apre();
     const std::string mancante = "File " + (cartella.percorso() / NomeFileReticolo).string() + " non trovato ";
@@ -293,7 +277,7 @@ TEST_F(FinestraSpettroNTCTest, UnReticoloDanneggiatoRiportaLaTabellaDelProgetto)
     // The file ends inside a ninth record: Roma is read before it, Rieti's
     // band runs into it.
     cartella.scrive(NomeFileReticolo, test::Reticolo(Griglia) + std::string(50, '\x7f'));
-    modulo = ProgettoARoma();
+    modulo = test::ProgettoARoma();
     const NTC prima = modulo;
     Apre();
     EXPECT_TRUE(porta.testi().empty());

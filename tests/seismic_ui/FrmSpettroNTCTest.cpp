@@ -359,16 +359,7 @@ private slots:
     // not offered and the close box cancels.
     void reticoloMancanteLasciaIDatiDelProgetto() {
         std::filesystem::remove(cartella->percorso() / NomeFileReticolo);
-        for (std::size_t i = 0; i < NumeroPeriodiTabellati; ++i) sisma.AgTR[i] = 0.1f + 0.01f * static_cast<float>(i);
-        sisma.F0TR.fill(2.5f);
-        sisma.TcTR.fill(0.3f);
-        sisma.VR = 50;
-        sisma.StatoLimite = SLV;
-        sisma.CategoriaSuolo = 2;
-        sisma.CategoriaTopografica = 1;
-        sisma.Longitudine = 12.5f;
-        sisma.Latitudine = 41.9f;
-        CalcolaAzioneSismica(sisma);
+        sisma = test::ProgettoARoma();
         const NTC prima = sisma;
         Apre();
         QCOMPARE(porta->testi(), std::vector<std::string>{"File " +
