@@ -1,8 +1,9 @@
 #pragma once
 // The keypad's decimal key types the regional decimal separator in every
 // box of the windows that route their keys here (the main window, the
-// reinforcement window, the partial-coefficient dialog): the key-down of the
-// key arms a flag, the character that follows is replaced.
+// reinforcement window, the partial-coefficient dialog, the site window):
+// the key-down of the key arms a flag, the character that follows is
+// replaced.
 
 namespace tavo {
 

@@ -47,6 +47,10 @@ struct ControlliSpettroNTC {
     bool comuniVisibili = false;
     bool isoleVisibili = false;
 
+    // "OK" is offered only while the window holds a site it could place;
+    // "Annulla" always is.
+    bool okAbilitato = true;
+
     std::string intestazioneGriglia;
     // GridNTC: row i − 1 is period i; columns ag, F0, Tc*.
     std::array<std::array<std::string, 3>, NumeroPeriodiTabellati> GridNTC;

@@ -37,6 +37,7 @@ void FinestraSpettroNTC::Form_Load() {
     Annullato = false;
     daChiudere_ = false;
     comuneScomparso_ = false;
+    c.okAbilitato = true;
     statoIniziale_ = modulo_;
     TipoRicerca = modulo_.TipoRicerca;
     LonSito = modulo_.Longitudine;
@@ -58,18 +59,28 @@ void FinestraSpettroNTC::Form_Activate() {
 
 void FinestraSpettroNTC::cmdOK_Click(int indice) {
     if (indice == 0) {
+        if (!c.okAbilitato) return;
         AccettaSito();
     } else {
-        Annullato = true;
-        // Whatever the window computed goes: the main window's kh and kv and
-        // the next saved project must keep agreeing with the state.
-        modulo_ = statoIniziale_;
+        Annulla();
     }
     daChiudere_ = true;
 }
 
 void FinestraSpettroNTC::Form_Unload() {
-    if (!Annullato) AccettaSito();
+    if (Annullato) return;
+    // Closing accepts as "OK" does, and cancels where "OK" is not offered.
+    if (c.okAbilitato)
+        AccettaSito();
+    else
+        Annulla();
+}
+
+void FinestraSpettroNTC::Annulla() {
+    Annullato = true;
+    // Whatever the window computed goes: the main window's kh and kv and
+    // the next saved project must keep agreeing with the state.
+    modulo_ = statoIniziale_;
 }
 
 void FinestraSpettroNTC::AccettaSito() {
@@ -269,6 +280,7 @@ void FinestraSpettroNTC::cmbIsole_Click() {
     }
     c.txtCoord = {};
     ScriveGrigliaNTC();
+    c.okAbilitato = true;
     IndiceIsola = static_cast<std::int16_t>(k);
     CalcolaSpettro();
 }
@@ -303,21 +315,30 @@ void FinestraSpettroNTC::CercaSito(float lon, float lat) {
     disegni_.CancellaNodi();
     if (!letto) {
         // The grid file has already said what is wrong with it: no values
-        // from a scan that did not reach its end.
+        // from a scan that did not reach its end, and no zeros either.
         AzzeraNodi(Nodi);
-        AzzeraParametriTR(modulo_);
-        ScriveGrigliaNTC();
+        RipristinaTabellaSalvata();
     } else if (n >= 3 || (n >= 1 && dmin < 0.009f)) {
         disegni_.DisegnaNodi(lon, lat, Nodi);
         InterpolaParametriSito(lon, lat, Nodi, modulo_);
         ScriveGrigliaNTC();
+        c.okAbilitato = true;
     } else {
         disegni_.DisegnaNodi(lon, lat, Nodi);
         AzzeraParametriTR(modulo_);
         ScriveGrigliaNTC();
+        c.okAbilitato = true;
         messaggi().mostra("Sito esterno al reticolo");
     }
     disegni_.DisegnaMappa(lon, lat);
+}
+
+void FinestraSpettroNTC::RipristinaTabellaSalvata() {
+    modulo_.AgTR = statoIniziale_.AgTR;
+    modulo_.F0TR = statoIniziale_.F0TR;
+    modulo_.TcTR = statoIniziale_.TcTR;
+    ScriveGrigliaNTC();
+    c.okAbilitato = false;
 }
 
 void FinestraSpettroNTC::pctMappa_Click() {

@@ -9,7 +9,11 @@
 //
 // The window works live on the seismic state it is given: "OK" (or closing
 // it any other way) keeps what it computed and hands kh and kv to the main
-// window; "Annulla" restores the whole state it found on opening.
+// window; "Annulla" restores the whole state it found on opening. A search
+// that cannot read the grid file places no site: the window shows the
+// project's table again and, until a site is placed, offers only "Annulla"
+// (closing it then cancels too): a missing or damaged grid file never
+// changes the project's data.
 
 #include "fileio/Separatori.h"
 #include "seismic/ComuniNTC.h"
@@ -104,6 +108,10 @@ private:
     bool RitrovaComuneSalvato();
     std::string EtichettaComune(int regione, int provincia, int comune) const;
     void AccettaSito();
+    void Annulla();
+    // The grid file could not be read: the table found on opening again,
+    // and "OK" no longer offered.
+    void RipristinaTabellaSalvata();
 
     NTC& modulo_;
     NTC statoIniziale_;

@@ -79,6 +79,8 @@ struct NTC {
     // Spectrum titles; the site window sets the third one (TitoliSpettro[2])
     // to "Spettro di progetto " followed by the limit-state name.
     std::array<std::string, 3> TitoliSpettro{};
+
+    bool operator==(const NTC&) const = default;
 };
 
 }  // namespace tavo

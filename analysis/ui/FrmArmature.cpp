@@ -2,7 +2,7 @@
 
 #include "analysis/DatiArmature.h"
 #include "analysis/ReportArmature.h"
-#include "analysis/ui/FiltroTastoDecimale.h"
+#include "drawing/ui/FiltroTastoDecimale.h"
 #include "ports/ErroreCalcolo.h"
 #include "ports/MessagePort.h"
 

@@ -1,7 +1,7 @@
 #include "analysis/ui/FrmGamma.h"
 
 #include "analysis/CoefficientiParziali.h"
-#include "analysis/ui/FiltroTastoDecimale.h"
+#include "drawing/ui/FiltroTastoDecimale.h"
 #include "fileio/NumeriRegionali.h"
 #include "ports/MessagePort.h"
 

@@ -10,7 +10,7 @@
 #include "app/ui/GrigliaFlex.h"
 #include "app/ui/SchemaTavo.h"
 #include "walldrawing/ui/FrmPlotta.h"
-#include "analysis/ui/FiltroTastoDecimale.h"
+#include "drawing/ui/FiltroTastoDecimale.h"
 #include "fileio/FileSuDisco.h"
 #include "fileio/ImpostazioniInternazionali.h"
 #include "ports/MessagePort.h"

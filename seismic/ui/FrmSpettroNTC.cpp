@@ -1,5 +1,6 @@
 #include "seismic/ui/FrmSpettroNTC.h"
 
+#include "drawing/ui/FiltroTastoDecimale.h"
 #include "drawing/ui/SuperficiePainter.h"
 #include "seismic/DisegnoSito.h"
 
@@ -64,6 +65,7 @@ FrmSpettroNTC::FrmSpettroNTC(NTC& sisma, const std::filesystem::path& cartellaDa
     setModal(true);
     RegistraMappa();
     CostruisceControlli();
+    new FiltroTastoDecimale(this);
     logica_.Form_Load();
     ScriveControlli();
 }
@@ -160,6 +162,7 @@ void FrmSpettroNTC::CostruisceControlli() {
         auto* cmd = new QPushButton(QString::fromUtf8(testi[i]), ricerca);
         cmd->setObjectName(QStringLiteral("cmdOK%1").arg(i));
         cmd->setAutoDefault(false);
+        cmdOK_[static_cast<std::size_t>(i)] = cmd;
         pulsanti->addWidget(cmd);
         connect(cmd, &QPushButton::clicked, this, [this, i] { Evento([this, i] { logica_.cmdOK_Click(i); }); });
     }
@@ -233,13 +236,14 @@ void FrmSpettroNTC::showEvent(QShowEvent* e) {
 }
 
 void FrmSpettroNTC::closeEvent(QCloseEvent* e) {
-    // The close box accepts, as "OK" does (a dialog's own close would reject).
+    // The close box accepts, as "OK" does (a dialog's own close would
+    // reject), unless the logic cancels.
     if (!logica_.DaChiudere()) {
         LeggeControlli();
         logica_.Form_Unload();
     }
     e->accept();
-    done(Accepted);
+    done(logica_.Annullato ? Rejected : Accepted);
 }
 
 void FrmSpettroNTC::reject() { Evento([this] { logica_.cmdOK_Click(1); }); }
@@ -272,8 +276,11 @@ void FrmSpettroNTC::LeggeControlli() {
 
 void FrmSpettroNTC::ScriveControlli() {
     const ControlliSpettroNTC& c = logica_.c;
+    // The controls' own change signals must not echo back into the logic;
+    // the objects inside them (a box's text, the table's model) must still
+    // signal, or the widgets would not repaint what they now hold.
     std::vector<QSignalBlocker> blocchi;
-    for (QObject* o : findChildren<QObject*>()) blocchi.emplace_back(o);
+    for (QWidget* controllo : Controlli()) blocchi.emplace_back(controllo);
 
     for (std::size_t i = 0; i < txtNTC_.size(); ++i)
         if (txtNTC_[i]) txtNTC_[i]->setText(Q(c.txtNTC[i]));
@@ -295,6 +302,10 @@ void FrmSpettroNTC::ScriveControlli() {
     cmbIsole_->setVisible(c.isoleVisibili);
     lblIsole_->setVisible(c.isoleVisibili);
     ScriveGriglia();
+    cmdOK_[0]->setEnabled(c.okAbilitato);
+    cmdOK_[0]->setToolTip(c.okAbilitato ? QString()
+                                         : QStringLiteral("Il reticolo sismico non si può leggere: il sito del "
+                                                          "progetto resta com'era."));
     blocchi.clear();
 
     if (c.fuoco != FuocoSito::Invariato) {
@@ -319,6 +330,16 @@ void FrmSpettroNTC::ScriveGriglia() {
             cella->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             GridNTC_->setItem(i, k, cella);
         }
+}
+
+std::vector<QWidget*> FrmSpettroNTC::Controlli() const {
+    std::vector<QWidget*> v{txtNTC_.begin(), txtNTC_.end()};
+    v.insert(v.end(), {cmbStatoLimite_, cmbSuolo_, cmbTopo_, cmbIsole_, GridNTC_});
+    v.insert(v.end(), optTipoRicerca_.begin(), optTipoRicerca_.end());
+    v.insert(v.end(), txtCoord_.begin(), txtCoord_.end());
+    v.insert(v.end(), cmbComune_.begin(), cmbComune_.end());
+    std::erase(v, nullptr);
+    return v;
 }
 
 // ---- Pictures --------------------------------------------------------------------

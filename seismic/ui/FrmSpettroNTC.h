@@ -14,10 +14,12 @@
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <vector>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 class QRadioButton;
 class QTableWidget;
 
@@ -49,6 +51,8 @@ private:
     void LeggeControlli();
     void ScriveControlli();
     void ScriveGriglia();
+    // The widgets that show the logic's controls.
+    std::vector<QWidget*> Controlli() const;
 
     // DisegniSito: the map is drawn on a copy of its clean picture, the
     // node close-up on a blank picture, both through the painter surface.
@@ -78,6 +82,7 @@ private:
     QTableWidget* GridNTC_ = nullptr;
     QLabel* pctMappa_ = nullptr;
     QLabel* pctPuntiNTC_ = nullptr;
+    std::array<QPushButton*, 2> cmdOK_{};
 };
 
 // Opens the window modally over `genitore`.

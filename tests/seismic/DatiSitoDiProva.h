@@ -1,8 +1,10 @@
 #pragma once
-// Small hazard-grid files written into a folder of their own, and a
-// recording fake of the window's two pictures, for the site-search tests.
+// Small hazard-grid files written into a folder of their own, a saved
+// project placed at Roma, and a recording fake of the window's two
+// pictures, for the site-search tests.
 
 #include "fileio/FileSuDisco.h"
+#include "seismic/AzioneSismica.h"
 #include "seismic/ComuniNTC.h"
 #include "seismic/FinestraSpettroNTC.h"
 #include "seismic/IsoleNTC.h"
@@ -66,6 +68,22 @@ inline ElencoIsole IsoleDiProva() {
         for (std::size_t i = 0; i < ag.size(); ++i) ag[i] = static_cast<float>(k) + static_cast<float>(i) / 10;
     }
     return e;
+}
+
+// A project placed at Roma with its own nine-period table and its kh, kv.
+inline NTC ProgettoARoma() {
+    NTC s;
+    for (std::size_t i = 0; i < NumeroPeriodiTabellati; ++i) s.AgTR[i] = 0.1f + 0.01f * static_cast<float>(i);
+    s.F0TR.fill(2.5f);
+    s.TcTR.fill(0.3f);
+    s.VR = 50;
+    s.StatoLimite = SLV;
+    s.CategoriaSuolo = 2;
+    s.CategoriaTopografica = 1;
+    s.Longitudine = 12.5f;
+    s.Latitudine = 41.9f;
+    CalcolaAzioneSismica(s);
+    return s;
 }
 
 // A fresh folder of the running test and process, removed at the end: two

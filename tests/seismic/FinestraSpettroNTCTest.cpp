@@ -244,5 +244,66 @@ TEST_F(FinestraSpettroNTCTest, AnnullaRipristinaLoStatoSismicoDiApertura) {
     EXPECT_EQ(modulo.Longitudine, prima.Longitudine);
 }
 
+TEST_F(FinestraSpettroNTCTest, SenzaReticoloRestaIlProgettoESiPuoSoloAnnullare) {
+    std::filesystem::remove(cartella.percorso() / NomeFileReticolo);
+    modulo = test::ProgettoARoma();
+    const NTC prima = modulo;
+    Apre();
+    const std::string mancante = "File " + (cartella.percorso() / NomeFileReticolo).string() + " non trovato ";
+    EXPECT_EQ(porta.testi(), std::vector<std::string>{mancante});
+    EXPECT_EQ(f.c.GridNTC[6][0], "0.160");
+    EXPECT_EQ(f.c.GridNTC[8][2], "0.300");
+    EXPECT_EQ(modulo.AgTR, prima.AgTR);
+    EXPECT_EQ(f.c.txtNTC[10], FormatoNTC(prima.KhNTC));
+    EXPECT_EQ(f.c.txtNTC[11], FormatoNTC(prima.KvNTC));
+    EXPECT_FALSE(f.c.okAbilitato);
+
+    // Another site cannot be searched either: the table stays the project's.
+    f.c.txtCoord = {"13.5", "45.0"};
+    f.txtCoord_Invio(1);
+    EXPECT_EQ(porta.testi(), (std::vector<std::string>{mancante, mancante}));
+    EXPECT_EQ(f.c.GridNTC[6][0], "0.160");
+    EXPECT_EQ(f.c.txtNTC[10], FormatoNTC(prima.KhNTC));
+
+    f.cmdOK_Click(0);  // not offered
+    EXPECT_FALSE(f.DaChiudere());
+    f.Form_Unload();  // the close box cancels
+    EXPECT_TRUE(f.Annullato);
+    EXPECT_EQ(consegne, 0);
+    EXPECT_EQ(modulo, prima);
+}
+
+TEST_F(FinestraSpettroNTCTest, UnReticoloDanneggiatoRiportaLaTabellaDelProgetto) {
+    // The file ends inside a ninth record: Roma is read before it, Rieti's
+    // band runs into it.
+    cartella.scrive(NomeFileReticolo, test::Reticolo(Griglia) + std::string(50, '\x7f'));
+    modulo = test::ProgettoARoma();
+    const NTC prima = modulo;
+    Apre();
+    EXPECT_TRUE(porta.testi().empty());
+    EXPECT_EQ(f.c.GridNTC[6][0], "0.085");
+    EXPECT_TRUE(f.c.okAbilitato);
+
+    f.c.txtCoord = {"12.86", "42.4"};
+    f.txtCoord_Invio(1);
+    EXPECT_EQ(porta.testi(), std::vector<std::string>{"Lettura incompleta del file " +
+                                                      (cartella.percorso() / NomeFileReticolo).string() +
+                                                      "\r\nRecord 9: dati troncati."});
+    EXPECT_EQ(f.c.GridNTC[6][0], "0.160");
+    EXPECT_EQ(modulo.AgTR, prima.AgTR);
+    EXPECT_EQ(f.c.txtNTC[10], FormatoNTC(prima.KhNTC));
+    EXPECT_FALSE(f.c.okAbilitato);
+
+    // A site that can be read is a site again.
+    f.c.txtCoord = {"12.5", "41.9"};
+    f.txtCoord_Invio(1);
+    EXPECT_EQ(f.c.GridNTC[6][0], "0.085");
+    EXPECT_TRUE(f.c.okAbilitato);
+    f.cmdOK_Click(0);
+    EXPECT_TRUE(f.DaChiudere());
+    EXPECT_EQ(consegne, 1);
+    EXPECT_NEAR(modulo.AgTR[6], 0.085f, 1e-7);
+}
+
 }  // namespace
 }  // namespace tavo

@@ -14,10 +14,13 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 
 #include <cmath>
+#include <functional>
+#include <map>
 #include <memory>
 
 namespace tavo {
@@ -43,6 +46,37 @@ bool RossoVicino(const QImage& im, double x, double y, int raggio) {
             if (c.red() > 180 && c.green() < 100 && c.blue() < 100) return true;
         }
     return false;
+}
+
+// Counts the paint events of the widgets it watches.
+class ContaPitture final : public QObject {
+public:
+    std::map<QObject*, int> conte;
+    void osserva(QWidget* w) {
+        w->installEventFilter(this);
+        conte[w] = 0;
+    }
+    void azzera() {
+        for (auto& [w, n] : conte) n = 0;
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++conte[o];
+        return false;
+    }
+};
+
+// What the screen shows of `w` (the window's backing store) is what the
+// window paints there now: no change of `w` waits for a repaint.
+bool SiVedeAggiornato(QWidget& finestra, const QWidget* w) {
+    const QRect r(w->mapTo(&finestra, QPoint(0, 0)), w->size());
+    const QImage visto = finestra.screen()
+                             ->grabWindow(finestra.winId(), r.x(), r.y(), r.width(), r.height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    const QImage adesso = finestra.grab(r).toImage().convertToFormat(QImage::Format_RGB32);
+    return !visto.isNull() && visto == adesso;
 }
 
 }  // namespace
@@ -238,6 +272,110 @@ private slots:
         QVERIFY(std::abs(sito.center().x() - soloSito.width() / 2.0) < 1.5);
         QVERIFY(std::abs(sito.center().y() - soloSito.height() / 2.0) < 1.5);
         QVERIFY(test::SalvaImmagine(*finestra, "FrmSpettroNTC_Sardegna.png"));
+    }
+
+    // Every search (coordinates with Enter, region, province, municipality,
+    // island) and Enter in VR repaint the boxes and the table they change:
+    // what the screen shows is the new site's, without a resize.
+    void unaRicercaRidipingeCaselleETabella() {
+        Apre();
+        Sceglie("cmbStatoLimite", 2);
+        Sceglie("cmbSuolo", 1);
+        Sceglie("cmbTopo", 0);
+        Digita("txtNTC0", "50");
+        QTableWidget* griglia = w<QTableWidget>("GridNTC");
+        std::vector<QWidget*> caselle;
+        for (int i : {1, 4, 5, 6, 7, 8, 9, 10, 11})
+            caselle.push_back(w<QLineEdit>(QStringLiteral("txtNTC%1").arg(i).toUtf8().constData()));
+        ContaPitture pitture;
+        for (QWidget* c : caselle) pitture.osserva(c);
+        pitture.osserva(griglia->viewport());
+        auto celle = [&] {
+            QStringList t;
+            for (int r = 0; r < griglia->rowCount(); ++r)
+                for (int k = 0; k < griglia->columnCount(); ++k) t << griglia->item(r, k)->text();
+            return t;
+        };
+        auto testi = [&] {
+            QStringList t;
+            for (QWidget* c : caselle) t << static_cast<QLineEdit*>(c)->text();
+            return t;
+        };
+        const std::pair<const char*, std::function<void()>> passi[] = {
+            {"coordinate con Invio", [&] { Digita("txtCoord0", "12,5"); Digita("txtCoord1", "41,9"); }},
+            {"regione", [&] { w<QRadioButton>("optTipoRicerca1")->click(); Sceglie("cmbComune0", 1); }},
+            {"regione di nuovo", [&] { Sceglie("cmbComune0", 0); }},
+            {"provincia fuori dal reticolo", [&] { Sceglie("cmbComune1", 1); }},
+            {"provincia", [&] { Sceglie("cmbComune1", 0); }},
+            {"comune fuori dal reticolo", [&] { Sceglie("cmbComune2", 1); }},
+            {"isole", [&] { w<QRadioButton>("optTipoRicerca2")->click(); }},
+            {"isola", [&] { Sceglie("cmbIsole", 1); }},
+            {"VR con Invio", [&] { Digita("txtNTC0", "100"); }},
+        };
+        auto tuttiAggiornati = [&] {
+            bool si = SiVedeAggiornato(*finestra, griglia);
+            for (const QWidget* c : caselle) si = si && SiVedeAggiornato(*finestra, c);
+            return si;
+        };
+        for (const auto& [nome, passo] : passi) {
+            QTRY_VERIFY2(tuttiAggiornati(), (std::string("prima del passo: ") + nome).c_str());
+            pitture.azzera();
+            const QStringList testiPrima = testi(), cellePrima = celle();
+            passo();
+            QVERIFY2(testi()[7] != testiPrima[7], nome);  // kh: the step changes the site's numbers
+            QTRY_VERIFY2(tuttiAggiornati(), nome);
+            for (std::size_t i = 0; i < caselle.size(); ++i)
+                if (testi()[static_cast<int>(i)] != testiPrima[static_cast<int>(i)])
+                    QVERIFY2(pitture.conte[caselle[i]] > 0, nome);
+            if (celle() != cellePrima) QVERIFY2(pitture.conte[griglia->viewport()] > 0, nome);
+        }
+        QCOMPARE(griglia->item(0, 0)->text(), QStringLiteral("0,200"));  // Isola Due: 2 tenths of g
+    }
+
+    // Under comma decimals the keypad's decimal key types the comma in the
+    // coordinate boxes, and the site is found.
+    void tastoDecimaleDelTastierinoNelleCoordinate() {
+        SeparatoriInstallati italiani(Separatori{U',', U'.'});
+        Apre();
+        const std::pair<const char*, const char*> coordinate[] = {{"12", "5"}, {"41", "9"}};
+        for (int i = 0; i < 2; ++i) {
+            QLineEdit* box = w<QLineEdit>(i == 0 ? "txtCoord0" : "txtCoord1");
+            box->setFocus();
+            box->selectAll();
+            QTest::keyClicks(box, QString::fromUtf8(coordinate[i].first));
+            QTest::keyClick(box, Qt::Key_Period, Qt::KeypadModifier);
+            QTest::keyClicks(box, QString::fromUtf8(coordinate[i].second));
+            QCOMPARE(box->text(), QStringLiteral("%1,%2").arg(coordinate[i].first, coordinate[i].second));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
+        QVERIFY(porta->testi().empty());
+        QCOMPARE(finestra->logica().LonSito, 12.5f);
+        QCOMPARE(finestra->logica().LatSito, 41.9f);
+        QCOMPARE(w<QTableWidget>("GridNTC")->item(6, 0)->text(), QStringLiteral("0,085"));
+    }
+
+    // Without the grid file the window says which file is missing, keeps
+    // the project's table and coefficients, and hands back nothing: "OK" is
+    // not offered and the close box cancels.
+    void reticoloMancanteLasciaIDatiDelProgetto() {
+        std::filesystem::remove(cartella->percorso() / NomeFileReticolo);
+        sisma = test::ProgettoARoma();
+        const NTC prima = sisma;
+        Apre();
+        QCOMPARE(porta->testi(), std::vector<std::string>{"File " +
+                                                          (cartella->percorso() / NomeFileReticolo).string() +
+                                                          " non trovato "});
+        QCOMPARE(w<QTableWidget>("GridNTC")->item(6, 0)->text(), QStringLiteral("0,160"));
+        QCOMPARE(w<QTableWidget>("GridNTC")->item(8, 2)->text(), QStringLiteral("0,300"));
+        QCOMPARE(testo("txtNTC10"), QString::fromStdString(FormatoNTC(prima.KhNTC, ',')));
+        QCOMPARE(testo("txtNTC11"), QString::fromStdString(FormatoNTC(prima.KvNTC, ',')));
+        QVERIFY(prima.KhNTC > 0);
+        QVERIFY(!w<QPushButton>("cmdOK0")->isEnabled());
+        QVERIFY(w<QPushButton>("cmdOK1")->isEnabled());
+        finestra->close();
+        QVERIFY(!finestra->isVisible());
+        QCOMPARE(consegne, 0);
+        QVERIFY(sisma == prima);
     }
 
     void laChiusuraAccetta() {

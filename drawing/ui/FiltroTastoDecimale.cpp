@@ -1,4 +1,4 @@
-#include "analysis/ui/FiltroTastoDecimale.h"
+#include "drawing/ui/FiltroTastoDecimale.h"
 
 #include "fileio/TastoDecimale.h"
 
