@@ -91,8 +91,8 @@ bool Calcola(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra
 bool CalcoloMain(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
     try {
         return Calcola(v, sisma, finestra);
-    } catch (const ErroreProfiloTroppoRipido& e) {
-        // The cause is the ground itself: say so.
+    } catch (const ErroreRicercaSpinta& e) {
+        // The thrust search names the data that leave it without a maximum.
         messaggi().mostra(e.what(), Icona::Critico);
         return false;
     } catch (const std::exception&) {

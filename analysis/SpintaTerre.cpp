@@ -14,11 +14,59 @@ namespace tavo {
 
 namespace {
 
+constexpr const char* CresceFinoA2Gradi =
+    "la spinta cresce fino al cuneo di 2° senza raggiungere un massimo.";
+
 std::string TestoProfiloTroppoRipido(bool sismica) {
     return std::string(
                "Il profilo del terreno è troppo ripido per l'angolo di attrito di progetto") +
-           (sismica ? " ridotto dell'angolo sismico" : "") +
-           ": la spinta cresce fino al cuneo di 2° senza raggiungere un massimo.";
+           (sismica ? " ridotto dell'angolo sismico" : "") + ": " + CresceFinoA2Gradi;
+}
+
+// δ + ε + ψ at 90° or above: the closing wedges end at θ = φ + δ + ε − 90°,
+// not below φ − ψ where the thrust falls to 0, and toward that angle the
+// thrust grows without limit. The message names the angles of the sum.
+std::string TestoPoligonoAperto(float eps, float psi) {
+    const char* somma =
+        eps != 0 && psi != 0
+            ? "La somma dell'angolo di attrito terra-muro, dell'inclinazione del paramento e "
+              "dell'angolo sismico"
+        : eps != 0 ? "La somma dell'angolo di attrito terra-muro e dell'inclinazione del paramento"
+        : psi != 0 ? "La somma dell'angolo di attrito terra-muro e dell'angolo sismico"
+                   : "L'angolo di attrito terra-muro";
+    return std::string(somma) +
+           " raggiunge o supera 90°: il poligono delle forze del cuneo non si chiude e la spinta "
+           "non ha un massimo.";
+}
+
+// φ + δ + ε below 0: the closing wedges end at θ = 90° + φ + δ + ε, below
+// the vertical, and toward that angle the thrust grows without limit.
+std::string TestoSommaNegativa(float eps) {
+    return std::string(eps != 0 ? "La somma dell'angolo di attrito di progetto, dell'angolo di "
+                                  "attrito terra-muro e dell'inclinazione del paramento"
+                                : "La somma dell'angolo di attrito di progetto e dell'angolo di "
+                                  "attrito terra-muro") +
+           " è negativa: il poligono delle forze del cuneo non si chiude e la spinta non ha un "
+           "massimo.";
+}
+
+// The thrust grows down to the flattest wedge that closes. On any ground,
+// flat included, it does so when the friction angle, less the seismic angle,
+// is not above 0: the message names that. Otherwise the ground is steeper
+// than the friction angle allows.
+[[noreturn]] void SenzaMassimo(const VariabiliPubbliche& v, float phi, float psi) {
+    if (phi <= 0)
+        throw ErroreRicercaSpinta(std::string("L'angolo di attrito di progetto è ") +
+                                  (phi < 0 ? "negativo" : "nullo") + ": " + CresceFinoA2Gradi);
+    if (psi >= phi)
+        throw ErroreRicercaSpinta(
+            std::string(v.Normativa == NormativaNTC2008
+                            ? "Il coefficiente sismico orizzontale kh è troppo grande per "
+                              "l'angolo di attrito di progetto"
+                            : "Il grado di sismicità è troppo grande per l'angolo di attrito "
+                              "interno") +
+            ": l'angolo sismico lo raggiunge e " + CresceFinoA2Gradi);
+    throw ErroreProfiloTroppoRipido(psi > 0);
 }
 
 double Radianti(float gradi) { return static_cast<double>(gradi) * PiGreco / 180; }
@@ -74,7 +122,8 @@ Dorso DorsoFondazione(VariabiliPubbliche& v) {
 }
 
 // Builds the wedge at theta into the back's polygon and the profile's prism;
-// false when the failure line meets no ground (see CuneoSpintaParete).
+// false when the failure line meets no ground: parallel to the last side,
+// or crossing its line only behind its start.
 bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
     ProfTerra& profilo = *d.profilo;
     const float t = static_cast<float>(Radianti(theta));
@@ -134,6 +183,13 @@ AngoliSpinta Angoli(VariabiliPubbliche& v, float phi, float delta, float eps, fl
 std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpinta& g, float& Pq) {
     float Q = 0;
     if (!CostruisceCuneo(theta, g.dorso, Q)) return std::nullopt;
+    // The force polygon closes with a reaction and a thrust that press on
+    // the wedge only where both factors of the thrust keep their sign. Below
+    // φ + δ + ε − 90° both turn negative and the quotient grows without limit
+    // toward that angle: no such wedge exists.
+    const double seno = std::sin(Radianti(theta - g.phi + g.psi));
+    const double coseno = std::cos(Radianti(theta - g.phi - (g.delta + g.eps)));
+    if (seno < 0 || !(coseno > 0)) return std::nullopt;
     Poligono& W = *g.dorso.cuneo;
     // Only the area enters the thrust: the same triangle fan as the full
     // section properties, which the search computes for its result only.
@@ -143,9 +199,9 @@ std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpin
     const float V = static_cast<float>(static_cast<double>(v.PesoSpecificoTerreno) * A *
                                            static_cast<double>(v.GammaCuneo) +
                                        static_cast<double>(v.GammaSovraccarico * Q));
-    float P = static_cast<float>(V * std::sin(Radianti(theta - g.phi + g.psi)));
+    float P = static_cast<float>(V * seno);
     P = static_cast<float>(P / g.cosPsi);
-    P = static_cast<float>(P / std::cos(Radianti(theta - g.phi - (g.delta + g.eps))));
+    P = static_cast<float>(P / coseno);
     if (!std::isfinite(P)) throw ErroreCalcolo("SpintaCuneo: spinta non finita");
     if (g.fattoreKv == 0)
         throw ErroreCalcolo("SpintaCuneo: fattore sismico verticale 1 + kv nullo");
@@ -153,35 +209,6 @@ std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpin
     if (V == 0) throw ErroreCalcolo("SpintaCuneo: cuneo senza carico");
     Pq = P / V * Q * v.GammaSovraccarico;
     return P;
-}
-
-std::optional<float> Discesa(VariabiliPubbliche& v, const AngoliSpinta& g, float& theta,
-                             float dTheta, float& Pq) {
-    theta = theta + dTheta;
-    float precedente = 0;
-    float thetaPrecedente = theta;  // angle of `precedente`
-    bool saltato = false;           // the angle just before gave no wedge
-    while (theta > 2) {
-        theta = theta - dTheta;
-        const std::optional<float> P = Spinta(v, theta, g, Pq);
-        if (!P) {
-            saltato = true;
-            continue;
-        }
-        if (*P <= precedente) {
-            theta = saltato ? thetaPrecedente : theta + dTheta;
-            const std::optional<float> Pm = Spinta(v, theta, g, Pq);
-            if (!Pm)
-                throw ErroreCalcolo(
-                    "CercaMassimoSpinta: la retta di rottura non incontra il terreno");
-            g.dorso.cuneo->CaratteristicheStatiche();
-            return Pm;
-        }
-        precedente = *P;
-        thetaPrecedente = theta;
-        saltato = false;
-    }
-    return std::nullopt;
 }
 
 // The largest thrust of a scan and its angle.
@@ -198,13 +225,14 @@ struct Massimo {
 // The largest thrust wins, the steeper angle on a tie. A largest thrust
 // below a dip is never missed: a surcharge strip away from the wall gives
 // the thrust a second, higher peak past the angle where the failure line
-// reaches the strip. Angles whose failure line meets no ground are skipped.
+// reaches the strip. Angles whose failure line meets no ground, or whose
+// force polygon does not close, are skipped.
 // When no thrust is above 0 the angle is theta0 + dTheta.
 Massimo Scansione(VariabiliPubbliche& v, const AngoliSpinta& g, float theta0, float dTheta,
                   int finestra, float& Pq) {
     Massimo m{0, theta0 + dTheta, false};
     float theta = theta0 + dTheta;
-    float thetaUltimo = theta;  // the last angle that gave a wedge
+    float thetaUltimo = theta;  // the last angle that gave a closing wedge
     for (int n = 1; theta > 2; ++n) {
         theta = theta - dTheta;
         const std::optional<float> P = Spinta(v, theta, g, Pq);
@@ -224,15 +252,7 @@ Massimo Scansione(VariabiliPubbliche& v, const AngoliSpinta& g, float theta0, fl
 }  // namespace
 
 ErroreProfiloTroppoRipido::ErroreProfiloTroppoRipido(bool sismica)
-    : ErroreCalcolo(TestoProfiloTroppoRipido(sismica)) {}
-
-bool CuneoSpintaParete(VariabiliPubbliche& v, float theta, float& Q) {
-    return CostruisceCuneo(theta, DorsoParete(v), Q);
-}
-
-bool CuneoSpintaFondazione(VariabiliPubbliche& v, float theta, float& Q) {
-    return CostruisceCuneo(theta, DorsoFondazione(v), Q);
-}
+    : ErroreRicercaSpinta(TestoProfiloTroppoRipido(sismica)) {}
 
 std::optional<float> SpintaCuneo(VariabiliPubbliche& v, float theta, float phi, float delta,
                                  float eps, float psi, float fattoreKv, Paramento quale,
@@ -240,22 +260,22 @@ std::optional<float> SpintaCuneo(VariabiliPubbliche& v, float theta, float phi, 
     return Spinta(v, theta, Angoli(v, phi, delta, eps, psi, fattoreKv, quale), Pq);
 }
 
-std::optional<float> CercaMassimoSpinta(VariabiliPubbliche& v, float phi, float delta, float eps,
-                                        float psi, float fattoreKv, float& theta, float dTheta,
-                                        Paramento quale, float& Pq) {
-    return Discesa(v, Angoli(v, phi, delta, eps, psi, fattoreKv, quale), theta, dTheta, Pq);
-}
-
 float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
                     float fattoreKv, Paramento quale, float& Pq) {
+    if (v.PesoSpecificoTerreno < 0)
+        throw ErroreRicercaSpinta(
+            "Il peso specifico del terreno è negativo: la spinta delle terre non si può "
+            "calcolare.");
+    if (delta + eps + psi >= 90) throw ErroreRicercaSpinta(TestoPoligonoAperto(eps, psi));
+    if (phi + delta + eps < 0) throw ErroreRicercaSpinta(TestoSommaNegativa(eps));
     const AngoliSpinta g = Angoli(v, phi, delta, eps, psi, fattoreKv, quale);
     // Every angle from 88° down to 2° in steps of 2°.
     const Massimo grosso = Scansione(v, g, 88, 2, 44, Pq);
-    if (grosso.senzaMassimo) throw ErroreProfiloTroppoRipido(psi > 0);
+    if (grosso.senzaMassimo) SenzaMassimo(v, phi, psi);
     // Every angle from 2° above that one to 2° below it in steps of 0.2°,
     // and on downward while the thrust still grows.
     const Massimo fine = Scansione(v, g, grosso.theta + 2, 0.2f, 21, Pq);
-    if (fine.senzaMassimo) throw ErroreProfiloTroppoRipido(psi > 0);
+    if (fine.senzaMassimo) SenzaMassimo(v, phi, psi);
     const std::optional<float> P = Spinta(v, fine.theta, g, Pq);
     if (!P) throw ErroreCalcolo("SpintaMassima: la retta di rottura non incontra il terreno");
     g.dorso.cuneo->CaratteristicheStatiche();

@@ -27,13 +27,26 @@
 // a search is the wedge of the result: PolCuneoParete or PolCuneoFondazione,
 // and in the matching profile xFinePrisma, nqPrisma and the loaded lengths.
 //
+// Only wedges whose force polygon closes with forces that are not negative
+// count: sin(θ − φ + ψ) ≥ 0 and cos(θ − φ − δ − ε) > 0. Below
+// θ = φ + δ + ε − 90° both factors of the thrust turn negative and their
+// quotient, positive, grows without limit: no wedge stands there.
+//
 // Errors (the calculation stops):
-// - ErroreProfiloTroppoRipido when the thrust grows all the way down to the
-//   flattest trial wedge that meets the ground (2°, or the last angle above
-//   the slope of a steeper ground): the ground is steeper than the design
-//   friction angle (less the seismic angle) allows, so no active thrust exists.
-//   The calculation driver shows its what() with the critical-stop icon in
-//   place of its generic "ERRORE! Controllare i dati", and returns False.
+// - ErroreRicercaSpinta when the data leave the search without a maximum;
+//   its message names them: a negative unit weight of the soil; δ + ε + ψ at
+//   90° or above, or φ + δ + ε below 0 (the closing wedges end where the
+//   thrust has no limit);
+//   a design friction angle not above 0, or not above the seismic angle
+//   (kh, or the seismicity grade under DM 1996, too large), where the thrust
+//   grows down to 2° on any ground. The calculation driver shows its what()
+//   with the critical-stop icon in place of its generic "ERRORE! Controllare
+//   i dati", and returns False.
+// - ErroreProfiloTroppoRipido, one of those, when the thrust grows all the
+//   way down to the flattest trial wedge that meets the ground and closes
+//   (2°, or the last angle above the slope of a steeper ground) for any other
+//   data: the ground is steeper than the design friction angle (less the
+//   seismic angle) allows, so no active thrust exists.
 // - ErroreCalcolo for a wedge with no load (V = 0, the surcharge share would
 //   divide by zero), a vertical factor of 0 (1 + kv = 0), a thrust that is
 //   not finite, or a vertex count beyond the 16-bit Integer range.
@@ -51,36 +64,28 @@ namespace tavo {
 // The back on which a thrust acts.
 enum class Paramento { Parete, Fondazione };
 
-class ErroreProfiloTroppoRipido : public ErroreCalcolo {
+// The data leave the search without a maximum; the message names them.
+class ErroreRicercaSpinta : public ErroreCalcolo {
+public:
+    using ErroreCalcolo::ErroreCalcolo;
+};
+
+class ErroreProfiloTroppoRipido : public ErroreRicercaSpinta {
 public:
     // sismica: the combination has a seismic angle ψ > 0.
     explicit ErroreProfiloTroppoRipido(bool sismica);
 };
 
-// Builds PolCuneoParete for the wedge angle theta; Q := surcharge resultant on
-// its top (kN/m). A failure line that meets no side of the ground crosses
-// the line of the last side extended beyond the last point, and every point
-// of the ground enters the wedge. False, with the wedge and Q untouched, when
-// the line meets no ground at all: parallel to the last side, or crossing its
-// line only behind its start (ground rising more steeply than the line).
-bool CuneoSpintaParete(VariabiliPubbliche& v, float theta, float& Q);
-// The same behind the heel: PolCuneoFondazione on ProfiloTerrenoFondazione.
-bool CuneoSpintaFondazione(VariabiliPubbliche& v, float theta, float& Q);
-
 // Thrust P of the wedge at theta (kN/m) and Pq, the part of P due to the
-// surcharge. No value (Pq untouched) when the failure line meets no ground
-// (see CuneoSpintaParete): that angle gives no wedge and is skipped.
+// surcharge; the wedge is left in the state (PolCuneoParete or
+// PolCuneoFondazione, the profile's prism). A failure line that meets no
+// side of the ground crosses the line of the last side extended beyond the
+// last point, and every point of the ground enters the wedge. No value (Pq
+// untouched) when the line meets no ground at all (parallel to the last
+// side, or crossing its line only behind its start) or when the wedge's force
+// polygon does not close: that angle gives no wedge and is skipped.
 std::optional<float> SpintaCuneo(VariabiliPubbliche& v, float theta, float phi, float delta,
                                  float eps, float psi, float fattoreKv, Paramento quale, float& Pq);
-
-// One descending pass from theta in steps of dTheta: evaluates theta,
-// theta − dTheta, ... while the angle stays above 2° and stops at the first
-// thrust that does not exceed the one before; theta comes back as the angle
-// of the largest thrust found (the earlier, steeper one on a tie), whose
-// wedge and Pq are rebuilt. No value when the thrust grew to the last angle.
-std::optional<float> CercaMassimoSpinta(VariabiliPubbliche& v, float phi, float delta, float eps,
-                                        float psi, float fattoreKv, float& theta, float dTheta,
-                                        Paramento quale, float& Pq);
 
 // The largest thrust over every wedge angle (kN/m) and its Pq; see the
 // errors above. Every angle 88°, 86°, ..., 2° is evaluated and the largest
@@ -89,8 +94,8 @@ std::optional<float> CercaMassimoSpinta(VariabiliPubbliche& v, float phi, float 
 // steps of 0.2° from 2° above that angle to 2° below it (and on while the
 // thrust still grows) refines it the same way, so that a dip between the
 // two peaks cannot end the refinement short of the peak. Where the thrust
-// has a single peak this is the angle where a descending pass of
-// CercaMassimoSpinta stops.
+// has a single peak this is the angle where a descent in steps of 2° and
+// then of 0.2°, stopping at the first drop, would stop.
 float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
                     float fattoreKv, Paramento quale, float& Pq);
 

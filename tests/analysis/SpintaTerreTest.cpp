@@ -5,9 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
 #include <memory>
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace tavo {
 namespace {
@@ -97,14 +101,34 @@ INSTANTIATE_TEST_SUITE_P(
         CasoChiuso{"dm1996", Paramento::Parete, 6, 0, 0, 0, 0, 30, 0, 0.07f, 0, true}),
     [](const ::testing::TestParamInfo<CasoChiuso>& i) { return std::string(i.param.nome); });
 
+// One descending pass in steps of dTheta from theta: stops at the first
+// thrust that does not exceed the one before and rebuilds the wedge of the
+// angle before it, which comes back in theta. NaN when the thrust grows to
+// the last angle.
+float Discesa(VariabiliPubbliche& v, float phi, float delta, Paramento quale, float& theta,
+              float dTheta, float& Pq) {
+    theta = theta + dTheta;
+    float precedente = 0;
+    while (theta > 2) {
+        theta = theta - dTheta;
+        const float P = SpintaCuneo(v, theta, phi, delta, 0, 0, 1, quale, Pq).value();
+        if (P <= precedente) {
+            theta = theta + dTheta;
+            return SpintaCuneo(v, theta, phi, delta, 0, 0, 1, quale, Pq).value();
+        }
+        precedente = P;
+    }
+    return std::nanf("");
+}
+
 // A search that stops at the first drop of each pass: a descent in steps of
 // 2° from 88°, then a descent in steps of 0.2° from 2° above it.
 float SpintaPrimoMassimo(VariabiliPubbliche& v, float phi, float delta, Paramento quale,
                          float& Pq) {
     float theta = 88;
-    (void)CercaMassimoSpinta(v, phi, delta, 0, 0, 1, theta, 2, quale, Pq);
+    (void)Discesa(v, phi, delta, quale, theta, 2, Pq);
     theta = theta + 2;
-    return CercaMassimoSpinta(v, phi, delta, 0, 0, 1, theta, 0.2f, quale, Pq).value();
+    return Discesa(v, phi, delta, quale, theta, 0.2f, Pq);
 }
 
 // H = 5, γ 18, φ 30°, δ 0, flat ground, q = 80 kN/m² from x = 4 to 10 m. By
@@ -321,6 +345,260 @@ TEST(SpintaMassimaSismica, WithoutSeismicAngleIsTheStaticSearch) {
     EXPECT_EQ(v.ProfiloTerreno.xFinePrisma, xFine);
     EXPECT_EQ(SpintaMassimaSismica(v, 30, 20, 0, 0, 1, Paramento::Parete, P0), P0);
     EXPECT_GT(SpintaMassimaSismica(v, 30, 20, 0, 5, 1, Paramento::Parete, P0), P0);
+}
+
+}  // namespace
+}  // namespace tavo
+
+namespace tavo {
+namespace {
+
+// ---- Only wedges whose force polygon closes --------------------------------
+
+// A wall under a straight ground from the top of its back: slope beta, a
+// surcharge q on the first 20 m, every partial factor 1 (DM 1996).
+struct CasoFisico {
+    const char* nome;
+    float H, h1, i;     // stem height, backwall height, batter %
+    float beta, q;      // ground slope (deg), surcharge on the first 20 m
+    float phi, delta;   // design friction angle, friction on the back
+    float psi, kv;      // seismic angle and vertical coefficient (factor 1 + kv)
+};
+
+void PrintTo(const CasoFisico& c, std::ostream* os) { *os << c.nome; }
+
+constexpr float LatoCaricato = 20;
+
+test::DatiMuro Muro(const CasoFisico& c) {
+    test::DatiMuro d;
+    d.H = c.H;
+    d.h1 = c.h1;
+    d.i = c.i;
+    d.lati = {{LatoCaricato, static_cast<float>(LatoCaricato * std::tan(rad(c.beta))), c.q}};
+    return d;
+}
+
+struct Spinta {
+    double P, Pq;
+};
+
+// Brute force, written from the wedge's geometry alone: every angle from 2°
+// to 88° in steps of 0.001°, the wedge the polygon of the back and the
+// crossing of the failure line with the straight ground, and only the angles
+// whose force polygon closes with forces that are not negative:
+// sin(θ − φ + ψ) ≥ 0 and cos(θ − φ − δ − ε) > 0.
+Spinta ForzaBruta(const CasoFisico& c, Paramento quale, double eps) {
+    const test::DatiMuro d = Muro(c);
+    const double xt = -c.H * c.i / 100.0, yt = c.H + c.h1;  // top of the back, start of the ground
+    const double tb = std::tan(rad(c.beta));
+    const bool parete = quale == Paramento::Parete;
+    const double x0 = parete ? 0 : d.L2, y0 = parete ? 0 : -d.h3;
+    // The back from its foot to the ground: stem face and backwall, or the
+    // vertical through the heel end.
+    std::vector<std::array<double, 2>> dorso{{x0, y0}};
+    if (parete)
+        dorso.insert(dorso.end(), {{xt, c.H}, {xt, yt}});
+    else
+        dorso.push_back({x0, yt + (x0 - xt) * tb});
+    const double xCarico = parete ? xt : x0;  // where the loaded ground starts
+    Spinta massimo{0, 0};
+    for (int k = 2000; k <= 88000; ++k) {
+        const double theta = k / 1000.0;
+        const double s = std::sin(rad(theta - c.phi + c.psi));
+        const double co = std::cos(rad(theta - c.phi - c.delta - eps));
+        const double den = std::sin(rad(theta)) - std::cos(rad(theta)) * tb;
+        if (s < 0 || co <= 0 || den <= 0) continue;
+        const double t = (yt - y0 + (x0 - xt) * tb) / den;
+        const double xc = x0 + t * std::cos(rad(theta)), yc = y0 + t * std::sin(rad(theta));
+        std::vector<std::array<double, 2>> p = dorso;
+        p.push_back({xc, yc});
+        double A2 = 0;
+        for (std::size_t j = 0; j < p.size(); ++j) {
+            const auto& a = p[j];
+            const auto& b = p[(j + 1) % p.size()];
+            A2 += a[0] * b[1] - b[0] * a[1];
+        }
+        const double Q = c.q * std::max(0.0, std::min(xc, xt + LatoCaricato) - xCarico);
+        const double V = d.gamma * std::abs(A2) / 2 + Q;
+        const double P = V * s / std::cos(rad(c.psi)) / co * (1 + c.kv);
+        if (P > massimo.P) massimo = {P, P * Q / V};
+    }
+    return massimo;
+}
+
+class SpintaRamoFisico : public ::testing::TestWithParam<CasoFisico> {};
+
+// Where φ + δ + ε passes 90° the formula's denominator turns negative below
+// θ = φ + δ + ε − 90°, where sin(θ − φ + ψ) is negative as well: the thrust
+// there is positive and without limit, but no force polygon closes. The
+// search takes its largest thrust on the closing wedges only.
+TEST_P(SpintaRamoFisico, LargestThrustOfTheClosingWedgesAsTheBruteForce) {
+    const CasoFisico& c = GetParam();
+    for (Paramento quale : {Paramento::Parete, Paramento::Fondazione}) {
+        SCOPED_TRACE(quale == Paramento::Parete ? "parete" : "fondazione");
+        VariabiliPubbliche v = test::CostruisceMuro(Muro(c));
+        const float eps = quale == Paramento::Parete ? gradi(std::atan(c.i / 100.0)) : 0.0f;
+        float Pq = -1;
+        const float P = SpintaMassima(v, c.phi, c.delta, eps, c.psi, 1 + c.kv, quale, Pq);
+        const Spinta atteso = ForzaBruta(c, quale, eps);
+        EXPECT_NEAR(P, atteso.P, 1e-3 * atteso.P);
+        EXPECT_NEAR(Pq, atteso.Pq, 1e-3 * atteso.P);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ForzaBruta, SpintaRamoFisico,
+    ::testing::Values(
+        // DM 1996, stem 4 m + backwall 1 m, q = 10 on 20 m, φ = δ = 45°: the
+        // stem's thrust is about 61.2 kN/m, not the 827,449 of the wedge at 2°.
+        CasoFisico{"esempio_scarpa_10", 4, 1, 10, 0, 10, 45, 45, 0, 0},
+        // The same wall with a 5 % batter, once refused as a ground too steep.
+        CasoFisico{"esempio_scarpa_5", 4, 1, 5, 0, 10, 45, 45, 0, 0},
+        CasoFisico{"delta_oltre_phi", 6, 0, 0, 0, 0, 30, 70, 0, 0},
+        CasoFisico{"delta_oltre_phi_pendio_scarpa", 5, 1, 10, 2, 5, 30, 65, 0, 0},
+        CasoFisico{"phi_40_scarpa_20", 6, 0, 20, 0, 10, 40, 40, 0, 0},
+        CasoFisico{"phi_45_pendio_in_discesa", 3, 0.5f, 8, -10, 12, 45, 45, 0, 0},
+        CasoFisico{"sismica_kv_positivo", 5, 1, 10, 5, 10, 42, 48, 6, 0.05f},
+        CasoFisico{"sismica_kv_negativo", 5, 0, 10, 0, 0, 42, 50, 8, -0.07f},
+        CasoFisico{"ordinario", 6, 0, 5, 10, 10, 30, 20, 0, 0}),
+    [](const ::testing::TestParamInfo<CasoFisico>& i) { return std::string(i.param.nome); });
+
+// The example's figure itself, from the brute force that the search is held to.
+TEST(SpintaMassima, ExampleWallGivesTheThrustOfTheClosingWedges) {
+    const CasoFisico c{"esempio", 4, 1, 10, 0, 10, 45, 45, 0, 0};
+    VariabiliPubbliche v = test::CostruisceMuro(Muro(c));
+    float Pq = 0;
+    const float P = SpintaMassima(v, 45, 45, gradi(std::atan(0.1)), 0, 1, Paramento::Parete, Pq);
+    EXPECT_NEAR(P, 61.2, 0.1);
+    EXPECT_NEAR(ForzaBruta(c, Paramento::Parete, gradi(std::atan(0.1))).P, 61.2, 0.1);
+}
+
+// Results of walls whose largest thrust lay on the closing wedges before the
+// search was limited to them, as the search gave them then: P, Pq and the
+// end of the wedge's top, to the last bit, on the stem and on the heel;
+// γGS = 1.1, γQ = 1.5.
+TEST(SpintaMassima, ThrustsOfClosingWedgesAreUnchangedToTheLastBit) {
+    struct Caso {
+        test::DatiMuro d;
+        float phi, delta, psi, fattoreKv;
+        float P[2], Pq[2];
+        double xFine[2];
+    };
+    const std::vector<test::LatoTerreno> rilevato{
+        {3, 0, 20}, {2, 0.3f, 20}, {7, 0, 20}, {4, 1, 5}, {15, 0, 0}};
+    const Caso casi[] = {
+        {test::DatiMuro{}, 30, 0, 0, 1,
+         {0x1.db3332p+6f, 0x1.436666p+7f}, {0x0p+0f, 0x0p+0f},
+         {0x1.bb67b4p+1, 0x1.c2a72ap+2}},
+        {test::DatiMuro{.h1 = 1, .i = 5, .lati = rilevato}, 24.79f, 20, 0, 1,
+         {0x1.106c4ap+8f, 0x1.4d45bp+8f}, {0x1.4a5bdp+6f, 0x1.66a6fap+6f},
+         {0x1.6d044ap+2, 0x1.2f827p+3}},
+        {test::DatiMuro{.h1 = 1, .i = 5, .lati = rilevato}, 24.79f, 20, 7.5f, 1.06f,
+         {0x1.799654p+8f, 0x1.cd53d6p+8f}, {0x1.c5fd08p+6f, 0x1.efb8cp+6f},
+         {0x1.f18484p+2, 0x1.74f718p+3}},
+        {test::DatiMuro{.H = 4, .h1 = 1, .i = 10, .lati = {{20, 0, 10}}}, 38, 25, 0, 1,
+         {0x1.49c88ap+6f, 0x1.830078p+6f}, {0x1.2c9b38p+4f, 0x1.381926p+4f},
+         {0x1.4bbea2p+1, 0x1.969c42p+2}},
+        {test::DatiMuro{.H = 5, .i = -4, .lati = {{10, 1.5f, 0}, {20, 0, 15}}}, 33, 22, 4, 0.95f,
+         {0x1.33bd8p+6f, 0x1.0d2214p+7f}, {0x0p+0f, 0x0p+0f},
+         {0x1.253072p+2, 0x1.174d54p+3}},
+        {test::DatiMuro{.H = 5, .lati = {{4, 0, 0}, {6, 0, 80}, {20, 0, 0}}}, 30, 0, 0, 1,
+         {0x1.8cb8cp+6f, 0x1.27a12cp+8f}, {0x1.226e52p+5f, 0x1.656afap+7f},
+         {0x1.500882p+2, 0x1.c6ee2ep+2}},
+        {test::DatiMuro{.H = 6, .i = 20, .lati = {{40, 8, 5}}}, 36, 30, 0, 1,
+         {0x1.3770a6p+7f, 0x1.698452p+7f}, {0x1.0dbd0cp+4f, 0x1.fdae6p+3f},
+         {0x1.0e4aaep+2, 0x1.1e8deep+3}},
+        {test::DatiMuro{.lati = {{1, 0.2f, 10}, {2, 0.5f, 20}, {3, 0, 0}, {2, -0.3f, 15}, {30, 1, 5}}},
+         30, 20, 10, 1.1f,
+         {0x1.e4c538p+7f, 0x1.2bbbcap+8f}, {0x1.55ac8p+5f, 0x1.e4c0e6p+4f},
+         {0x1.b69b68p+2, 0x1.4202fp+3}},
+    };
+    for (const Caso& c : casi) {
+        for (int k = 0; k < 2; ++k) {
+            const Paramento quale = k == 0 ? Paramento::Parete : Paramento::Fondazione;
+            VariabiliPubbliche v = test::CostruisceMuro(c.d);
+            v.GammaCuneo = 1.1f;
+            v.GammaSovraccarico = 1.5f;
+            const float eps = k == 0 ? gradi(std::atan(c.d.i / 100.0)) : 0.0f;
+            float Pq = 0;
+            EXPECT_EQ(SpintaMassima(v, c.phi, c.delta, eps, c.psi, c.fattoreKv, quale, Pq), c.P[k]);
+            EXPECT_EQ(Pq, c.Pq[k]);
+            const ProfTerra& profilo = k == 0 ? v.ProfiloTerreno : v.ProfiloTerrenoFondazione;
+            EXPECT_EQ(static_cast<double>(profilo.xFinePrisma), c.xFine[k]);
+        }
+    }
+}
+
+// ---- Data that leave the search without a maximum --------------------------
+
+// Flat ground without surcharge: the ground is never the cause, and the
+// message names the data that are.
+TEST(SpintaMassima, SearchWithoutMaximumNamesItsCause) {
+    const std::string senzaMassimo =
+        "la spinta cresce fino al cuneo di 2° senza raggiungere un massimo.";
+    const std::string poligonoAperto =
+        ": il poligono delle forze del cuneo non si chiude e la spinta non ha un massimo.";
+    struct Caso {
+        const char* nome;
+        std::int16_t normativa;
+        float gamma, i, phi, delta, psi;
+        bool soloParete;  // the batter is the stem's only
+        std::string testo;
+    };
+    const Caso casi[] = {
+        {"phi nullo", NormativaDM1996, 18, 0, 0, 20, 0, false,
+         "L'angolo di attrito di progetto è nullo: " + senzaMassimo},
+        {"phi negativo", NormativaDM1996, 18, 0, -5, 10, 0, false,
+         "L'angolo di attrito di progetto è negativo: " + senzaMassimo},
+        // With φ + δ + ε below 0 the closing wedges end below the vertical.
+        {"phi negativo senza attrito sul muro", NormativaDM1996, 18, 0, -5, 0, 0, false,
+         "La somma dell'angolo di attrito di progetto e dell'angolo di attrito terra-muro è "
+         "negativa" + poligonoAperto},
+        {"paramento strapiombante", NormativaDM1996, 18, -5, 2, 0, 0, true,
+         "La somma dell'angolo di attrito di progetto, dell'angolo di attrito terra-muro e "
+         "dell'inclinazione del paramento è negativa" + poligonoAperto},
+        {"delta 90", NormativaDM1996, 18, 0, 30, 90, 0, false,
+         "L'angolo di attrito terra-muro raggiunge o supera 90°" + poligonoAperto},
+        {"delta con la scarpa", NormativaDM1996, 18, 10, 30, 85, 0, true,
+         "La somma dell'angolo di attrito terra-muro e dell'inclinazione del paramento "
+         "raggiunge o supera 90°" + poligonoAperto},
+        {"delta con l'angolo sismico", NormativaNTC2008, 18, 0, 30, 80, 12, false,
+         "La somma dell'angolo di attrito terra-muro e dell'angolo sismico raggiunge o supera "
+         "90°" + poligonoAperto},
+        {"delta con scarpa e angolo sismico", NormativaNTC2008, 18, 10, 30, 80, 5, true,
+         "La somma dell'angolo di attrito terra-muro, dell'inclinazione del paramento e "
+         "dell'angolo sismico raggiunge o supera 90°" + poligonoAperto},
+        {"peso specifico negativo", NormativaDM1996, -18, 0, 30, 20, 0, false,
+         "Il peso specifico del terreno è negativo: la spinta delle terre non si può calcolare."},
+        // kh = 0.5 with kv = −0.25 in combination 3: ψ = atan(0.5/0.75) = 33.7° > 24.79°.
+        {"kh grande", NormativaNTC2008, 18, 0, 24.79f, 20, gradi(std::atan(0.5 / 0.75)), false,
+         "Il coefficiente sismico orizzontale kh è troppo grande per l'angolo di attrito di "
+         "progetto: l'angolo sismico lo raggiunge e " + senzaMassimo},
+        // S = 60 gives kh = 0.58 and ψ = 30.1° > φ = 30°.
+        {"grado di sismicità enorme", NormativaDM1996, 18, 0, 30, 0, gradi(std::atan(0.58)), false,
+         "Il grado di sismicità è troppo grande per l'angolo di attrito interno: l'angolo "
+         "sismico lo raggiunge e " + senzaMassimo},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        test::DatiMuro d;
+        d.gamma = c.gamma;
+        d.i = c.i;
+        d.lati = {{30, 0, 0}};
+        for (Paramento quale : {Paramento::Parete, Paramento::Fondazione}) {
+            if (c.soloParete && quale == Paramento::Fondazione) continue;
+            VariabiliPubbliche v = test::CostruisceMuro(d);
+            v.Normativa = c.normativa;
+            const float eps = quale == Paramento::Parete ? gradi(std::atan(c.i / 100.0)) : 0.0f;
+            float Pq = 0;
+            try {
+                SpintaMassima(v, c.phi, c.delta, eps, c.psi, 1, quale, Pq);
+                FAIL() << "no error";
+            } catch (const ErroreRicercaSpinta& e) {
+                EXPECT_EQ(e.what(), c.testo);
+            }
+        }
+    }
 }
 
 }  // namespace
