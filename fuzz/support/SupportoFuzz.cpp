@@ -8,6 +8,12 @@
 
 namespace tavo::fuzz {
 
+void PortaMuta::tiene(std::string_view testo, Icona icona) {
+    if (vietata) Violazione("un messaggio dove nessuno è ammesso: \"" + std::string(testo) + "\"");
+    testi.emplace_back(testo);
+    ultimaIcona = icona;
+}
+
 PortaMuta& portaMuta() {
     static PortaMuta porta;
     static PortaMessaggiInstallata installata(porta);
@@ -44,8 +50,21 @@ std::string FileSorgente(std::string_view relativo) {
     return LeggeFile(std::filesystem::path(TAVO_SOURCE_DIR) / relativo);
 }
 
+namespace {
+std::string& descrizioneInput() {
+    static std::string d;
+    return d;
+}
+}  // namespace
+
+void DescriveInput(std::string testo) {
+    if (std::getenv("TAVO_FUZZ_DESCRIVI")) std::fputs(testo.c_str(), stderr);
+    descrizioneInput() = std::move(testo);
+}
+
 void Violazione(std::string_view cosa) {
-    std::fprintf(stderr, "\n*** Promessa del lettore non mantenuta: %.*s\n", static_cast<int>(cosa.size()),
+    std::fputs(descrizioneInput().c_str(), stderr);
+    std::fprintf(stderr, "\n*** Promessa non mantenuta: %.*s\n", static_cast<int>(cosa.size()),
                  cosa.data());
     std::abort();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// What every fuzz target shares: a message port that keeps the readers'
-// messages instead of printing them, a private folder for the files that a
-// reader opens by name, and the check that stops the run, with a reason,
-// when a reader breaks its promise.
+// What every fuzz target shares: a message port that keeps the messages
+// instead of printing them, a private folder for the files that a target
+// opens by name, and the check that stops the run, with a reason, when the
+// code under test breaks its promise.
 
 #include "fileio/ErroreFile.h"
 #include "ports/MessagePort.h"
@@ -21,15 +21,22 @@ namespace tavo::fuzz {
 
 class PortaMuta final : public MessagePort {
 public:
-    void mostra(std::string_view testo, Icona, std::string_view) override { testi.emplace_back(testo); }
-    bool chiedi(std::string_view testo, Icona, std::string_view) override {
-        testi.emplace_back(testo);
+    void mostra(std::string_view testo, Icona icona, std::string_view) override { tiene(testo, icona); }
+    bool chiedi(std::string_view testo, Icona icona, std::string_view) override {
+        tiene(testo, icona);
         return false;
     }
     std::vector<std::string> testi;
+    Icona ultimaIcona = Icona::Nessuna;  // of the last message kept
+    // While set, a message stops the run at once, so that the stack shows
+    // the routine that raised it.
+    bool vietata = false;
+
+private:
+    void tiene(std::string_view testo, Icona icona);
 };
 
-// The port in use by every reader of the process; emptied by the caller.
+// The port in use by every routine of the process; emptied by the caller.
 PortaMuta& portaMuta();
 
 // A folder of this process alone, removed when it ends normally.
@@ -40,6 +47,10 @@ void ScriveFile(const std::filesystem::path& percorso, std::string_view byte);
 std::string LeggeFile(const std::filesystem::path& percorso);
 // The bytes of a file of the source tree (an example project).
 std::string FileSorgente(std::string_view relativo);
+
+// What the current input stands for, in words: printed with a broken
+// promise, and at once when TAVO_FUZZ_DESCRIVI is set.
+void DescriveInput(std::string testo);
 
 // Prints the broken promise and aborts, so that the fuzzer keeps the input.
 [[noreturn]] void Violazione(std::string_view cosa);
