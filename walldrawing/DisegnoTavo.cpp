@@ -149,18 +149,18 @@ void DisegnoTavo::Freccia(int tipo, double soglia, double scala, double h,
 void DisegnoTavo::DisegnaSpinte(double scala, double soglia, double L, double h) {
     const VariabiliPubbliche& v = v_;
     const int w = v.CombGravosaParete, r = v.CombGravosaRibaltamento;
+    // Each thrust on the lines of the combination whose value it shows.
+    const auto& parete = v.RetteParete[static_cast<std::size_t>(std::clamp(w, 1, 3) - 1)];
+    const auto& tallone = v.RetteRibaltamento[static_cast<std::size_t>(std::clamp(r, 1, 3) - 1)];
     ImpostaColore(g_, 1);
-    DisegnaSpinteSub(v.StParete(w), v.SsParete(w), v.xRettaStParete, v.yRettaStParete,
-                     v.xRettaSsParete, v.yRettaSsParete, scala, soglia, L, h);
-    Freccia(1, soglia, scala, h, FormattaValore(v.SqParete(w)), v.xRettaSqParete(1),
-            v.yRettaSqParete(1), v.xRettaSqParete(2), v.yRettaSqParete(2), L);
+    DisegnaSpinteSub(v.StParete(w), v.SsParete(w), parete.xSt, parete.ySt, parete.xSs, parete.ySs,
+                     scala, soglia, L, h);
+    FrecciaSullaRetta(v.SqParete(w), v.SqParete(w), parete.xSq, parete.ySq, scala, soglia, L, h);
     ImpostaColore(g_, 5);
-    DisegnaSpinteSub(v.StRibaltamento(r), v.SsRibaltamento(r), v.xRettaStFondazione,
-                     v.yRettaStFondazione, v.xRettaSsFondazione, v.yRettaSsFondazione, scala,
-                     soglia, L, h);
-    Freccia(1, soglia, scala, h, FormattaValore(v.SqRibaltamento(r)),
-            v.xRettaSqFondazione(1), v.yRettaSqFondazione(1), v.xRettaSqFondazione(2),
-            v.yRettaSqFondazione(2), L);
+    DisegnaSpinteSub(v.StRibaltamento(r), v.SsRibaltamento(r), tallone.xSt, tallone.ySt,
+                     tallone.xSs, tallone.ySs, scala, soglia, L, h);
+    FrecciaSullaRetta(v.SqRibaltamento(r), v.SqRibaltamento(r), tallone.xSq, tallone.ySq, scala,
+                      soglia, L, h);
 }
 
 void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
@@ -168,16 +168,25 @@ void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
                                    const CoppiaRetta& y2, double scala, double soglia, double L,
                                    double h) {
     if (v_.Normativa == NormativaDM1996) {
-        Freccia(1, soglia, scala, h, FormattaValore(S1), x1(1), y1(1), x1(2), y1(2), L);
-        Freccia(1, soglia, scala, h, FormattaValore(S2), x2(1), y2(1), x2(2), y2(2), L);
+        FrecciaSullaRetta(S1, S1, x1, y1, scala, soglia, L, h);
+        FrecciaSullaRetta(S2, S2, x2, y2, scala, soglia, L, h);
         return;
     }
-    // The combined thrust on the static line, its length in proportion.
-    const double S = S1 + S2;
-    const double k = S / S1;
-    if (!std::isfinite(k)) return;
-    Freccia(1, soglia, scala, h, FormattaValore(S), x1(1), y1(1),
-            x1(1) + (x1(2) - x1(1)) * k, y1(1) + (y1(2) - y1(1)) * k, L);
+    // The combined thrust on the static line.
+    FrecciaSullaRetta(S1 + S2, S1, x1, y1, scala, soglia, L, h);
+}
+
+void DisegnoTavo::FrecciaSullaRetta(double S, double P, const CoppiaRetta& x, const CoppiaRetta& y,
+                                    double scala, double soglia, double L, double h) {
+    // The line was built for the force P: its second point lies at a
+    // horizontal run P (stem) or at a distance P (heel) from the first. The
+    // arrow takes its direction only, and is S long in force units, so that
+    // its length at the force scale is the force its label shows.
+    const double ux = (x(2) - x(1)) / P, uy = (y(2) - y(1)) / P;
+    const double modulo = std::hypot(ux, uy);
+    const double k = S / modulo;
+    if (!std::isfinite(k) || !std::isfinite(ux) || !std::isfinite(uy)) return;
+    Freccia(1, soglia, scala, h, FormattaValore(S), x(1), y(1), x(1) + ux * k, y(1) + uy * k, L);
 }
 
 void DisegnoTavo::DisegnaNimpalcato(double scala, double soglia, double L, double h) {

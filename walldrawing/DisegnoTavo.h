@@ -44,6 +44,7 @@ public:
 
     void DisegnaSpinte(double scala, double soglia, double L, double h);
     // DM 1996: S1 on line 1 and S2 on line 2; NTC 2008: S1 + S2 on line 1.
+    // Each arrow is as long, at the force scale, as the force it shows.
     void DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1, const CoppiaRetta& y1,
                           const CoppiaRetta& x2, const CoppiaRetta& y2, double scala,
                           double soglia, double L, double h);
@@ -61,6 +62,10 @@ public:
     UscitaGrafica Uscita() const { return uscita_; }
 
 private:
+    // The arrow of the force S, labelled S, from the application point of
+    // the line (x, y) that was built for the force P, along that line.
+    void FrecciaSullaRetta(double S, double P, const CoppiaRetta& x, const CoppiaRetta& y,
+                           double scala, double soglia, double L, double h);
     // One labelled arrow: head at point `tipo`, label at point 2.
     void Freccia(int tipo, double soglia, double scala, double h, const std::string& etichetta,
                  double x1, double y1, double x2, double y2, double L);
