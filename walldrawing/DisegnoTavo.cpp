@@ -27,6 +27,21 @@ private:
     Plottaggio& p_;
 };
 
+// The surface's font size put back when the drawing ends.
+class DimensioneFontSalvata {
+public:
+    explicit DimensioneFontSalvata(SuperficieDisegno* s) : s_(s), punti_(s ? s->FontSize() : 0) {}
+    ~DimensioneFontSalvata() {
+        if (s_) s_->FontSize(punti_);
+    }
+    DimensioneFontSalvata(const DimensioneFontSalvata&) = delete;
+    DimensioneFontSalvata& operator=(const DimensioneFontSalvata&) = delete;
+
+private:
+    SuperficieDisegno* s_;
+    double punti_;
+};
+
 }  // namespace
 
 void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
@@ -35,6 +50,8 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     ImpostaUscita(g_, 1, uscita_, oggetto_);
     if (!plt_) plt_ = std::make_unique<Plottaggio>();
     const FineDisegno fine(*plt_);
+    // The printer's size is set by every drawing; the screen's is its own.
+    const DimensioneFontSalvata font(uscita_ == UscitaGrafica::VIDEO ? oggetto_.superficie : nullptr);
     const VariabiliPubbliche& v = v_;
     if (v.PolTavo.nVertici() < 3) return;  // no section computed: nothing to draw
 
@@ -63,6 +80,9 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     const double L = dx / 100;
     const double h = dy / 30;
     ImpostaAltezzaTestoInScala(g_, 0);
+    const Impaginazione imp = Impagina(xMin, xMax, yMin, yMax, h, xRisultati, xLimite);
+    if (SuperficieDisegno* s = SuperficieCorrente(); s && imp.fattoreTesto < 1)
+        s->FontSize(s->FontSize() * imp.fattoreTesto);
 
     // Wall.
     ImpostaColore(g_, 1);
@@ -103,10 +123,10 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
 
     // Title, code and results.
     ImpostaColore(g_, 1);
-    DisegnaTesto(g_, xMin, yMax + 5.6 * h, h, v.TitoloTavo, 1);
-    DisegnaTesto(g_, xMin, yMax + 4.4 * h, h,
+    DisegnaTesto(g_, xMin, imp.yNormativa + 1.2 * h, h, v.TitoloTavo, 1);
+    DisegnaTesto(g_, xMin, imp.yNormativa, h,
                  v.Normativa == NormativaDM1996 ? "Normativa: DM 1996" : "Normativa: NTC 2008", 1);
-    DisegnaRisultati(xRisultati, yMax + 4.4 * h, h, 1.2 * h);
+    DisegnaRisultati(xRisultati, imp.yRisultati, h, imp.passo);
 }
 
 void DisegnoTavo::PltInizializza(double xMin, double xMax, double yMin, double yMax,
@@ -220,10 +240,7 @@ void DisegnoTavo::DisegnaProfiloTerrenoMonte(double xLimite) {
 
 void DisegnoTavo::DisegnaSovraccarichi(double yMax, double h, double passo, double xLimite) {
     const VariabiliPubbliche& v = v_;
-    // A negligible soil unit weight: the wall's gives the surcharge heights.
-    const double gamma = v.PesoSpecificoTavo / 100 >= v.PesoSpecificoTerreno
-                             ? v.PesoSpecificoTavo
-                             : v.PesoSpecificoTerreno;
+    const double gamma = GammaSovraccarichi();
     if (!(gamma > 0)) return;
     DisegnaCarichi(g_, v.ProfiloTerreno, gamma, yMax + h, xLimite);
     ImpostaColore(g_, 1);
