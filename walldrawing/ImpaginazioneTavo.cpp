@@ -119,7 +119,8 @@ DisegnoTavo::Impaginazione DisegnoTavo::Impagina(double xMin, double xMax, doubl
     imp.passo *= f;
     if (m.larghezza > 0 && xRisultati + f * m.larghezza > xLimitePagina)
         f = std::max(0.0, xLimitePagina - xRisultati) / m.larghezza;
-    imp.fattoreTesto = f;
+    // A text size of 0 would fall back to the surface's default one.
+    imp.fattoreTesto = std::max(f, 0.05);
     return imp;
 }
 
