@@ -76,6 +76,9 @@ void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma) {
         VerificaRibaltamento(v, sisma, v.StRibaltamento(k), v.SqRibaltamento(k), v.SsRibaltamento(k),
                              v.SiRibaltamento(k), v.MRibaltante(k), v.MStabilizzante(k),
                              v.FsRibaltamento(k));
+        v.RetteRibaltamento[static_cast<std::size_t>(k - 1)] = {
+            v.xRettaStFondazione, v.yRettaStFondazione, v.xRettaSqFondazione,
+            v.yRettaSqFondazione, v.xRettaSsFondazione, v.yRettaSsFondazione};
     });
     v.CombGravosaRibaltamento = tutte ? GravosaRibaltamento(v) : 1;
 }
@@ -114,6 +117,9 @@ void CombinazioniParete(VariabiliPubbliche& v, NTC& sisma) {
     const bool tutte = EseguiCombinazioni(v, sisma, [&](int k) {
         VerificaParete(v, sisma, v.StParete(k), v.SqParete(k), v.SsParete(k), v.SiParete(k),
                        v.MParete(k), v.NParete(k), v.VParete(k));
+        v.RetteParete[static_cast<std::size_t>(k - 1)] = {v.xRettaStParete, v.yRettaStParete,
+                                                          v.xRettaSqParete, v.yRettaSqParete,
+                                                          v.xRettaSsParete, v.yRettaSsParete};
     });
     v.CombGravosaParete = tutte ? Massimo(v.MParete.valori()) : 1;
 }

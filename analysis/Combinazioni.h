@@ -19,7 +19,8 @@
 // Each loop leaves CombinazioneSismica and Kh at the values of its last
 // combination. CombinazioniPortata finally recomputes SigmaValle,
 // SigmaMonte, LarghezzaCompressa, MSuolaValle and MSuolaMonte for the
-// governing combination.
+// governing combination. The overturning and stem loops keep the lines of
+// action of each combination (RetteRibaltamento, RetteParete).
 
 #include "analysis/VariabiliPubbliche.h"
 #include "seismic/NTC.h"

@@ -35,6 +35,9 @@ void DisegnaCarichi(Grafica& g, const ProfTerra& p, double ScalaQ, double yQ1, d
         if (!(q > 0)) continue;
         const double yTop = yQ1 + q / ScalaQ;
         const double xa = x[static_cast<std::size_t>(i - 1)], xb = x[static_cast<std::size_t>(i)];
+        // A side that starts at or beyond the limit carries nothing that
+        // the drawing shows.
+        if (xa >= xLimiteTerra) continue;
         if (xb <= xLimiteTerra) {
             DisegnaRettangolo(g, xa, yQ1, xb, yTop, 1);
         } else {

@@ -11,7 +11,9 @@ namespace tavo {
 
 // The ground line from point 1 up to the abscissa xLimiteTerra.
 void disegna(Grafica& g, const ProfTerra& p, double xLimiteTerra);
-// A block for every loaded segment (q > 0), cut at xLimiteTerra.
+// A block for every loaded segment (q > 0) before xLimiteTerra: the one
+// that crosses it is cut there (its base and top lines only, and the
+// blocks stop); one that starts at or beyond it draws nothing.
 void DisegnaCarichi(Grafica& g, const ProfTerra& p, double ScalaQ, double yQ1,
                     double xLimiteTerra);
 // The surcharge of the last SovraccaricoPrisma, hatched at Angolo degrees

@@ -115,6 +115,16 @@ struct VariabiliPubbliche {
     CoppiaRetta xRettaStFondazione, yRettaStFondazione;
     CoppiaRetta xRettaSqFondazione, yRettaSqFondazione;
     CoppiaRetta xRettaSsFondazione, yRettaSsFondazione;
+    // The same lines kept for each combination (element k-1 for combination
+    // k), so that the drawing shows every thrust on the line of the
+    // combination whose value it labels: the stem lines as the stem check
+    // placed them, the heel lines as the overturning check did (the soil-
+    // pressure check places its own, with its own factors, afterwards).
+    struct RetteSpinta {
+        CoppiaRetta xSt, ySt, xSq, ySq, xSs, ySs;
+    };
+    std::array<RetteSpinta, 3> RetteParete{};
+    std::array<RetteSpinta, 3> RetteRibaltamento{};
 
     // ---- Result triples, element k = combination k ------------------------
     // Overturning ("MR").

@@ -27,6 +27,21 @@ private:
     Plottaggio& p_;
 };
 
+// The surface's font size put back when the drawing ends.
+class DimensioneFontSalvata {
+public:
+    explicit DimensioneFontSalvata(SuperficieDisegno* s) : s_(s), punti_(s ? s->FontSize() : 0) {}
+    ~DimensioneFontSalvata() {
+        if (s_) s_->FontSize(punti_);
+    }
+    DimensioneFontSalvata(const DimensioneFontSalvata&) = delete;
+    DimensioneFontSalvata& operator=(const DimensioneFontSalvata&) = delete;
+
+private:
+    SuperficieDisegno* s_;
+    double punti_;
+};
+
 }  // namespace
 
 void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
@@ -35,6 +50,8 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     ImpostaUscita(g_, 1, uscita_, oggetto_);
     if (!plt_) plt_ = std::make_unique<Plottaggio>();
     const FineDisegno fine(*plt_);
+    // The printer's size is set by every drawing; the screen's is its own.
+    const DimensioneFontSalvata font(uscita_ == UscitaGrafica::VIDEO ? oggetto_.superficie : nullptr);
     const VariabiliPubbliche& v = v_;
     if (v.PolTavo.nVertici() < 3) return;  // no section computed: nothing to draw
 
@@ -63,6 +80,9 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     const double L = dx / 100;
     const double h = dy / 30;
     ImpostaAltezzaTestoInScala(g_, 0);
+    const Impaginazione imp = Impagina(xMin, xMax, yMin, yMax, h, xRisultati, xLimite);
+    if (SuperficieDisegno* s = SuperficieCorrente(); s && imp.fattoreTesto < 1)
+        s->FontSize(s->FontSize() * imp.fattoreTesto);
 
     // Wall.
     ImpostaColore(g_, 1);
@@ -103,10 +123,10 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
 
     // Title, code and results.
     ImpostaColore(g_, 1);
-    DisegnaTesto(g_, xMin, yMax + 5.6 * h, h, v.TitoloTavo, 1);
-    DisegnaTesto(g_, xMin, yMax + 4.4 * h, h,
+    DisegnaTesto(g_, xMin, imp.yNormativa + 1.2 * h, h, v.TitoloTavo, 1);
+    DisegnaTesto(g_, xMin, imp.yNormativa, h,
                  v.Normativa == NormativaDM1996 ? "Normativa: DM 1996" : "Normativa: NTC 2008", 1);
-    DisegnaRisultati(xRisultati, yMax + 4.4 * h, h, 1.2 * h);
+    DisegnaRisultati(xRisultati, imp.yRisultati, h, imp.passo);
 }
 
 void DisegnoTavo::PltInizializza(double xMin, double xMax, double yMin, double yMax,
@@ -149,18 +169,18 @@ void DisegnoTavo::Freccia(int tipo, double soglia, double scala, double h,
 void DisegnoTavo::DisegnaSpinte(double scala, double soglia, double L, double h) {
     const VariabiliPubbliche& v = v_;
     const int w = v.CombGravosaParete, r = v.CombGravosaRibaltamento;
+    // Each thrust on the lines of the combination whose value it shows.
+    const auto& parete = v.RetteParete[static_cast<std::size_t>(std::clamp(w, 1, 3) - 1)];
+    const auto& tallone = v.RetteRibaltamento[static_cast<std::size_t>(std::clamp(r, 1, 3) - 1)];
     ImpostaColore(g_, 1);
-    DisegnaSpinteSub(v.StParete(w), v.SsParete(w), v.xRettaStParete, v.yRettaStParete,
-                     v.xRettaSsParete, v.yRettaSsParete, scala, soglia, L, h);
-    Freccia(1, soglia, scala, h, FormattaValore(v.SqParete(w)), v.xRettaSqParete(1),
-            v.yRettaSqParete(1), v.xRettaSqParete(2), v.yRettaSqParete(2), L);
+    DisegnaSpinteSub(v.StParete(w), v.SsParete(w), parete.xSt, parete.ySt, parete.xSs, parete.ySs,
+                     scala, soglia, L, h);
+    FrecciaSullaRetta(v.SqParete(w), v.SqParete(w), parete.xSq, parete.ySq, scala, soglia, L, h);
     ImpostaColore(g_, 5);
-    DisegnaSpinteSub(v.StRibaltamento(r), v.SsRibaltamento(r), v.xRettaStFondazione,
-                     v.yRettaStFondazione, v.xRettaSsFondazione, v.yRettaSsFondazione, scala,
-                     soglia, L, h);
-    Freccia(1, soglia, scala, h, FormattaValore(v.SqRibaltamento(r)),
-            v.xRettaSqFondazione(1), v.yRettaSqFondazione(1), v.xRettaSqFondazione(2),
-            v.yRettaSqFondazione(2), L);
+    DisegnaSpinteSub(v.StRibaltamento(r), v.SsRibaltamento(r), tallone.xSt, tallone.ySt,
+                     tallone.xSs, tallone.ySs, scala, soglia, L, h);
+    FrecciaSullaRetta(v.SqRibaltamento(r), v.SqRibaltamento(r), tallone.xSq, tallone.ySq, scala,
+                      soglia, L, h);
 }
 
 void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
@@ -168,16 +188,25 @@ void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
                                    const CoppiaRetta& y2, double scala, double soglia, double L,
                                    double h) {
     if (v_.Normativa == NormativaDM1996) {
-        Freccia(1, soglia, scala, h, FormattaValore(S1), x1(1), y1(1), x1(2), y1(2), L);
-        Freccia(1, soglia, scala, h, FormattaValore(S2), x2(1), y2(1), x2(2), y2(2), L);
+        FrecciaSullaRetta(S1, S1, x1, y1, scala, soglia, L, h);
+        FrecciaSullaRetta(S2, S2, x2, y2, scala, soglia, L, h);
         return;
     }
-    // The combined thrust on the static line, its length in proportion.
-    const double S = S1 + S2;
-    const double k = S / S1;
-    if (!std::isfinite(k)) return;
-    Freccia(1, soglia, scala, h, FormattaValore(S), x1(1), y1(1),
-            x1(1) + (x1(2) - x1(1)) * k, y1(1) + (y1(2) - y1(1)) * k, L);
+    // The combined thrust on the static line.
+    FrecciaSullaRetta(S1 + S2, S1, x1, y1, scala, soglia, L, h);
+}
+
+void DisegnoTavo::FrecciaSullaRetta(double S, double P, const CoppiaRetta& x, const CoppiaRetta& y,
+                                    double scala, double soglia, double L, double h) {
+    // The line was built for the force P: its second point lies at a
+    // horizontal run P (stem) or at a distance P (heel) from the first. The
+    // arrow takes its direction only, and is S long in force units, so that
+    // its length at the force scale is the force its label shows.
+    const double ux = (x(2) - x(1)) / P, uy = (y(2) - y(1)) / P;
+    const double modulo = std::hypot(ux, uy);
+    const double k = S / modulo;
+    if (!std::isfinite(k) || !std::isfinite(ux) || !std::isfinite(uy)) return;
+    Freccia(1, soglia, scala, h, FormattaValore(S), x(1), y(1), x(1) + ux * k, y(1) + uy * k, L);
 }
 
 void DisegnoTavo::DisegnaNimpalcato(double scala, double soglia, double L, double h) {
@@ -211,10 +240,7 @@ void DisegnoTavo::DisegnaProfiloTerrenoMonte(double xLimite) {
 
 void DisegnoTavo::DisegnaSovraccarichi(double yMax, double h, double passo, double xLimite) {
     const VariabiliPubbliche& v = v_;
-    // A negligible soil unit weight: the wall's gives the surcharge heights.
-    const double gamma = v.PesoSpecificoTavo / 100 >= v.PesoSpecificoTerreno
-                             ? v.PesoSpecificoTavo
-                             : v.PesoSpecificoTerreno;
+    const double gamma = GammaSovraccarichi();
     if (!(gamma > 0)) return;
     DisegnaCarichi(g_, v.ProfiloTerreno, gamma, yMax + h, xLimite);
     ImpostaColore(g_, 1);

@@ -44,6 +44,7 @@ public:
 
     void DisegnaSpinte(double scala, double soglia, double L, double h);
     // DM 1996: S1 on line 1 and S2 on line 2; NTC 2008: S1 + S2 on line 1.
+    // Each arrow is as long, at the force scale, as the force it shows.
     void DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1, const CoppiaRetta& y1,
                           const CoppiaRetta& x2, const CoppiaRetta& y2, double scala,
                           double soglia, double L, double h);
@@ -61,6 +62,36 @@ public:
     UscitaGrafica Uscita() const { return uscita_; }
 
 private:
+    // Where the title, the code line and the block of results go, and the
+    // text size, fitted to the page (ImpaginazioneTavo.cpp).
+    struct Impaginazione {
+        double yNormativa = 0;     // the code line; the title 1.2 h above it
+        double yRisultati = 0;     // first line of the results
+        double passo = 0;          // line step of the results
+        double fattoreTesto = 1;   // on screen and paper: font size factor
+    };
+    // The Part's layout, with the code line lifted above the tallest
+    // surcharge block that it would run into; on screen and paper the
+    // world box grows until the surcharges, the title and the pressure
+    // block are on the page (it re-initialises the plot window), and the
+    // step and text size of the results shrink until every line is.
+    Impaginazione Impagina(double xMin, double xMax, double yMin, double yMax, double h,
+                           double xRisultati, double xLimite);
+    // The top of the tallest surcharge block drawn and the abscissa where
+    // the first one starts; nothing when no block is drawn.
+    struct Sommita {
+        double y, x;
+    };
+    std::optional<Sommita> SommitaSovraccarichi(double yQ1, double xLimite) const;
+    // The surcharge per drawing unit of height.
+    double GammaSovraccarichi() const;
+    // The surface of a screen or printer drawing; nullptr on the others.
+    SuperficieDisegno* SuperficieCorrente() const;
+
+    // The arrow of the force S, labelled S, from the application point of
+    // the line (x, y) that was built for the force P, along that line.
+    void FrecciaSullaRetta(double S, double P, const CoppiaRetta& x, const CoppiaRetta& y,
+                           double scala, double soglia, double L, double h);
     // One labelled arrow: head at point `tipo`, label at point 2.
     void Freccia(int tipo, double soglia, double scala, double h, const std::string& etichetta,
                  double x1, double y1, double x2, double y2, double L);
@@ -68,6 +99,13 @@ private:
     Grafica& g_;
     const VariabiliPubbliche& v_;
     const NTC& sisma_;
+    // While set, the results block only counts its lines and measures the
+    // widest one, in world units, instead of drawing.
+    struct MisuraRisultati {
+        int righe = 0;
+        double larghezza = 0;
+    };
+    MisuraRisultati* misura_ = nullptr;
     UscitaGrafica uscita_ = UscitaGrafica::VIDEO;
     OggettoUscita oggetto_;
     std::unique_ptr<Plottaggio> plt_;

@@ -6,7 +6,10 @@
 #include "fileio/NumeriRegionali.h"
 #include "walldrawing/DisegnoTavo.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
+#include <span>
 #include <string>
 
 namespace tavo {
@@ -43,14 +46,28 @@ void DisegnoTavo::DisegnaRisultati(double x, double y, double h, double passo) {
     const int r = v.CombGravosaRibaltamento, p = v.CombGravosaPortata;
     const int s = v.CombGravosaScorrimento, w = v.CombGravosaParete;
 
+    // Measuring: one more line, and its width with the font of each piece.
+    auto misura = [&](std::span<const PezzoTesto> pezzi) {
+        ++misura_->righe;
+        double larghezza = 0;
+        if (SuperficieDisegno* s = SuperficieCorrente())
+            for (const PezzoTesto& p : pezzi) {
+                ImpostaFont(g_, p.stile);
+                larghezza += std::abs(s->TextWidth(p.testo));
+            }
+        misura_->larghezza = std::max(misura_->larghezza, larghezza);
+    };
     auto riga = [&](const std::string& testo) {
         y -= passo;
+        const std::array<PezzoTesto, 1> pezzi{PezzoTesto{testo, 1}};
+        if (misura_) return misura(pezzi);
         DisegnaTesto(g_, x, y, h, testo, 1);
     };
     auto rigaGreca = [&](char latina, const std::string& resto) {
         y -= passo;
         const std::array<PezzoTesto, 2> pezzi{PezzoTesto{Lettera(uscita_, latina), 2},
                                               PezzoTesto{resto, 1}};
+        if (misura_) return misura(pezzi);
         DisegnaTestoComposto(g_, x, y, h, pezzi);
     };
 
@@ -59,7 +76,10 @@ void DisegnoTavo::DisegnaRisultati(double x, double y, double h, double passo) {
     ImpostaFont(g_, 1);
 
     ImpostaColore(g_, 1);
-    DisegnaTesto(g_, x, y, h, "Dati", 1);
+    if (misura_)
+        misura(std::array<PezzoTesto, 1>{PezzoTesto{"Dati", 1}});
+    else
+        DisegnaTesto(g_, x, y, h, "Dati", 1);
     ImpostaColore(g_, 5);
     rigaGreca('j', " = " + Dato(v.AngoloAttritoInterno) + "°");
     rigaGreca('d', " = " + Dato(v.AngoloAttritoTerraTavo) + "°");

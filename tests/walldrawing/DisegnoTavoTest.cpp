@@ -244,10 +244,10 @@ TEST_P(FrecceDellaSpalla, PuntiDelFusto) {
 INSTANTIATE_TEST_SUITE_P(
     ManoACalcolo, FrecceDellaSpalla,
     ::testing::Values(
-        // Stem, combination 2: S = 154.110977 + 34.6243324 = 188.735309 on the
-        // static line (0, 2.4333334) - (154.110977, 68.8040009), stretched by
-        // S / 154.110977 and divided by the scale.
-        CasoFreccia{" 188,7", 0, 2.4333334, 0.596802803, 2.69035727},
+        // Stem, combination 2: S = 154.110977 + 34.6243324 = 188.735309 along
+        // the static line (0, 2.4333334) - (154.110977, 68.8040009), S / scale
+        // = 0.596802803 long: (154.110977, 66.3706675) / 167.79528 times that.
+        CasoFreccia{" 188,7", 0, 2.4333334, 0.548131384, 2.66939604},
         // Heel, combination 3: S = 208.81665 + 26.3670807 = 235.183731 on the
         // line (3.5, 1.63333321) - (195.286896, 84.2298126).
         CasoFreccia{" 235,2", 3.5, 1.63333321, 4.18302842, 1.92749169},
