@@ -33,6 +33,21 @@ bool ProfiloAccettato(const VariabiliPubbliche& v, FinestraPrincipalePort& fines
                           Icona::Critico);
         return false;
     }
+    // A ground reaching beyond any real site only overflows the geometry of
+    // the drawing and coarsens the profile's tolerance (a millionth of its
+    // extent): refused, naming the first side that goes that far.
+    constexpr float limite = 1e6f;
+    float x = 0, y = 0;
+    for (int j = 1; j <= v.nLatiTerreno; ++j) {
+        x += v.dxProfilo(j);
+        y += v.dyProfilo(j);
+        if (!(std::fabs(x) <= limite && std::fabs(y) <= limite)) {
+            messaggi().mostra("Il segmento " + std::to_string(j) +
+                                  " del profilo terreno arriva a più di 1000 km dal tavo: controllare dx e dy",
+                              Icona::Critico);
+            return false;
+        }
+    }
     return true;
 }
 

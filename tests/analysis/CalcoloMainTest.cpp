@@ -42,12 +42,13 @@ protected:
             modifica(v, s);
         };
     }
-    static void Lati(VariabiliPubbliche& v, std::vector<float> dx) {
+    static void Lati(VariabiliPubbliche& v, std::vector<float> dx, std::vector<float> dy = {}) {
         v.nLatiTerreno = static_cast<std::int16_t>(dx.size());
         v.dxProfilo.ridimensiona(v.nLatiTerreno);
         v.dyProfilo.ridimensiona(v.nLatiTerreno);
         v.qProfilo.ridimensiona(v.nLatiTerreno);
         for (int j = 1; j <= v.nLatiTerreno; ++j) v.dxProfilo(j) = dx[static_cast<std::size_t>(j - 1)];
+        for (std::size_t j = 0; j < dy.size(); ++j) v.dyProfilo(static_cast<int>(j) + 1) = dy[j];
     }
     void attendeSoloMessaggio(const std::string& testo) {
         ASSERT_EQ(messaggi.conta(), 1u) << ::testing::PrintToString(messaggi.testi());
@@ -68,6 +69,7 @@ struct CasoProfilo {
     const char* nome;
     std::vector<float> dx;  // runs of the sides; h1 + H + h3 = 6, threshold 0.06
     const char* messaggio;  // nullptr: accepted
+    std::vector<float> dy = {};
 };
 
 TEST_F(CalcoloMainTest, GroundProfileIsCheckedOnItsLastSideOnly) {
@@ -77,6 +79,14 @@ TEST_F(CalcoloMainTest, GroundProfileIsCheckedOnItsLastSideOnly) {
         {"last side exactly at the threshold", {10, 6.0f / 100}, nullptr},
         {"negative last run", {10, 10, -1}, "Lunghezza del segmento 3 del profilo terreno troppo piccola"},
         {"vertical step in the middle", {10, 0, 10}, nullptr},
+        // Beyond 1000 km the drawing's geometry overflows (a fuzzed export
+        // failed on a rise of -3.16e38 m).
+        {"a rise beyond 1000 km", {12, 10},
+         "Il segmento 1 del profilo terreno arriva a più di 1000 km dal tavo: controllare dx e dy",
+         {-3.16e38f, 0}},
+        {"runs adding up beyond 1000 km", {6e5f, 6e5f, 10},
+         "Il segmento 2 del profilo terreno arriva a più di 1000 km dal tavo: controllare dx e dy"},
+        {"a run of 1000 km", {1e6f - 10, 10}, nullptr},
     };
     for (const CasoProfilo& c : casi) {
         SCOPED_TRACE(c.nome);
@@ -86,8 +96,8 @@ TEST_F(CalcoloMainTest, GroundProfileIsCheckedOnItsLastSideOnly) {
         ASSERT_TRUE(CalcoloMain(calcolato, sisma, finestra));
         messaggi.svuota();
         finestra = test::RecordingFinestraPrincipale{};
-        const std::vector<float> dx = c.dx;
-        usaCampi([dx](VariabiliPubbliche& w, NTC&) { Lati(w, dx); });
+        const std::vector<float> dx = c.dx, dy = c.dy;
+        usaCampi([dx, dy](VariabiliPubbliche& w, NTC&) { Lati(w, dx, dy); });
 
         VariabiliPubbliche w = calcolato;
         const bool esito = CalcoloMain(w, sisma, finestra);
