@@ -46,6 +46,16 @@ void TratteggiaPoligono(Grafica& g, int n, std::span<const double> x, std::span<
     // A count beyond the 16-bit range overflowed in the original: nothing is
     // drawn. A polygon flat across the hatch lines (no spacing) has no inside.
     if (!(strisce >= 2 && strisce <= 32767) || !std::isfinite(d) || !(d > 0)) return;
+    // A spacing is the caller's wish for a polygon of drawing size; on one
+    // thousands of spacings across (a surcharge kilometres high) it would
+    // mean tens of thousands of lines on every repaint. The spacing widens
+    // so that the whole polygon is still hatched evenly by a bounded number
+    // of lines. A count is the caller's own choice and is kept.
+    constexpr double MaxStrisceConPasso = 1000;
+    if (passo < 0 && strisce > MaxStrisceConPasso) {
+        strisce = MaxStrisceConPasso;
+        d = estensione / strisce;
+    }
 
     const int N = static_cast<int>(strisce);
     for (int k = 1; k <= N - 1; ++k) {

@@ -13,8 +13,8 @@
 namespace tavo {
 
 // Hatches points 1..n at `angolo` degrees. passo > 0 is the number of
-// strips (CInt(passo), N - 1 lines); passo < 0 is minus the spacing; 0 draws
-// nothing. Target arguments given become current first.
+// strips (CInt(passo), N - 1 lines); passo < 0 is minus the spacing, widened
+// when needed so that at most 999 lines are drawn; 0 draws nothing. Target arguments given become current first.
 void TratteggiaPoligono(Grafica& g, int n, std::span<const double> x, std::span<const double> y,
                         double angolo, double passo, std::optional<double> scala = {},
                         std::optional<UscitaGrafica> uscita = {},

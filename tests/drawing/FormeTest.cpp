@@ -168,6 +168,26 @@ TEST_F(FormeCad, ConteggioDelleStrisceArrotondatoAlPariEFuoriIntervallo) {
     EXPECT_EQ(entita().size(), 32766u);
 }
 
+// A given spacing on a polygon thousands of spacings across (a surcharge
+// column kilometres high): the spacing widens so that the polygon is
+// hatched evenly from end to end by at most 999 lines (1000 strips).
+// Height 10 000 at spacing 1: 10 000 strips become 1000 of 10, lines at
+// 10, 20, ..., 9990; a count given by the caller stays as asked.
+TEST_F(FormeCad, PassoDatoSuUnPoligonoAltissimoSiAllarga) {
+    const std::vector<double> x{0, 1, 1, 0}, y{0, 0, 10000, 10000};
+    TratteggiaPoligono(g, 4, x, y, 0, -1);
+    const auto o = OrdinateTratteggio(*modello);
+    ASSERT_EQ(o.size(), 999u);
+    for (std::size_t i = 0; i < o.size(); ++i) EXPECT_NEAR(o[i], 10.0 * static_cast<double>(i + 1), 1e-9);
+    // The largest spacing that still fits the bound is kept: 1000 strips.
+    modello->entita.clear();
+    TratteggiaPoligono(g, 4, x, y, 0, -10);
+    EXPECT_EQ(entita().size(), 999u);
+    modello->entita.clear();
+    TratteggiaPoligono(g, 4, x, y, 0, 5000);
+    EXPECT_EQ(entita().size(), 4999u);
+}
+
 TEST_F(FormeCad, UnVerticeToccatoSiTratteggiaPezzoPerPezzo) {
     // The notch vertex (1, 0.5) lies on the middle hatch line: its two
     // crossings merge, and the midpoint test draws both pieces.

@@ -1,10 +1,13 @@
 // The surcharge blocks of the ground profile against the limit of the
 // drawing: a side wholly beyond it draws nothing, one that crosses it is
-// cut at it, one before it is a whole block.
+// cut at it, one before it is a whole block. Surcharges kilometres high on
+// the wedge are hatched with a bounded number of lines.
 
 #include "analysis/DisegnoProfTerra.h"
+#include "walldrawing/DisegnoTavo.h"
 
 #include "tests/support/RecordingSuperficie.h"
+#include "tests/walldrawing/EsempioCalcolato.h"
 
 #include <gtest/gtest.h>
 
@@ -49,6 +52,39 @@ TEST(DisegnaCarichi, UnLatoCheAttraversaIlLimiteSiTaglia) {
     }
     EXPECT_DOUBLE_EQ(linee[4].y1, 0);
     EXPECT_DOUBLE_EQ(linee[5].y1, 30);
+}
+
+// The abutment with a 90 m backwall, a weightless wall (the soil's unit
+// weight gives the surcharge heights) and 62 loaded sides of 1e6 kN/m²
+// behind it: every prism on the wedge is a column some 52 km high.
+test::Progetto SpallaSovraccaricata() {
+    test::Progetto p = test::Spalla();
+    p.v.AltezzaParaghiaia = 89.99f;
+    p.v.PesoSpecificoTavo = 0;
+    p.v.nLatiTerreno = 63;
+    p.v.dxProfilo.ridimensiona(63);
+    p.v.dyProfilo.ridimensiona(63);
+    p.v.qProfilo.ridimensiona(63);
+    for (int j = 2; j <= 63; ++j) {  // side 1 stays the example's
+        p.v.dxProfilo(j) = 12;
+        p.v.dyProfilo(j) = 0.6f;
+        p.v.qProfilo(j) = 1e6f;
+    }
+    return test::Calcolato(p);
+}
+
+TEST(DisegnaSovraccarichi, PrismiAltissimiConUnNumeroLimitatoDiTratti) {
+    const test::Progetto p = SpallaSovraccaricata();
+    test::RecordingSuperficie s(1000, 700);
+    Grafica g;
+    DisegnoTavo d(g, p.v, p.ntc);
+    d.PlottaTavo(UscitaGrafica::VIDEO, &s);
+    // Fourteen prisms stand on the wedge; at the drawing's spacing each
+    // would take some 31 500 hatch lines (441 000 in all, a repaint of
+    // seconds). Each is hatched from end to end by 999, no more; the rest
+    // of the drawing takes some 1 250 lines.
+    EXPECT_GE(s.linee().size(), 14u * 999u);
+    EXPECT_LT(s.linee().size(), 14u * 999u + 2000u);
 }
 
 }  // namespace
