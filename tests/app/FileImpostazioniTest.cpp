@@ -102,7 +102,7 @@ TEST_F(FileImpostazioniTest, UnaScritturaFallitaTieneLeTabelleEIlVecchioFile) {
     const std::string vecchio = Contenuto(Ini());
     VariabiliPubbliche v = propri;
     {
-        const test::SenzaNuoviFile pieno;  // the new file cannot be created
+        const test::SenzaNuoviFile pieno(porta);  // the new file cannot be created
         EXPECT_FALSE(FileIniLeggeScrive(Modo::Scrittura, cartella, v));
     }
     EXPECT_EQ(v.CoefParzStatici, propri.CoefParzStatici);

@@ -55,7 +55,7 @@ TEST_F(FileSuDiscoTest, UnaScritturaFallitaLasciaIlVecchioFileEDaUnSoloMessaggio
     // No file can be opened: the temporary file cannot be created.
     float v = 1.5f;
     {
-        const test::SenzaNuoviFile pieno;
+        const test::SenzaNuoviFile pieno(porta);
         EXPECT_FALSE(ScriveFileRighe(p, [&](FileRighe& f) {
             for (int i = 0; i < 5; ++i) f.FileInOut(v);
         }));
