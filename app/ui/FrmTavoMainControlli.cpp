@@ -1,6 +1,7 @@
 // The controls of the main window, its menus and its toolbar.
 
 #include "app/ui/FrmTavoMain.h"
+#include "analysis/ControlloSezione.h"
 #include "analysis/ListaRisultati.h"
 #include "app/ui/GrigliaFlex.h"
 #include "app/ui/SchemaTavo.h"
@@ -23,14 +24,15 @@
 namespace tavo {
 namespace {
 
-// Labels of the input boxes 0..13 and 15..17.
+// Labels of the input boxes 0..13 and 15..17; those of the section are the
+// ones the calculation names when it refuses a value.
 const char* const EtichetteDati[NumeroCampiDati] = {
-    "Altezza paraghiaia (m)",   "Spessore paraghiaia (m)", "Inclinazione parete (%)",
-    "Altezza parete (m)",       "Spessore in testa (m)",   "Spessore alla base (m)",
-    "Altezza fondazione (m)",   "Sbalzo fond. contro terra", "Larghezza totale fond.",
-    "Angolo attrito interno",   "Ang. attrito terra-tavo", "Ang. attrito fondazione",
-    "Peso spec. terre [kN/m3]", "Peso spec. tavo [kN/m3]", nullptr,
-    "Ni",                       "Vi",                      "dN",
+    EtichettaAltezzaParaghiaia,    EtichettaSpessoreParaghiaia,     "Inclinazione parete (%)",
+    EtichettaAltezzaParete,        EtichettaSpessoreTestaParete,    EtichettaSpessoreBaseParete,
+    EtichettaAltezzaFondazione,    EtichettaSbalzoFondazione,       EtichettaLarghezzaFondazione,
+    EtichettaAngoloAttritoInterno, EtichettaAngoloAttritoTerraTavo, EtichettaAngoloAttritoFondazione,
+    "Peso spec. terre [kN/m3]",    "Peso spec. tavo [kN/m3]",       nullptr,
+    "Ni",                          "Vi",                            "dN",
     nullptr};
 
 // A result box shows a number, or the words that stand in for the
