@@ -158,10 +158,6 @@ AzioniSezione CalcolaAzioniParaghiaia(VariabiliPubbliche& v, NTC& sisma, Sezione
     return AzioniBaseParete(v, sez, v.SpessoreParaghiaia * 1000.0f);
 }
 
-std::string ListaParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi) {
-    return RigaConN(hi, CalcolaAzioniParaghiaia(v, sisma, sez, hi));
-}
-
 AzioniSezione CalcolaAzioniSuolaValle(const VariabiliPubbliche& v, SezioneCaRettangolare& sez, float di,
                                       float lSbalzoValle) {
     AzioniSezione a;

@@ -78,8 +78,6 @@ AzioniSezione CalcolaAzioniParete(VariabiliPubbliche& v, NTC& sisma, SezioneCaRe
 // a vertical stem of its own thickness with nothing above it and no deck
 // loads.
 AzioniSezione CalcolaAzioniParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi);
-// The text of its row.
-std::string ListaParaghiaia(VariabiliPubbliche& v, NTC& sisma, SezioneCaRettangolare& sez, float hi);
 
 // Toe section at distance di (m) from the stem front face; lSbalzoValle is
 // the toe length.

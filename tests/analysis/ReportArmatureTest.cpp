@@ -226,7 +226,7 @@ TEST_F(ReportSpalla, StemRowMatchesTheHandCalculation) {
 
 TEST_F(ReportSpalla, BackwallRowMatchesTheHandCalculation) {
     SezioneCaRettangolare sez = SezioneDelReport(p.v);
-    const std::string riga = ListaParaghiaia(p.v, p.ntc, sez, 1.8f);
+    const std::string riga = RigaConN(1.8f, CalcolaAzioniParaghiaia(p.v, p.ntc, sez, 1.8f));
     const AzioniAMano atteso = GovernanteAMano({1.8, 0.3, 0, 0, false});
     // Steel of the 300 mm section (cover 40, n = 15, fyd = 391.3) from the
     // equilibrium of the cracked section: the area at which the steel
