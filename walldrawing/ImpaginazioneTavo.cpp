@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 namespace tavo {
 
@@ -49,13 +50,14 @@ std::optional<DisegnoTavo::Sommita> DisegnoTavo::SommitaSovraccarichi(double yQ1
     auto blocco = [&](double x, float q) {
         if (!(q > 0)) return;
         const double y = yQ1 + q / gamma;
+        if (!std::isfinite(y)) return;  // a block no page can hold is not laid out
         if (!r) r = Sommita{y, x};
         r->y = std::max(r->y, y);
         r->x = std::min(r->x, x);
     };
     const ProfTerra& p = v_.ProfiloTerreno;
     for (int i = 1; i <= p.nVertici - 1; ++i)
-        if (p.CoordX()[static_cast<std::size_t>(i - 1)] < xLimite) blocco(p.CoordX()[static_cast<std::size_t>(i - 1)], p.qi(i));
+        if (const double x = p.CoordX()[static_cast<std::size_t>(i - 1)]; x < xLimite) blocco(x, p.qi(i));
     for (const ProfTerra* q : {&v_.ProfiloTerreno, &v_.ProfiloTerrenoFondazione})
         for (int i = 1; i <= q->nqPrisma; ++i)
             if (q->LunghezzaCaricata(i) > 0) blocco(q->CoordX()[static_cast<std::size_t>(i - 1)], q->qi(i));
@@ -104,11 +106,20 @@ DisegnoTavo::Impaginazione DisegnoTavo::Impagina(double xMin, double xMax, doubl
     // The results: every line above the bottom edge and inside the right one.
     const Pagina p = PaginaCorrente(*s);
     MisuraRisultati m;
-    const std::string font = s->FontName();
-    misura_ = &m;
-    DisegnaRisultati(xRisultati, imp.yRisultati, h, imp.passo);
-    misura_ = nullptr;
-    s->FontName(font);
+    {
+        // Back to drawing, in the surface's font, even when the measure throws.
+        struct FineMisura {
+            MisuraRisultati*& misura;
+            SuperficieDisegno& s;
+            const std::string font;
+            ~FineMisura() {
+                misura = nullptr;
+                s.FontName(font);
+            }
+        } fine{misura_, *s, s->FontName()};
+        misura_ = &m;
+        DisegnaRisultati(xRisultati, imp.yRisultati, h, imp.passo);
+    }
     const double th = altezzaTesto();
     const double yLimite = p.basso + MargineBordo * (p.alto - p.basso);
     const double xLimitePagina = p.destra - MargineBordo * (p.destra - p.sinistra);
