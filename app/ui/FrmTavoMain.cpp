@@ -260,6 +260,11 @@ void FrmTavoMain::ChiudeArmature() {
         armature->close();
 }
 
+void FrmTavoMain::ChiudeFinestreProgetto() {
+    ChiudeDisegno();
+    ChiudeArmature();
+}
+
 void FrmTavoMain::ScriveCoefficientiSismici() {
     txtDati_[14]->setText(Q(TestoCampoSisma14(stato_, sisma_, separatori_)));
     txtDati_[18]->setText(Q(TestoCampoSisma18(sisma_, separatori_)));
@@ -405,8 +410,7 @@ void FrmTavoMain::DopoApertura(EsitoFile esito) {
     // A cancelled dialog or a file that could not be read leaves the fields
     // as the user left them.
     if (esito == EsitoFile::Fatto) {
-        ChiudeDisegno();
-        ChiudeArmature();
+        ChiudeFinestreProgetto();
         AggiornaTitolo();
         DimensionaGriglia();
         ScriveDatiInForm();
@@ -428,8 +432,7 @@ void FrmTavoMain::MenuFile(int indice) {
         switch (indice) {
         case 0:
             file_.OperazioneFile(OperazioneFileTipo::Nuovo);
-            ChiudeDisegno();
-            ChiudeArmature();
+            ChiudeFinestreProgetto();
             AggiornaTitolo();
             txtTavoTitolo_->setFocus();
             SelezionaTxt(txtTavoTitolo_);

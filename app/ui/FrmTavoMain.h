@@ -111,6 +111,8 @@ private:
     // when another project takes its place or another code comes in force.
     void ChiudeDisegno();
     void ChiudeArmature();
+    // Both, when another project takes the place of this one.
+    void ChiudeFinestreProgetto();
     void DimensionaGriglia(int lati);
     // The result box of a group and an index; null outside the group.
     QLineEdit* CasellaRisultati(CasellaRisultato casella, int indice) const;

@@ -80,15 +80,14 @@ void FrmPlotta::ImpostaPiattaforma(PiattaformaUscita* piattaforma) {
     piattaforma_ = piattaforma ? piattaforma : &desktop_;
 }
 
-void FrmPlotta::Svuota() {
-    static_cast<AreaDisegno*>(centralWidget())->vuota = true;
+void FrmPlotta::MostraVuota(bool vuota) {
+    static_cast<AreaDisegno*>(centralWidget())->vuota = vuota;
     centralWidget()->update();
 }
 
-void FrmPlotta::Ridisegna() {
-    static_cast<AreaDisegno*>(centralWidget())->vuota = false;
-    centralWidget()->update();
-}
+void FrmPlotta::Svuota() { MostraVuota(true); }
+
+void FrmPlotta::Ridisegna() { MostraVuota(false); }
 
 void FrmPlotta::PlottaInOggetto(UscitaGrafica uscita) {
     // Pending paints first; the user's clicks wait until the command ends.
@@ -104,7 +103,7 @@ void FrmPlotta::Scarica() { close(); }
 
 FrmPlotta* FrmPlottaAperta(QWidget* principale) {
     if (!principale) return nullptr;
-    for (FrmPlotta* f : principale->findChildren<FrmPlotta*>(QStringLiteral("FrmPlotta"), Qt::FindDirectChildrenOnly))
+    for (FrmPlotta* f : principale->findChildren<FrmPlotta*>(QString(), Qt::FindDirectChildrenOnly))
         if (f->isVisible()) return f;
     return nullptr;
 }

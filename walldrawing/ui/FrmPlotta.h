@@ -51,6 +51,7 @@ public:
     void Scarica() override;
 
 private:
+    void MostraVuota(bool vuota);
     class AreaDisegno;
 
     // The window's own drawing state: the screen, the printer, the DXF file
