@@ -1,7 +1,7 @@
 #include "drawing/FileDxf.h"
 
-#include "fileio/Cp1252.h"
 #include "fileio/FileSuDisco.h"
+#include "fileio/Utf8.h"
 
 #include <charconv>
 #include <string>
@@ -34,6 +34,34 @@ namespace {
 // The number as the file-print statement writes its digits: a blank where
 // the sign of a positive number would stand.
 std::string ConSegno(long v) { return (v < 0 ? "-" : " ") + std::to_string(v < 0 ? -v : v); }
+
+// The text in ASCII, which every reader takes alike: a file with no header
+// names no code page, and readers guess different ones. The degree sign is
+// the control code "%%d", every other character beyond ASCII its escape
+// "\U+XXXX" (four upper-case hex digits; one beyond them, which the escape
+// cannot hold, is '?'). Line breaks and control characters are blanks: a
+// break inside a value would end the group.
+std::string TestoAscii(std::string_view utf8) {
+    std::string ascii;
+    ascii.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t c = LeggeUtf8(utf8, pos);
+        if (c < 0x20 || (c >= 0x7F && c < 0xA0)) {
+            ascii += ' ';
+        } else if (c < 0x7F) {
+            ascii += static_cast<char>(c);
+        } else if (c == U'\u00B0') {
+            ascii += "%%d";
+        } else if (c > 0xFFFF) {
+            ascii += '?';
+        } else {
+            static constexpr char cifre[] = "0123456789ABCDEF";
+            ascii += "\\U+";
+            for (int shift = 12; shift >= 0; shift -= 4) ascii += cifre[(c >> shift) & 0xF];
+        }
+    }
+    return ascii;
+}
 
 }  // namespace
 
@@ -88,11 +116,7 @@ void FileDxf::TestoDxf(double x, double y, double h, std::string_view testo, lon
     // The colour as the file-print statement writes a number: the signed
     // form, then a blank.
     const std::string cT = ConSegno(colore) + " ";
-    std::string valore = ACp1252(testo);
-    for (char& c : valore) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b == 0x7F) c = ' ';
-    }
+    const std::string valore = TestoAscii(testo);
     Riga("  0"), Riga("TEXT"), Riga("  8"), Riga("0"), Riga(" 62"), Riga(cT);
     Riga(" 10"), Numero(x), Riga(" 20"), Numero(y), Riga(" 30"), Riga("0.0");
     Riga(" 40"), Numero(h), Riga("  1"), Riga(valore);

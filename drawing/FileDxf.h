@@ -3,8 +3,10 @@
 // entities, lines ended by CR LF, group codes right-aligned in three
 // characters, layer "0", z always "0.0". Numbers are written in their
 // shortest round-trip form with a point whatever the locale; texts in
-// Windows-1252, with line breaks and control characters written as blanks
-// (a break inside a value would end the group).
+// ASCII, the degree sign as "%%d" and every other character beyond ASCII as
+// its escape "\U+XXXX", so that every reader shows the same letters, with
+// line breaks and control characters written as blanks (a break inside a
+// value would end the group).
 //
 // The file is built in memory and put on disk by Chiude through the atomic
 // writer: nothing exists on disk until the closing lines are written, and a

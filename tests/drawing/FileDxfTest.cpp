@@ -3,6 +3,7 @@
 
 #include "tests/support/CartellaDiProva.h"
 #include "drawing/ErroreUscita.h"
+#include "drawing/FileDxf.h"
 #include "drawing/Forme.h"
 #include "drawing/Grafica.h"
 #include "fileio/ErroreFile.h"
@@ -10,10 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <clocale>
 #include <fstream>
 #include <iterator>
 #include <limits>
+#include <utility>
 
 namespace tavo {
 namespace {
@@ -83,7 +86,7 @@ TEST_F(FileDxfTest, UnDisegnoPiccoloByteEsattiSottoLocaleItaliana) {
         "  0", "VERTEX", "  8", "0", " 10", "0", " 20", "0", " 30", "0.0",
         "  0", "SEQEND", "  8", "0",
         "  0", "TEXT", "  8", "0", " 62", " 5 ", " 10", "0.1", " 20", "0.2", " 30", "0.0",
-        " 40", "0.3", "  1", "j = 30\xB0, \"a\"  b",  // Windows-1252, the line break as blanks
+        " 40", "0.3", "  1", "j = 30%%d, \"a\"  b",  // the degree's control code, the line break as blanks
         "  0", "ENDSEC", "  0", "EOF"});
     EXPECT_EQ(Contenuto(file), atteso);
 
@@ -102,6 +105,62 @@ TEST_F(FileDxfTest, UnDisegnoPiccoloByteEsattiSottoLocaleItaliana) {
     EXPECT_EQ(letto.entita[3].tipo, "TEXT");
     EXPECT_EQ(letto.entita[3].testo, "j = 30°, \"a\"  b");
     EXPECT_EQ(letto.entita[3].numeri, (std::vector<double>{0.1, 0.2, 0.3}));
+}
+
+// The value line of the one text that `testo` writes.
+std::string ValoreDelTesto(std::string_view testo) {
+    FileDxf f("testo.dxf");
+    f.TestoDxf(0, 0, 1, testo, 1);
+    const std::string& c = f.contenuto();
+    const std::size_t inizio = c.find("\r\n  1\r\n") + 7;
+    return c.substr(inizio, c.find("\r\n", inizio) - inizio);
+}
+
+TEST(TestoDxf, SoloAsciiGradiEscapeUnicode) {
+    const std::pair<const char*, const char*> casi[] = {
+        {"D 30° è", "D 30%%d \\U+00E8"},
+        {"«Spalla» — più", "\\U+00ABSpalla\\U+00BB \\U+2014 pi\\U+00F9"},
+        {"20 €/m²", "20 \\U+20AC/m\\U+00B2"},
+        {"Ω", "\\U+03A9"},
+        {"a\tb\r\nc\x7F", "a b  c "},    // control characters as blanks
+        {"\xC2\x90", " "},                // a C1 control character too
+        {"x\xF0\x9F\x98\x80y", "x?y"},  // beyond four hex digits
+        {"\xE8", "\\U+FFFD"},            // a byte that is not UTF-8
+        {"50% \"a\", b", "50% \"a\", b"}};
+    for (const auto& [testo, atteso] : casi) EXPECT_EQ(ValoreDelTesto(testo), atteso) << testo;
+}
+
+// A title of accents, guillemets and a dash, and data lines with degree
+// signs: ezdxf reads the texts back as they were, and LibreCAD, which
+// takes a file with no header as UTF-8, draws them exactly as it draws the
+// same texts written in UTF-8.
+TEST_F(FileDxfTest, TestiAccentatiUgualiInEzdxfEInLibreCad) {
+    const std::vector<std::string> testi{
+        "Spalla «Ponte sull'Adige» — verifica più gravosa, già però è così",
+        "j = 35°", "d = 23,33°", "g = 19 kN/m³", "Sicurezza scorrimento = 0,4811"};
+    Apre();
+    for (std::size_t i = 0; i < testi.size(); ++i)
+        DisegnaTesto(g, 0, -2.0 * static_cast<double>(i), 1, testi[i]);
+    ChiudeDxf(g);
+    const std::string byte = Contenuto(file);
+    EXPECT_TRUE(std::all_of(byte.begin(), byte.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+
+    const test::DxfLetto letto = test::LeggeConEzdxf(file);
+    EXPECT_EQ(letto.errori, 0);
+    ASSERT_EQ(letto.entita.size(), testi.size());
+    for (std::size_t i = 0; i < testi.size(); ++i) EXPECT_EQ(letto.entita[i].testo, testi[i]);
+
+    // The same file with each text in UTF-8.
+    std::string utf8 = byte;
+    for (const std::string& t : testi) {
+        const std::string scritto = ValoreDelTesto(t);
+        utf8.replace(utf8.find("\r\n" + scritto + "\r\n") + 2, scritto.size(), t);
+    }
+    const fs::path riferimento = cartella / "utf8.dxf";
+    { std::ofstream(riferimento, std::ios::binary) << utf8; }
+    const std::string disegno = test::DisegnoLibreCad(file);
+    ASSERT_GT(disegno.size(), 1000u);
+    EXPECT_TRUE(disegno == test::DisegnoLibreCad(riferimento));
 }
 
 TEST_F(FileDxfTest, UnDisegnoVuotoOttoRighe) {

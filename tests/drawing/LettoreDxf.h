@@ -1,12 +1,15 @@
 #pragma once
-// A real DXF reader for the tests: runs tests/drawing/verifica_dxf.py
+// Real DXF readers for the tests: runs tests/drawing/verifica_dxf.py
 // (python3-ezdxf, recovery plus audit) on a file and gives back the error
-// count and the entities it read.
+// count and the entities it read; and LibreCAD, which prints the file to
+// PDF, rasterised by pdftoppm.
 
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <stdexcept>
@@ -59,6 +62,21 @@ inline DxfLetto LeggeConEzdxf(const std::filesystem::path& file) {
         letto.entita.push_back(e);
     }
     return letto;
+}
+
+// The picture LibreCAD draws of the file: `librecad dxf2pdf` (fitted to
+// the page), then the page at 40 dpi in grey (a PGM image, its bytes).
+inline std::string DisegnoLibreCad(const std::filesystem::path& file) {
+    std::filesystem::path pdf = file, immagine = file;
+    pdf.replace_extension(".pdf");
+    immagine.replace_extension("");
+    const std::string comando = "QT_QPA_PLATFORM=offscreen timeout 120 librecad dxf2pdf -a '" +
+                                file.string() + "' >/dev/null 2>&1 && pdftoppm -r 40 -gray -singlefile '" +
+                                pdf.string() + "' '" + immagine.string() + "'";
+    if (std::system(comando.c_str()) != 0) throw std::runtime_error("non riuscito: " + comando);
+    immagine += ".pgm";
+    std::ifstream in(immagine, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 }  // namespace tavo::test

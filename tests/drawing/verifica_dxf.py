@@ -5,7 +5,8 @@ First line: "ERRORI <n>", the errors of the recovery and of the audit.
 Then one line per entity of the model space, in file order:
   <type> <colour> <numbers...>|<text>
 LINE: x1 y1 x2 y2; CIRCLE: x y r; POLYLINE: x y of each vertex;
-TEXT: x y height, and the text after the bar.
+TEXT: x y height, and after the bar the text as a reader shows it (its
+escapes and control codes such as %%d resolved).
 """
 import sys
 
@@ -27,5 +28,5 @@ for e in doc.modelspace():
             numeri += [v.dxf.location.x, v.dxf.location.y]
     elif t == "TEXT":
         numeri = [e.dxf.insert.x, e.dxf.insert.y, e.dxf.height]
-        testo = e.dxf.text
+        testo = e.plain_text()
     print(t, e.dxf.color, " ".join(repr(float(n)) for n in numeri) + "|" + testo)

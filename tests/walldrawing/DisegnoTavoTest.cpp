@@ -517,7 +517,7 @@ TEST(DisegnoTavo, LettereGrecheSulloSchermoLatineNelDxf) {
     EXPECT_EQ(phi->font, "Arial");
     // The DXF file keeps one text per line with the Latin letter.
     const std::string dxf = InDxf(p);
-    EXPECT_NE(dxf.find("\r\nj = 35\xB0\r\n"), std::string::npos);
+    EXPECT_NE(dxf.find("\r\nj = 35%%d\r\n"), std::string::npos);
     EXPECT_EQ(dxf.find("\xCF\x86"), std::string::npos);
 }
 
