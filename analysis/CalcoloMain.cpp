@@ -74,11 +74,6 @@ void VerificaRisultatiFiniti(const VariabiliPubbliche& v) {
           &v.xRettaSsParete, &v.yRettaSsParete, &v.xRettaStFondazione, &v.yRettaStFondazione,
           &v.xRettaSqFondazione, &v.yRettaSqFondazione, &v.xRettaSsFondazione, &v.yRettaSsFondazione})
         for (int i = 1; i <= 2; ++i) VerificaFinito((*r)(i));
-    // The lines kept per combination are the ones the drawing shows.
-    for (int k = 0; k < combinazioni; ++k)
-        for (const VariabiliPubbliche::RetteSpinta* rette : {&v.RetteParete[k], &v.RetteRibaltamento[k]})
-            for (const CoppiaRetta* r : {&rette->xSt, &rette->ySt, &rette->xSq, &rette->ySq, &rette->xSs, &rette->ySs})
-                for (int i = 1; i <= 2; ++i) VerificaFinito((*r)(i));
     for (float x : {v.SigmaValle, v.SigmaMonte, v.LarghezzaCompressa, v.MSuolaValle, v.MSuolaMonte,
                     v.PesoZavorra, v.xZavorra, v.yZavorra, v.xImpalcato, v.yImpalcato})
         VerificaFinito(x);

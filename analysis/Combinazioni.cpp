@@ -76,9 +76,7 @@ void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma) {
         VerificaRibaltamento(v, sisma, v.StRibaltamento(k), v.SqRibaltamento(k), v.SsRibaltamento(k),
                              v.SiRibaltamento(k), v.MRibaltante(k), v.MStabilizzante(k),
                              v.FsRibaltamento(k));
-        v.RetteRibaltamento[static_cast<std::size_t>(k - 1)] = {
-            v.xRettaStFondazione, v.yRettaStFondazione, v.xRettaSqFondazione,
-            v.yRettaSqFondazione, v.xRettaSsFondazione, v.yRettaSsFondazione};
+        v.CuneiRibaltamento(k) = {v.PolCuneoFondazione, v.ProfiloTerrenoFondazione};
     });
     v.CombGravosaRibaltamento = tutte ? GravosaRibaltamento(v) : 1;
 }
@@ -117,9 +115,7 @@ void CombinazioniParete(VariabiliPubbliche& v, NTC& sisma) {
     const bool tutte = EseguiCombinazioni(v, sisma, [&](int k) {
         VerificaParete(v, sisma, v.StParete(k), v.SqParete(k), v.SsParete(k), v.SiParete(k),
                        v.MParete(k), v.NParete(k), v.VParete(k));
-        v.RetteParete[static_cast<std::size_t>(k - 1)] = {v.xRettaStParete, v.yRettaStParete,
-                                                          v.xRettaSqParete, v.yRettaSqParete,
-                                                          v.xRettaSsParete, v.yRettaSsParete};
+        v.CuneiParete(k) = {v.PolCuneoParete, v.ProfiloTerreno};
     });
     v.CombGravosaParete = tutte ? Massimo(v.MParete.valori()) : 1;
 }

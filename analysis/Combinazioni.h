@@ -19,8 +19,9 @@
 // Each loop leaves CombinazioneSismica and Kh at the values of its last
 // combination. CombinazioniPortata finally recomputes SigmaValle,
 // SigmaMonte, LarghezzaCompressa, MSuolaValle and MSuolaMonte for the
-// governing combination. The overturning and stem loops keep the lines of
-// action of each combination (RetteRibaltamento, RetteParete).
+// governing combination. The overturning and stem loops keep the thrust
+// wedge of each combination with the surcharge loaded on it
+// (CuneiRibaltamento, CuneiParete).
 
 #include "analysis/VariabiliPubbliche.h"
 #include "seismic/NTC.h"

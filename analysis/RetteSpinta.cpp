@@ -29,6 +29,11 @@ float Inclinazione(float ang1, float ang2) {
 
 }  // namespace
 
+float AngoloParamento(const VariabiliPubbliche& v) {
+    return static_cast<float>(std::atan(static_cast<double>(v.InclinazioneParete) / 100) * 180 /
+                              PiGreco);
+}
+
 void RettaSpintaParete(const VariabiliPubbliche& v, float P, CoppiaRetta& X, CoppiaRetta& Y,
                        double& a, double& b, double& c, float ang1, float ang2,
                        ComponenteSpinta tipo) {

@@ -20,6 +20,10 @@ namespace tavo {
 
 enum class ComponenteSpinta { StaticaT, StaticaQ, Sismica };
 
+// ε, degrees: the batter of the stem's back face (InclinazioneParete, %) as
+// an angle from the vertical, which the stem's lines add to δ.
+float AngoloParamento(const VariabiliPubbliche& v);
+
 // On the stem's back face (PolParete vertices 1 and 2, extended above the
 // seat up to the top of the backwall, vertex 3). The second point lies at a
 // horizontal run P from the first. A back face of zero height (vertices 1

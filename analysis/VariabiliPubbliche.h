@@ -109,22 +109,29 @@ struct VariabiliPubbliche {
     float xImpalcato = 0, yImpalcato = 0;  // application point of the deck loads
 
     // ---- Thrust lines: 1 application point on the back, 2 a second point --
+    // as the last check placed them. A line lies the same in every
+    // combination (its point at a fixed share of its back's height, its
+    // angle δ + ε); only the distance of point 2, the thrust it was built
+    // for, changes.
     CoppiaRetta xRettaStParete, yRettaStParete;
     CoppiaRetta xRettaSqParete, yRettaSqParete;
     CoppiaRetta xRettaSsParete, yRettaSsParete;
     CoppiaRetta xRettaStFondazione, yRettaStFondazione;
     CoppiaRetta xRettaSqFondazione, yRettaSqFondazione;
     CoppiaRetta xRettaSsFondazione, yRettaSsFondazione;
-    // The same lines kept for each combination (element k-1 for combination
-    // k), so that the drawing shows every thrust on the line of the
-    // combination whose value it labels: the stem lines as the stem check
-    // placed them, the heel lines as the overturning check did (the soil-
-    // pressure check places its own, with its own factors, afterwards).
-    struct RetteSpinta {
-        CoppiaRetta xSt, ySt, xSq, ySq, xSs, ySs;
+
+    // ---- Thrust wedges kept per combination (element k = combination k) ---
+    // The wedge of the thrust that a combination found behind a back, and
+    // the profile with the surcharge loaded on that wedge's top (as its
+    // last SovraccaricoPrisma left it): the drawing shows beside each back
+    // the wedge of the combination whose thrusts it shows there, behind the
+    // stem as the stem check found it, behind the heel as the overturning
+    // check did (the later checks search their own wedges afterwards).
+    struct CuneoSpinta {
+        Poligono cuneo;
+        ProfTerra profilo;
     };
-    std::array<RetteSpinta, 3> RetteParete{};
-    std::array<RetteSpinta, 3> RetteRibaltamento{};
+    ArrayUno<CuneoSpinta, 3> CuneiParete, CuneiRibaltamento;
 
     // ---- Result triples, element k = combination k ------------------------
     // Overturning ("MR").

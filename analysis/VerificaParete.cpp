@@ -14,8 +14,7 @@ void VerificaParete(VariabiliPubbliche& v, const NTC& sisma, float& St, float& S
                     float& Si, float& M, float& N, float& V) {
     const double yb = v.PolParete.Yi(v.iBaseParete);
     const double xBase = v.xBaseParete, yBase = v.yBaseParete;
-    const float eps =
-        static_cast<float>(std::atan(static_cast<double>(v.InclinazioneParete) / 100) * 180 / PiGreco);
+    const float eps = AngoloParamento(v);
     const float delta = v.AngoloAttritoTerraTavo;
     double a = 0, b = 0, c = 0;
 

@@ -1,10 +1,12 @@
 #include "walldrawing/DisegnoTavo.h"
 
 #include "analysis/DisegnoProfTerra.h"
+#include "analysis/RetteSpinta.h"
 #include "drawing/DisegnoPoligono.h"
 #include "drawing/Forme.h"
 #include "fileio/NumeriRegionali.h"
 #include "geometry/Estremi.h"
+#include "ports/ErroreCalcolo.h"
 
 #include <algorithm>
 #include <array>
@@ -55,13 +57,13 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     const VariabiliPubbliche& v = v_;
     if (v.PolTavo.nVertici() < 3) return;  // no section computed: nothing to draw
 
-    // Extents: the wall, and the top of the wedge behind the heel where it
-    // reaches further; room on the left for the toe's ground line.
+    // Extents: the wall, and the top of the wedge drawn behind the heel
+    // where it reaches further; room on the left for the toe's ground line.
     double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
     v.PolTavo.MaxMin(xMin, xMax, yMin, yMax);
-    if (const int n = v.PolCuneoFondazione.nVertici(); n > 0) {
-        xMax = std::max(xMax, v.PolCuneoFondazione.x(n));
-        yMax = std::max(yMax, v.PolCuneoFondazione.y(n));
+    if (const Poligono& c = CuneoTallone().cuneo; c.nVertici() > 0) {
+        xMax = std::max(xMax, c.x(c.nVertici()));
+        yMax = std::max(yMax, c.y(c.nVertici()));
     }
     xMin = xMin - (xMax - xMin) / 8;
 
@@ -101,12 +103,12 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     }
     ImpostaSpessore(g_, 1);
 
-    // Wedges.
+    // Wedges: beside each back the one of the combination whose thrusts it shows.
     ImpostaColore(g_, 1);
-    if (const Poligono& c = v.PolCuneoParete; c.nVertici() >= 2)
+    if (const Poligono& c = CuneoParete().cuneo; c.nVertici() >= 2)
         DisegnaLinea(g_, c.x(1), c.y(1), c.x(c.nVertici()), c.y(c.nVertici()), 1);
     ImpostaColore(g_, 5);
-    if (const Poligono& c = v.PolCuneoFondazione; c.nVertici() >= 2) {
+    if (const Poligono& c = CuneoTallone().cuneo; c.nVertici() >= 2) {
         DisegnaLinea(g_, c.x(1), c.y(1), c.x(2), c.y(2), 1);
         DisegnaLinea(g_, c.x(1), c.y(1), c.x(c.nVertici()), c.y(c.nVertici()), 1);
     }
@@ -169,18 +171,40 @@ void DisegnoTavo::Freccia(int tipo, double soglia, double scala, double h,
 void DisegnoTavo::DisegnaSpinte(double scala, double soglia, double L, double h) {
     const VariabiliPubbliche& v = v_;
     const int w = v.CombGravosaParete, r = v.CombGravosaRibaltamento;
-    // Each thrust on the lines of the combination whose value it shows.
-    const auto& parete = v.RetteParete[static_cast<std::size_t>(std::clamp(w, 1, 3) - 1)];
-    const auto& tallone = v.RetteRibaltamento[static_cast<std::size_t>(std::clamp(r, 1, 3) - 1)];
     ImpostaColore(g_, 1);
-    DisegnaSpinteSub(v.StParete(w), v.SsParete(w), parete.xSt, parete.ySt, parete.xSs, parete.ySs,
-                     scala, soglia, L, h);
-    FrecciaSullaRetta(v.SqParete(w), v.SqParete(w), parete.xSq, parete.ySq, scala, soglia, L, h);
+    if (const auto rette = RetteUnitarie(true)) {
+        const auto& [t, q, s] = *rette;
+        DisegnaSpinteSub(v.StParete(w), v.SsParete(w), t.x, t.y, s.x, s.y, scala, soglia, L, h);
+        FrecciaSullaRetta(v.SqParete(w), q.x, q.y, scala, soglia, L, h);
+    }
     ImpostaColore(g_, 5);
-    DisegnaSpinteSub(v.StRibaltamento(r), v.SsRibaltamento(r), tallone.xSt, tallone.ySt,
-                     tallone.xSs, tallone.ySs, scala, soglia, L, h);
-    FrecciaSullaRetta(v.SqRibaltamento(r), v.SqRibaltamento(r), tallone.xSq, tallone.ySq, scala,
-                      soglia, L, h);
+    if (const auto rette = RetteUnitarie(false)) {
+        const auto& [t, q, s] = *rette;
+        DisegnaSpinteSub(v.StRibaltamento(r), v.SsRibaltamento(r), t.x, t.y, s.x, s.y, scala,
+                         soglia, L, h);
+        FrecciaSullaRetta(v.SqRibaltamento(r), q.x, q.y, scala, soglia, L, h);
+    }
+}
+
+std::optional<std::array<DisegnoTavo::Retta, 3>> DisegnoTavo::RetteUnitarie(bool parete) const {
+    const VariabiliPubbliche& v = v_;
+    std::array<Retta, 3> r;
+    const std::array<ComponenteSpinta, 3> tipi{ComponenteSpinta::StaticaT,
+                                               ComponenteSpinta::StaticaQ, ComponenteSpinta::Sismica};
+    double a = 0, b = 0, c = 0;
+    try {
+        for (std::size_t i = 0; i < 3; ++i) {
+            if (parete)
+                RettaSpintaParete(v, 1, r[i].x, r[i].y, a, b, c, v.AngoloAttritoTerraTavo,
+                                  AngoloParamento(v), tipi[i]);
+            else
+                RettaSpintaFondazione(v, 1, r[i].x, r[i].y, a, b, c, v.AngoloAttritoTerraTavo, 0,
+                                      tipi[i]);
+        }
+    } catch (const ErroreCalcolo&) {
+        return std::nullopt;  // a back of no height: no line to draw on
+    }
+    return r;
 }
 
 void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
@@ -188,23 +212,22 @@ void DisegnoTavo::DisegnaSpinteSub(double S1, double S2, const CoppiaRetta& x1,
                                    const CoppiaRetta& y2, double scala, double soglia, double L,
                                    double h) {
     if (v_.Normativa == NormativaDM1996) {
-        FrecciaSullaRetta(S1, S1, x1, y1, scala, soglia, L, h);
-        FrecciaSullaRetta(S2, S2, x2, y2, scala, soglia, L, h);
+        FrecciaSullaRetta(S1, x1, y1, scala, soglia, L, h);
+        FrecciaSullaRetta(S2, x2, y2, scala, soglia, L, h);
         return;
     }
-    // The combined thrust on the static line.
-    FrecciaSullaRetta(S1 + S2, S1, x1, y1, scala, soglia, L, h);
+    // The combined thrust on the static line, which it takes from the
+    // static thrust: without one there is no arrow.
+    if (S1 != 0) FrecciaSullaRetta(S1 + S2, x1, y1, scala, soglia, L, h);
 }
 
-void DisegnoTavo::FrecciaSullaRetta(double S, double P, const CoppiaRetta& x, const CoppiaRetta& y,
+void DisegnoTavo::FrecciaSullaRetta(double S, const CoppiaRetta& x, const CoppiaRetta& y,
                                     double scala, double soglia, double L, double h) {
-    // The line was built for the force P: its second point lies at a
-    // horizontal run P (stem) or at a distance P (heel) from the first. The
-    // arrow takes its direction only, and is S long in force units, so that
-    // its length at the force scale is the force its label shows.
-    const double ux = (x(2) - x(1)) / P, uy = (y(2) - y(1)) / P;
-    const double modulo = std::hypot(ux, uy);
-    const double k = S / modulo;
+    // The arrow takes the line's direction only, and is S long in force
+    // units, so that its length at the force scale is the force its label
+    // shows.
+    const double ux = x(2) - x(1), uy = y(2) - y(1);
+    const double k = S / std::hypot(ux, uy);
     if (!std::isfinite(k) || !std::isfinite(ux) || !std::isfinite(uy)) return;
     Freccia(1, soglia, scala, h, FormattaValore(S), x(1), y(1), x(1) + ux * k, y(1) + uy * k, L);
 }
@@ -244,9 +267,9 @@ void DisegnoTavo::DisegnaSovraccarichi(double yMax, double h, double passo, doub
     if (!(gamma > 0)) return;
     DisegnaCarichi(g_, v.ProfiloTerreno, gamma, yMax + h, xLimite);
     ImpostaColore(g_, 1);
-    DisegnaSovraccarichiPrisma(g_, v.ProfiloTerreno, gamma, yMax + h, 45, passo);
+    DisegnaSovraccarichiPrisma(g_, CuneoParete().profilo, gamma, yMax + h, 45, passo);
     ImpostaColore(g_, 5);
-    DisegnaSovraccarichiPrisma(g_, v.ProfiloTerrenoFondazione, gamma, yMax + h, -45, passo);
+    DisegnaSovraccarichiPrisma(g_, CuneoTallone().profilo, gamma, yMax + h, -45, passo);
 }
 
 void DisegnoTavo::DisegnaSigmaTerreno(double dy, double h) {
@@ -271,7 +294,7 @@ void DisegnoTavo::DisegnaSigmaTerreno(double dy, double h) {
     DisegnaTesto(g_, x1, (y0 + y0 - sv / k) / 2, h, FormattaValore(sMax / 1000), 1);
 }
 
-void DisegnoTavo::NumeraVertici(double h) { NumeraVertici1(v_.PolCuneoFondazione, h); }
+void DisegnoTavo::NumeraVertici(double h) { NumeraVertici1(CuneoTallone().cuneo, h); }
 
 void DisegnoTavo::NumeraVertici1(const Poligono& p, double h) { tavo::NumeraVertici(g_, p, h, 1); }
 

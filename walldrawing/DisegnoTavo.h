@@ -21,6 +21,7 @@
 #include "drawing/Plottaggio.h"
 #include "seismic/NTC.h"
 
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -89,9 +90,29 @@ private:
     SuperficieDisegno* SuperficieCorrente() const;
 
     // The arrow of the force S, labelled S, from the application point of
-    // the line (x, y) that was built for the force P, along that line.
-    void FrecciaSullaRetta(double S, double P, const CoppiaRetta& x, const CoppiaRetta& y,
-                           double scala, double soglia, double L, double h);
+    // the line (x, y) along it, toward its second point for a positive S.
+    void FrecciaSullaRetta(double S, const CoppiaRetta& x, const CoppiaRetta& y, double scala,
+                           double soglia, double L, double h);
+    // The lines of action of the static, surcharge and seismic thrusts on
+    // the stem's back (parete) or on the vertical through the heel end, as
+    // the checks place them, each with its second point at a unit run, the
+    // way a positive thrust points. A line is the same in every combination
+    // (a fixed point on the back, the angle δ + ε), so the drawing builds it
+    // here and needs no copy per combination. Nothing on a back of no height.
+    struct Retta {
+        CoppiaRetta x, y;
+    };
+    std::optional<std::array<Retta, 3>> RetteUnitarie(bool parete) const;
+    // The wedges drawn beside the backs with the surcharge loaded on them:
+    // those of the combinations whose thrusts the arrows show, the governing
+    // stem combination's behind the stem, the governing overturning one's
+    // behind the heel.
+    const VariabiliPubbliche::CuneoSpinta& CuneoParete() const {
+        return v_.CuneiParete(v_.CombGravosaParete);
+    }
+    const VariabiliPubbliche::CuneoSpinta& CuneoTallone() const {
+        return v_.CuneiRibaltamento(v_.CombGravosaRibaltamento);
+    }
     // One labelled arrow: head at point `tipo`, label at point 2.
     void Freccia(int tipo, double soglia, double scala, double h, const std::string& etichetta,
                  double x1, double y1, double x2, double y2, double L);

@@ -58,7 +58,7 @@ std::optional<DisegnoTavo::Sommita> DisegnoTavo::SommitaSovraccarichi(double yQ1
     const ProfTerra& p = v_.ProfiloTerreno;
     for (int i = 1; i <= p.nVertici - 1; ++i)
         if (const double x = p.CoordX()[static_cast<std::size_t>(i - 1)]; x < xLimite) blocco(x, p.qi(i));
-    for (const ProfTerra* q : {&v_.ProfiloTerreno, &v_.ProfiloTerrenoFondazione})
+    for (const ProfTerra* q : {&CuneoParete().profilo, &CuneoTallone().profilo})
         for (int i = 1; i <= q->nqPrisma; ++i)
             if (q->LunghezzaCaricata(i) > 0) blocco(q->CoordX()[static_cast<std::size_t>(i - 1)], q->qi(i));
     return r;

@@ -4,6 +4,9 @@
 
 #include "walldrawing/DisegnoTavo.h"
 
+#include "analysis/CoefficientiParziali.h"
+#include "analysis/VerificaParete.h"
+#include "analysis/VerificheStabilita.h"
 #include "drawing/Cad.h"
 #include "fileio/NumeriRegionali.h"
 #include "fileio/Separatori.h"
@@ -548,7 +551,7 @@ TEST(DisegnoTavo, IlTitoloStaSopraIlMuroAncheColTerrenoInDiscesa) {
     // Ground falling away behind the heel: the wedge's top lies 3 m below
     // the wall's top; the drawing still reaches the wall's top.
     const Progetto p = Modificato(test::SpallaCalcolata(), [](Progetto& q) {
-        Poligono& c = q.v.PolCuneoFondazione;
+        Poligono& c = q.v.CuneiRibaltamento(q.v.CombGravosaRibaltamento).cuneo;
         const int n = c.nVertici();
         double xMin, xMax, yMin, yMax;
         q.v.PolTavo.MaxMin(xMin, xMax, yMin, yMax);
@@ -561,6 +564,98 @@ TEST(DisegnoTavo, IlTitoloStaSopraIlMuroAncheColTerrenoInDiscesa) {
     ASSERT_NE(titolo, e.end());
     // Title at yMax + 5.6 h, h = dy / 30.
     EXPECT_GT(titolo->coordinate[1], yTop + titolo->valore * 5);
+}
+
+// ---- Wedges ----------------------------------------------------------------------------------
+
+// The abutment under a road surcharge of 200 kN/m² that the seismic
+// combinations leave out (their surcharge factors 0), kh = 0.2, kv = 0.1:
+// the static combination governs overturning and the stem, while the last
+// combination computed, the seismic one with kv < 0, finds wedges that
+// reach much further (behind the heel to x = 14.2 m against 9.7 m).
+const Progetto& SpallaStaticaGravosa() {
+    static const Progetto p = [] {
+        Progetto q = test::Spalla();
+        q.v.qProfilo(1) = q.v.qProfilo(2) = 200;
+        q.ntc.KhNTC = 0.2f;
+        q.ntc.KvNTC = 0.1f;
+        for (int c = 17; c <= 20; ++c) q.v.CoefParzSismici(c) = 0;
+        test::RecordingFinestraPrincipale finestra;
+        if (!CalcoloMain(q.v, q.ntc, finestra)) throw std::runtime_error("calcolo non riuscito");
+        return q;
+    }();
+    return p;
+}
+
+// The static combination's own wedges: the overturning and the stem check
+// run once more for it alone, on a copy.
+struct CuneiStatici {
+    VariabiliPubbliche v;
+};
+
+CuneiStatici CuneiDellaCombinazioneStatica(const Progetto& p) {
+    CuneiStatici c{p.v};
+    NTC ntc = p.ntc;
+    c.v.CombinazioneSismica = false;
+    c.v.Kh = KhCombinazione(c.v, ntc);
+    float r[7];
+    VerificaRibaltamento(c.v, ntc, r[0], r[1], r[2], r[3], r[4], r[5], r[6]);
+    VerificaParete(c.v, ntc, r[0], r[1], r[2], r[3], r[4], r[5], r[6]);
+    return c;
+}
+
+// The right end of the surcharge loaded on the wedge of the profile `p`.
+double FineCarico(const ProfTerra& p) {
+    double x = -1e9;
+    for (int i = 1; i <= p.nqPrisma; ++i)
+        if (p.qi(i) > 0 && p.LunghezzaCaricata(i) > 0)
+            x = std::max(x, p.CoordX()[static_cast<std::size_t>(i - 1)] + p.LunghezzaCaricata(i));
+    return x;
+}
+
+TEST(DisegnoTavo, ICuneiDisegnatiSonoQuelliDelleSpinteMostrate) {
+    const Progetto& p = SpallaStaticaGravosa();
+    ASSERT_EQ(p.v.CombGravosaRibaltamento, 1);
+    ASSERT_EQ(p.v.CombGravosaParete, 1);
+    const CuneiStatici statici = CuneiDellaCombinazioneStatica(p);
+    const Poligono& tallone = statici.v.PolCuneoFondazione;
+    const Poligono& parete = statici.v.PolCuneoParete;
+    // The wedges the last search left reach further: the fault drew those.
+    const int nt = tallone.nVertici(), np = parete.nVertici();
+    ASSERT_GT(p.v.PolCuneoFondazione.x(p.v.PolCuneoFondazione.nVertici()), tallone.x(nt) + 3);
+    ASSERT_GT(p.v.PolCuneoParete.x(p.v.PolCuneoParete.nVertici()), parete.x(np) + 2);
+
+    test::RecordingSuperficie s(1000, 700);
+    Grafica g;
+    DisegnoTavo d(g, p.v, p.ntc);
+    d.PlottaTavo(UscitaGrafica::VIDEO, &s);
+    const auto tratto = [&](long colore, const Poligono& c, int i, int j) {
+        const double x1 = s.DispositivoX(c.x(i)), y1 = s.DispositivoY(c.y(i));
+        const double x2 = s.DispositivoX(c.x(j)), y2 = s.DispositivoY(c.y(j));
+        return std::count_if(s.tratti.begin(), s.tratti.end(), [&](const auto& t) {
+            return t.tipo == 'L' && t.colore == ColoreRGB(static_cast<int>(colore)) &&
+                   std::hypot(t.x1 - x1, t.y1 - y1) < 0.5 && std::hypot(t.x2 - x2, t.y2 - y2) < 0.5;
+        });
+    };
+    // Behind the heel (blue) its failure line and its vertical, behind the
+    // stem (red) its failure line, each to the static wedge's own top.
+    EXPECT_EQ(tratto(5, tallone, 1, nt), 1);
+    EXPECT_EQ(tratto(5, tallone, 1, 2), 1);
+    EXPECT_EQ(tratto(1, parete, 1, np), 1);
+
+    // The hatched surcharge on each wedge ends where the static wedge's
+    // top does: the right end of the hatch lines above the blocks' base.
+    const double yBase = s.DispositivoY(std::max(p.v.PolTavo.y(3), tallone.y(nt)));
+    const auto fineTratteggio = [&](long colore) {
+        double x = -1e9;
+        for (const auto& t : s.tratti)
+            if (t.tipo == 'L' && t.colore == ColoreRGB(static_cast<int>(colore)) && t.y1 < yBase &&
+                t.y2 < yBase && t.x1 != t.x2 && t.y1 != t.y2)
+                x = std::max({x, t.x1, t.x2});
+        return x;
+    };
+    EXPECT_NEAR(fineTratteggio(5), s.DispositivoX(FineCarico(statici.v.ProfiloTerrenoFondazione)), 0.5);
+    EXPECT_NEAR(fineTratteggio(1), s.DispositivoX(FineCarico(statici.v.ProfiloTerreno)), 0.5);
 }
 
 TEST(DisegnoTavo, IlDisegnoNonCambiaLaTolleranzaDelCalcolo) {

@@ -38,11 +38,12 @@ Progetto Calcolato(const CasoMuro& c) {
 }
 
 // The force scale as the drawing computes it (hand calculation of its
-// extent: the wall, and the top of the wedge behind the heel).
+// extent: the wall, and the top of the wedge drawn behind the heel, the
+// governing overturning combination's).
 double Scala(const Progetto& p, Grafica& g) {
     double xMin, xMax, yMin, yMax;
     p.v.PolTavo.MaxMin(xMin, xMax, yMin, yMax);
-    const Poligono& c = p.v.PolCuneoFondazione;
+    const Poligono& c = p.v.CuneiRibaltamento(p.v.CombGravosaRibaltamento).cuneo;
     yMax = std::max(yMax, c.y(c.nVertici()));
     return *DisegnoTavo(g, p.v, p.ntc).ScalaForze(yMin, yMax);
 }

@@ -79,12 +79,15 @@ TEST(DisegnaSovraccarichi, PrismiAltissimiConUnNumeroLimitatoDiTratti) {
     Grafica g;
     DisegnoTavo d(g, p.v, p.ntc);
     d.PlottaTavo(UscitaGrafica::VIDEO, &s);
-    // Fourteen prisms stand on the wedge; at the drawing's spacing each
-    // would take some 31 500 hatch lines (441 000 in all, a repaint of
-    // seconds). Each is hatched from end to end by 999, no more; the rest
-    // of the drawing takes some 1 250 lines.
-    EXPECT_GE(s.linee().size(), 14u * 999u);
-    EXPECT_LT(s.linee().size(), 14u * 999u + 2000u);
+    // Thirteen prisms stand on the two wedges drawn (the static
+    // combination's, which governs); at the drawing's spacing each would
+    // take some 31 500 hatch lines (410 000 in all, a repaint of seconds).
+    // Each is hatched from end to end by 999, no more; the rest of the
+    // drawing takes some 250 lines.
+    ASSERT_EQ(p.v.CombGravosaRibaltamento, 1);
+    ASSERT_EQ(p.v.CombGravosaParete, 1);
+    EXPECT_GE(s.linee().size(), 13u * 999u);
+    EXPECT_LT(s.linee().size(), 13u * 999u + 2000u);
 }
 
 }  // namespace
