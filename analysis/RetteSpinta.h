@@ -11,8 +11,9 @@
 //
 // The line comes back as a·x + b·y + c = 0 (for the lever arms) and as two
 // points X(1), Y(1) (the application point on the back) and X(2), Y(2)
-// (a second point of the line), stored in the state's thrust-line arrays
-// for the drawing.
+// (a second point of the line, at a run that grows with P), stored in the
+// state's thrust-line arrays. The drawing builds the same lines for P = 1
+// to draw each arrow along its line.
 
 #include "analysis/VariabiliPubbliche.h"
 

@@ -191,6 +191,8 @@ std::optional<std::array<DisegnoTavo::Retta, 3>> DisegnoTavo::RetteUnitarie(bool
     std::array<Retta, 3> r;
     const std::array<ComponenteSpinta, 3> tipi{ComponenteSpinta::StaticaT,
                                                ComponenteSpinta::StaticaQ, ComponenteSpinta::Sismica};
+    // The heel's vertical reaches the ground where the wedges behind it start.
+    if (!parete && v.PolCuneoFondazione.nVertici() < 2) return std::nullopt;
     double a = 0, b = 0, c = 0;
     try {
         for (std::size_t i = 0; i < 3; ++i) {
