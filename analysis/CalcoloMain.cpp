@@ -4,6 +4,7 @@
 #include "analysis/ControlloSezione.h"
 #include "analysis/GeometriaSezione.h"
 #include "analysis/ListaRisultati.h"
+#include "analysis/RisultatoAttuale.h"
 #include "analysis/SpintaTerre.h"
 #include "ports/ErroreCalcolo.h"
 #include "ports/MessagePort.h"
@@ -104,8 +105,12 @@ bool Calcola(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra
 }  // namespace
 
 bool CalcoloMain(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
+    // Until the run ends well the state holds no results of its inputs.
+    NuovaGenerazione(v);
     try {
-        return Calcola(v, sisma, finestra);
+        if (!Calcola(v, sisma, finestra)) return false;
+        SegnaRisultati(v, sisma);
+        return true;
     } catch (const ErroreRicercaSpinta& e) {
         // The thrust search names the data that leave it without a maximum.
         messaggi().mostra(e.what(), Icona::Critico);

@@ -157,6 +157,17 @@ struct VariabiliPubbliche {
     float LarghezzaCompressa = 0;  // m; negative when measured from the heel edge
     float MSuolaValle = 0;         // kN·m/m, toe at the stem face
     float MSuolaMonte = 0;         // kN·m/m, heel at the stem face
+
+    // ---- What an open window compares (analysis/RisultatoAttuale.h) -------
+    // Advanced by every change of the inputs or the results: a read of the
+    // fields, a project opened, the start of a calculation.
+    std::uint64_t Generazione = 0;
+    // The generation at which the last successful calculation ended, with
+    // the seismic coefficients it used (they belong to the seismic state,
+    // which the site window changes on its own); 0 when there is none.
+    std::uint64_t GenerazioneRisultati = 0;
+    float KhRisultati = 0;
+    float KvRisultati = 0;
 };
 
 // The 28 result triples, check by check in the order each check fills them:

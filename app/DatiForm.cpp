@@ -3,6 +3,7 @@
 #include "fileio/NumeriRegionali.h"
 #include "fileio/NumeriTesto.h"
 #include "analysis/FinestraPrincipalePort.h"
+#include "analysis/RisultatoAttuale.h"
 #include "seismic/AzioneSismica.h"
 
 #include <algorithm>
@@ -89,6 +90,7 @@ void LeggeDatiDaForm(const TestiForm& t, VariabiliPubbliche& v, NTC& ntc, const 
     }
     v = std::move(n);
     ntc = s;
+    NuovaGenerazione(v);
 }
 
 std::string TestoCampoSisma14(const VariabiliPubbliche& v, const NTC& ntc, const Separatori& sep) {

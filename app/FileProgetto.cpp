@@ -1,6 +1,7 @@
 #include "app/FileProgetto.h"
 
 #include "analysis/ListaRisultati.h"
+#include "analysis/RisultatoAttuale.h"
 #include "fileio/FileSuDisco.h"
 #include "seismic/FileNTC.h"
 
@@ -45,6 +46,10 @@ void FileLeggeScrive(FileRighe& file, VariabiliPubbliche& v, NTC& ntc) {
     if (!file.inLettura() || v.VersioneFile >= std::string("2.0")) {
         file.FileInOut(v.Normativa);
         file.VerificaIntervallo(v.Normativa, NormativaNTC2008, NormativaDM1996);
+        // A file with a site has it alone: what the file does not store (the
+        // amplification factors the site window derives, its titles) starts
+        // as at a fresh start, never as the project opened before left it.
+        if (file.inLettura()) ntc = NTC{};
         FileLeggeScriveNTC(file, ntc, v.fyd, std::span<float, 28>(&v.CoefParzStatici(1), 28));
     } else {
         v.Normativa = NormativaDM1996;
@@ -58,6 +63,7 @@ bool ApreFileProgetto(const std::filesystem::path& percorso, VariabiliPubbliche&
     if (!LeggeFileRighe(percorso, [&](FileRighe& f) { FileLeggeScrive(f, nuovo, nuovoNtc); })) return false;
     v = std::move(nuovo);
     ntc = std::move(nuovoNtc);
+    NuovaGenerazione(v);
     return true;
 }
 

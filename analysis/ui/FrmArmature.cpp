@@ -2,6 +2,7 @@
 
 #include "analysis/DatiArmature.h"
 #include "analysis/ReportArmature.h"
+#include "analysis/RisultatoAttuale.h"
 #include "drawing/ui/FiltroTastoDecimale.h"
 #include "ports/ErroreCalcolo.h"
 #include "ports/MessagePort.h"
@@ -12,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -22,10 +22,10 @@
 namespace tavo {
 
 FrmArmature::FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipalePort& principale,
-                         QWidget* genitore, std::function<void()> dopoReport)
-    : QWidget(genitore, Qt::Window), stato_(stato), sisma_(sisma), principale_(principale),
-      dopoReport_(std::move(dopoReport)) {
+                         QWidget* genitore, AvvisoProgetto* avviso)
+    : QWidget(genitore, Qt::Window), stato_(stato), sisma_(sisma), principale_(principale), avviso_(avviso) {
     setWindowTitle(QStringLiteral("Armature e Verifiche"));
+    if (avviso_) connect(avviso_, &AvvisoProgetto::cambiato, this, &FrmArmature::SegueProgetto);
 
     auto* dati = new QWidget(this);
     auto* griglia = new QGridLayout(dati);
@@ -64,6 +64,9 @@ FrmArmature::FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipa
     text1_->setReadOnly(true);
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    text1_->setPlaceholderText(QString::fromUtf8(
+        "Nessun report: i dati sono cambiati dopo l'ultimo calcolo, o il report non si è potuto costruire. "
+        "Premere Ricalcola."));
     text1_->setTabStopDistance(text1_->fontMetrics().horizontalAdvance(QLatin1Char(' ')) * 12);
 
     // The report takes the whole client width and the height below the boxes.
@@ -107,14 +110,39 @@ bool FrmArmature::LeggeDati() {
 
 void FrmArmature::ListaArmature() {
     std::optional<std::string> testo = tavo::ListaArmature(stato_, sisma_, principale_);
-    if (dopoReport_) dopoReport_();
-    if (!testo) return;
+    // Built or not, the report has been tried on the state as it now
+    // stands (a failed one puts the state back as it found it).
+    generazioneVista_ = stato_.Generazione;
+    if (!testo) {
+        Svuota();
+        return;
+    }
     report_ = std::move(*testo);
     text1_->setPlainText(QString::fromStdString(report_).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
+void FrmArmature::Svuota() {
+    report_.clear();
+    text1_->clear();
+}
+
+void FrmArmature::SegueProgetto() {
+    const bool attuale = RisultatoAttuale(stato_, sisma_);
+    if (attuale && generazioneVista_ == stato_.Generazione) return;
+    ScriveDati();
+    if (attuale)
+        ListaArmature();
+    else
+        Svuota();
+}
+
 void FrmArmature::Ricalcola() {
-    if (LeggeDati()) ListaArmature();
+    if (LeggeDati())
+        ListaArmature();
+    else
+        Svuota();
+    // The report computes the wall again: the other windows follow.
+    if (avviso_) avviso_->Avvisa();
 }
 
 bool FrmArmature::eventFilter(QObject* o, QEvent* e) {
@@ -126,11 +154,10 @@ bool FrmArmature::eventFilter(QObject* o, QEvent* e) {
 }
 
 FrmArmature* MostraFrmArmature(QWidget* genitore, VariabiliPubbliche& stato, NTC& sisma,
-                               FinestraPrincipalePort& principale, std::function<void()> dopoReport) {
-    static QPointer<FrmArmature> aperta;
-    // A window closed a moment ago waits for its deletion: a new one takes its place.
-    if (!aperta || !aperta->isVisible()) {
-        aperta = new FrmArmature(stato, sisma, principale, genitore, std::move(dopoReport));
+                               FinestraPrincipalePort& principale, AvvisoProgetto& avviso) {
+    FrmArmature* aperta = FinestraAperta<FrmArmature>(genitore);
+    if (!aperta) {
+        aperta = new FrmArmature(stato, sisma, principale, genitore, &avviso);
         aperta->setAttribute(Qt::WA_DeleteOnClose);
     }
     aperta->show();

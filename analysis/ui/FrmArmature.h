@@ -10,12 +10,13 @@
 
 #include "analysis/FinestraPrincipalePort.h"
 #include "analysis/VariabiliPubbliche.h"
+#include "drawing/ui/FinestreProgetto.h"
 #include "seismic/NTC.h"
 
 #include <QWidget>
 
 #include <array>
-#include <functional>
+#include <cstdint>
 #include <string>
 
 class QLabel;
@@ -28,20 +29,26 @@ namespace tavo {
 class FrmArmature final : public QWidget {
     Q_OBJECT
 public:
-    // Opening the window: ScriveDati, then ListaArmature. `dopoReport` runs
-    // after every report, built or not: the project state is then again
-    // that of a finished calculation (the report's own, or the one before
-    // it, which a failed report puts back).
+    // Opening the window: ScriveDati, then ListaArmature. With `avviso`
+    // the window follows the project (SegueProgetto) and tells the other
+    // windows after each "Ricalcola".
     FrmArmature(VariabiliPubbliche& stato, NTC& sisma, FinestraPrincipalePort& principale,
-                QWidget* genitore = nullptr, std::function<void()> dopoReport = {});
+                QWidget* genitore = nullptr, AvvisoProgetto* avviso = nullptr);
 
     // Boxes into the settings (through ValLocale, then the defaults). False,
     // after a message, when a box holds a value beyond the Single range.
     bool LeggeDati();
     // The label of the code in force, the defaults, the settings into the boxes.
     void ScriveDati();
-    // Rebuilds the report; on a failure the previous report stays.
+    // Rebuilds the report; a failure leaves the window without one.
     void ListaArmature();
+    // The report follows the project in front: when the state holds the
+    // results of its inputs and the report was not yet tried on them, the
+    // boxes are written again and the report rebuilt; when it holds none,
+    // the boxes are written again and the report is emptied. A report
+    // that could not be built on the state as it stands is not tried again
+    // until the state changes.
+    void SegueProgetto();
 
     // The report as built, CR LF between lines.
     const std::string& TestoReport() const { return report_; }
@@ -58,11 +65,14 @@ protected:
 private:
     void ImpostaEtichette();
     void Ricalcola();
+    void Svuota();
 
     VariabiliPubbliche& stato_;
     NTC& sisma_;
     FinestraPrincipalePort& principale_;
-    std::function<void()> dopoReport_;
+    AvvisoProgetto* avviso_;
+    // The generation of the state the report was last tried on.
+    std::uint64_t generazioneVista_ = 0;
     std::array<QLineEdit*, 4> txtDati_{};
     QPushButton* command1_ = nullptr;
     QPlainTextEdit* text1_ = nullptr;
@@ -72,9 +82,10 @@ private:
 };
 
 // The entry of the main window's "&Armature" menu: shows the reinforcement
-// window, creating it (which builds the report) when it is not open, else
-// bringing the open one to the front. The window is deleted when closed.
+// window of `genitore`, creating it (which builds the report, and follows
+// the project through `avviso`) when it is not open, else bringing the
+// open one to the front. The window is deleted when closed.
 FrmArmature* MostraFrmArmature(QWidget* genitore, VariabiliPubbliche& stato, NTC& sisma,
-                               FinestraPrincipalePort& principale, std::function<void()> dopoReport = {});
+                               FinestraPrincipalePort& principale, AvvisoProgetto& avviso);
 
 }  // namespace tavo

@@ -2,7 +2,6 @@
 
 #include "analysis/CalcoloMain.h"
 #include "analysis/ListaRisultati.h"
-#include "analysis/ui/FrmArmature.h"
 #include "analysis/ui/FrmGamma.h"
 #include "app/FileImpostazioni.h"
 #include "app/FileProgetto.h"
@@ -66,13 +65,15 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
     for (QLineEdit* box : findChildren<QLineEdit*>()) {
         if (box != griglia_->editor()) box->installEventFilter(this);
     }
-    connect(cbCalcolo_, &QPushButton::clicked, this, [this] { CalcoloMain(); });
+    connect(cbCalcolo_, &QPushButton::clicked, this, [this] { Esegue([this] { CalcoloMain(); }); });
     connect(cbDiagramma_, &QPushButton::clicked, this, [this] {
-        if (CalcoloMain())
-            MostraFrmPlotta(this, stato_, sisma_, [this] { return S(NomeFileBreve()); },
-                            ambiente().PercorsoDati);
+        Esegue([this] {
+            if (CalcoloMain())
+                MostraFrmPlotta(this, stato_, sisma_, [this] { return S(NomeFileBreve()); },
+                                ambiente().PercorsoDati, avviso_);
+        });
     });
-    connect(cmdSisma_, &QPushButton::clicked, this, [this] { MostraSisma(); });
+    connect(cmdSisma_, &QPushButton::clicked, this, [this] { Esegue([this] { MostraSisma(); }); });
     connect(cmdSchema_, &QPushButton::clicked, this, [this] { Zoom(); });
     connect(pctSchema_, &SchemaTavo::cliccato, this, [this] { Zoom(); });
     connect(cmbCombinazione_, &QComboBox::activated, this, [this](int voce) { CombinazioneScelta(voce); });
@@ -128,9 +129,6 @@ TestiForm FrmTavoMain::TestiCampi() const {
 }
 
 void FrmTavoMain::LeggeDatiDaForm(VariabiliPubbliche& v, NTC& sisma) {
-    // The state is about to take the fields: until a calculation on them
-    // has finished, the drawing has nothing of one piece to show.
-    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Svuota();
     // What the user is still typing in the grid belongs to the fields.
     griglia_->ConfermaEditor();
     tavo::LeggeDatiDaForm(TestiCampi(), v, sisma, separatori_);
@@ -235,34 +233,17 @@ void FrmTavoMain::ScriveEtichettaTipoVerifica(int indice, std::string_view didas
 }
 
 bool FrmTavoMain::CalcoloMain() {
-    if (tavo::CalcoloMain(stato_, sisma_, *this)) {
-        AggiornaDisegno();
-        return true;
-    }
+    if (tavo::CalcoloMain(stato_, sisma_, *this)) return true;
     // A calculation refused or stopped leaves new inputs beside results of
     // the one before, some of them perhaps rewritten: the list offers them
-    // again only after one that succeeds, and the drawing closes.
+    // again only after one that succeeds.
     cmbCombinazione_->setEnabled(false);
-    ChiudeDisegno();
     return false;
 }
 
-void FrmTavoMain::AggiornaDisegno() {
-    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Ridisegna();
-}
-
-void FrmTavoMain::ChiudeDisegno() {
-    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->close();
-}
-
-void FrmTavoMain::ChiudeArmature() {
-    for (FrmArmature* armature : findChildren<FrmArmature*>(QString(), Qt::FindDirectChildrenOnly))
-        armature->close();
-}
-
-void FrmTavoMain::ChiudeFinestreProgetto() {
-    ChiudeDisegno();
-    ChiudeArmature();
+void FrmTavoMain::Esegue(const std::function<void()>& comando) {
+    comando();
+    avviso_.Avvisa();
 }
 
 void FrmTavoMain::ScriveCoefficientiSismici() {
@@ -281,9 +262,6 @@ void FrmTavoMain::RiempieComboCombinazioni() {
 }
 
 void FrmTavoMain::ImpostaNormativa(int indice) {
-    // The reinforcement window shows the steel stress of the code it was
-    // opened under; its "Ricalcola" would write it into the other code's.
-    ChiudeArmature();
     for (QAction* a : normativaItem_) a->setChecked(false);
     stato_.Normativa = static_cast<std::int16_t>(indice);
     AggiornaMenuNormativa();
@@ -410,7 +388,6 @@ void FrmTavoMain::DopoApertura(EsitoFile esito) {
     // A cancelled dialog or a file that could not be read leaves the fields
     // as the user left them.
     if (esito == EsitoFile::Fatto) {
-        ChiudeFinestreProgetto();
         AggiornaTitolo();
         DimensionaGriglia();
         ScriveDatiInForm();
@@ -432,7 +409,6 @@ void FrmTavoMain::MenuFile(int indice) {
         switch (indice) {
         case 0:
             file_.OperazioneFile(OperazioneFileTipo::Nuovo);
-            ChiudeFinestreProgetto();
             AggiornaTitolo();
             txtTavoTitolo_->setFocus();
             SelezionaTxt(txtTavoTitolo_);
@@ -496,15 +472,7 @@ void FrmTavoMain::ApreFinestra(const std::function<void(FrmTavoMain&)>& apri, co
 }
 
 void FrmTavoMain::MostraSisma() {
-    // The site window writes kh and kv into the project as the user
-    // searches, and the drawing lists them beside the results.
-    const float kh = sisma_.KhNTC, kv = sisma_.KvNTC;
-    if (FrmPlotta* disegno = FrmPlottaAperta(this)) disegno->Svuota();
     ApreFinestra(finestre_.sisma, "La finestra dei dati sismici non è ancora disponibile.");
-    if (sisma_.KhNTC == kh && sisma_.KvNTC == kv)
-        AggiornaDisegno();
-    else
-        ChiudeDisegno();
 }
 
 void FrmTavoMain::MostraCoefficienti(int pagina) {

@@ -13,6 +13,7 @@
 #include "app/DatiForm.h"
 #include "app/OperazioniFile.h"
 #include "app/ui/ServiziFinestra.h"
+#include "drawing/ui/FinestreProgetto.h"
 #include "fileio/FileRighe.h"
 #include "fileio/Separatori.h"
 #include "seismic/NTC.h"
@@ -80,10 +81,9 @@ public:
     void ScriveCoefficientiSismici();
     // Reads or writes the partial coefficients of Tavo.ini in the program's folder.
     bool FileIniLeggeScrive(Modo modo);
-    // The open drawing window draws the project state again: after a report
-    // of the reinforcement window, which leaves the state of a finished
-    // calculation (its own, or the one before it that a failed report puts back).
-    void AggiornaDisegno();
+    // The windows that stay open beside this one connect to it and follow
+    // the project; every command of this window ends by telling them.
+    AvvisoProgetto& Avviso() { return avviso_; }
 
     // FinestraPrincipalePort
     void LeggeDatiDaForm(VariabiliPubbliche& v, NTC& sisma) override;
@@ -107,12 +107,9 @@ private:
 
     void CostruisceControlli();
     void DopoApertura(EsitoFile esito);
-    // The windows that show the project in front of the main window, closed
-    // when another project takes its place or another code comes in force.
-    void ChiudeDisegno();
-    void ChiudeArmature();
-    // Both, when another project takes the place of this one.
-    void ChiudeFinestreProgetto();
+    // Runs one command of the window, then lets the open windows compare
+    // what they show with the project.
+    void Esegue(const std::function<void()>& comando);
     void DimensionaGriglia(int lati);
     // The result box of a group and an index; null outside the group.
     QLineEdit* CasellaRisultati(CasellaRisultato casella, int indice) const;
@@ -132,7 +129,7 @@ private:
     void MostraGuida();
     void MostraInformazioni();
     void MostraCoefficienti(int pagina);
-    // "Dati &Sisma": the site window; a drawing of other kh and kv closes.
+    // "Dati &Sisma": the site window.
     void MostraSisma();
     void ApreFinestra(const std::function<void(FrmTavoMain&)>& apri, const char* nonDisponibile);
     void Zoom();
@@ -143,6 +140,7 @@ private:
     FinestreCollegate finestre_;
     Separatori separatori_;
     GestioneFile file_;
+    AvvisoProgetto avviso_;
     bool caricamento_ = true;
     bool schemaIngrandito_ = false;
 

@@ -258,7 +258,7 @@ void FrmTavoMain::CostruisceMenu() {
         QAction* a = file->addAction(QString::fromUtf8(testo));
         a->setObjectName(QStringLiteral("MnufileItem_%1").arg(indice));
         mnuFileItem_[static_cast<std::size_t>(indice)] = a;
-        connect(a, &QAction::triggered, this, [this, indice] { MenuFile(indice); });
+        connect(a, &QAction::triggered, this, [this, indice] { Esegue([this, indice] { MenuFile(indice); }); });
         return a;
     };
     voce(0, "&Nuovo...");
@@ -278,7 +278,7 @@ void FrmTavoMain::CostruisceMenu() {
     QAction* armature = menuBar()->addAction(QStringLiteral("&Armature"));
     armature->setObjectName(QStringLiteral("mnuArmature"));
     connect(armature, &QAction::triggered, this, [this] {
-        ApreFinestra(finestre_.armature, "La finestra delle armature non è ancora disponibile.");
+        Esegue([this] { ApreFinestra(finestre_.armature, "La finestra delle armature non è ancora disponibile."); });
     });
 
     mnuImpostazioni_ = menuBar()->addMenu(QStringLiteral("&Impostazioni"));
@@ -288,7 +288,7 @@ void FrmTavoMain::CostruisceMenu() {
     for (int i = 0; i < 2; ++i) {
         QAction* a = mnuImpostazioni_->addAction(QString::fromUtf8(pagine[i]));
         a->setObjectName(QStringLiteral("mnuinpostazioniItem_%1").arg(i));
-        connect(a, &QAction::triggered, this, [this, i] { MostraCoefficienti(i); });
+        connect(a, &QAction::triggered, this, [this, i] { Esegue([this, i] { MostraCoefficienti(i); }); });
     }
 
     mnuNormativa_ = menuBar()->addMenu(QStringLiteral("Normativa: "));
@@ -299,7 +299,7 @@ void FrmTavoMain::CostruisceMenu() {
         a->setObjectName(QStringLiteral("NormativaItem_%1").arg(i));
         a->setCheckable(true);
         normativaItem_[static_cast<std::size_t>(i)] = a;
-        connect(a, &QAction::triggered, this, [this, i] { ImpostaNormativa(i); });
+        connect(a, &QAction::triggered, this, [this, i] { Esegue([this, i] { ImpostaNormativa(i); }); });
     }
 
     QMenu* aiuto = menuBar()->addMenu(QStringLiteral("&?"));
@@ -308,9 +308,11 @@ void FrmTavoMain::CostruisceMenu() {
         QAction* a = aiuto->addAction(QString::fromUtf8(voci[i]));
         a->setObjectName(QStringLiteral("mnuhelp_%1").arg(i));
         connect(a, &QAction::triggered, this, [this, i] {
-            if (i == 0) MostraGuida();
-            if (i == 1) ApriFileEsempio();
-            if (i == 2) MostraInformazioni();
+            Esegue([this, i] {
+                if (i == 0) MostraGuida();
+                if (i == 1) ApriFileEsempio();
+                if (i == 2) MostraInformazioni();
+            });
         });
     }
 
@@ -328,7 +330,7 @@ void FrmTavoMain::CostruisceMenu() {
         QAction* a = barra->addAction(style()->standardIcon(t.icona), QString::fromUtf8(t.suggerimento));
         a->setObjectName(QStringLiteral("ToolbarUp_%1").arg(QString::fromUtf8(t.chiave)));
         const int v = t.voce;
-        connect(a, &QAction::triggered, this, [this, v] { MenuFile(v); });
+        connect(a, &QAction::triggered, this, [this, v] { Esegue([this, v] { MenuFile(v); }); });
     }
 }
 

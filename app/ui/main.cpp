@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     tavo::ServiziDesktop servizi;
     tavo::FinestreCollegate finestre;
     finestre.armature = [&](tavo::FrmTavoMain& principale) {
-        tavo::MostraFrmArmature(&principale, stato, sisma, principale, [&principale] { principale.AggiornaDisegno(); });
+        tavo::MostraFrmArmature(&principale, stato, sisma, principale, principale.Avviso());
     };
     finestre.sisma = [&](tavo::FrmTavoMain& principale) {
         tavo::MostraFrmSpettroNTC(&principale, sisma, avvio.cartellaProgramma,

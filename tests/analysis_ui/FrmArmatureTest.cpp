@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QtTest>
 
 namespace tavo {
@@ -89,25 +90,38 @@ private slots:
         QCOMPARE(porta->conta(), std::size_t{0});
     }
 
-    void aFailedReportKeepsThePreviousOne() {
-        FrmArmature w(p.v, p.ntc, principale);
-        const std::string prima = w.TestoReport();
+    void aFailedRicalcolaLeavesNoReportUnderTheNewBoxes() {
+        AvvisoProgetto avviso;
+        QSignalSpy annunci(&avviso, &AvvisoProgetto::cambiato);
+        FrmArmature w(p.v, p.ntc, principale, nullptr, &avviso);
+        QVERIFY(!w.TestoReport().empty());
         w.txtDati(1)->setText(QStringLiteral("40"));  // 400 mm of cover on a 300 mm backwall
         QTest::mouseClick(w.Command1(), Qt::LeftButton);
         QCOMPARE(porta->testi(),
                  std::vector<std::string>{"Errore in ListaArmature. Errore in Progetto: altezza della sezione "
                                           "non maggiore del copriferro"});
-        QCOMPARE(w.TestoReport(), prima);
+        QCOMPARE(w.TestoReport(), std::string());
+        QCOMPARE(w.Text1()->toPlainText(), QString());
         QCOMPARE(p.v.AltezzaParete, 5.5f);
-
+        // The other windows are told after every "Ricalcola", built or not.
+        QCOMPARE(annunci.count(), 1);
+        // Told again with nothing changed, the window does not try the same
+        // report a second time.
         porta->svuota();
+        avviso.Avvisa();
+        QCOMPARE(porta->conta(), std::size_t{0});
+        QCOMPARE(w.TestoReport(), std::string());
+
         w.txtDati(1)->setText(QStringLiteral("4"));
+        QTest::mouseClick(w.Command1(), Qt::LeftButton);
+        QVERIFY(!w.TestoReport().empty());
         w.txtDati(3)->setText(QStringLiteral("1E40"));
         QTest::mouseClick(w.Command1(), Qt::LeftButton);
         QCOMPARE(porta->testi(),
                  std::vector<std::string>{"Errore in LeggeDati: valore fuori scala nella casella 3"});
-        QCOMPARE(p.v.Copriferro, 40.0f);  // nothing read
-        QCOMPARE(w.TestoReport(), prima);
+        QCOMPARE(p.v.Copriferro, 4.0f);  // nothing read
+        QCOMPARE(w.TestoReport(), std::string());
+        QCOMPARE(annunci.count(), 4);
     }
 
     void enterMovesThroughTheBoxesToRicalcola() {
@@ -134,22 +148,12 @@ private slots:
         QVERIFY(w.Text1()->y() > w.txtDati(0)->geometry().bottom());
     }
 
-    void everyReportBuiltOrNotIsAnnounced() {
-        int annunci = 0;
-        FrmArmature w(p.v, p.ntc, principale, nullptr, [&] { ++annunci; });
-        QCOMPARE(annunci, 1);  // the report of the opening
-        QTest::mouseClick(w.Command1(), Qt::LeftButton);
-        QCOMPARE(annunci, 2);
-        w.txtDati(1)->setText(QStringLiteral("40"));  // a cover the backwall cannot take: no report
-        QTest::mouseClick(w.Command1(), Qt::LeftButton);
-        QCOMPARE(porta->conta(), std::size_t{1});
-        QCOMPARE(annunci, 3);
-    }
-
     void aWindowJustClosedGivesWayToANewOne() {
-        QPointer<FrmArmature> prima(MostraFrmArmature(nullptr, p.v, p.ntc, principale));
+        QWidget principaleQt;
+        AvvisoProgetto avviso;
+        QPointer<FrmArmature> prima(MostraFrmArmature(&principaleQt, p.v, p.ntc, principale, avviso));
         prima->close();
-        QPointer<FrmArmature> dopo(MostraFrmArmature(nullptr, p.v, p.ntc, principale));
+        QPointer<FrmArmature> dopo(MostraFrmArmature(&principaleQt, p.v, p.ntc, principale, avviso));
         QVERIFY(dopo != prima);
         QTRY_VERIFY(prima.isNull());
         QVERIFY(dopo && dopo->isVisible());
@@ -158,8 +162,10 @@ private slots:
     }
 
     void theMenuEntryOpensOneWindow() {
-        FrmArmature* a = MostraFrmArmature(nullptr, p.v, p.ntc, principale);
-        FrmArmature* b = MostraFrmArmature(nullptr, p.v, p.ntc, principale);
+        QWidget principaleQt;
+        AvvisoProgetto avviso;
+        FrmArmature* a = MostraFrmArmature(&principaleQt, p.v, p.ntc, principale, avviso);
+        FrmArmature* b = MostraFrmArmature(&principaleQt, p.v, p.ntc, principale, avviso);
         QCOMPARE(a, b);
         QVERIFY(a->isVisible());
         QVERIFY(a->testAttribute(Qt::WA_DeleteOnClose));

@@ -70,5 +70,37 @@ TEST(SitoNelProgetto, UnComuneTrovatoSiRitrovaDopoSalvataggioERiapertura) {
     EXPECT_TRUE(porta.testi().empty()) << ::testing::PrintToString(porta.testi());
 }
 
+TEST(SitoNelProgetto, UnProgettoApertoMostraIlSuoSitoNonQuelloDelPrecedente) {
+    test::RecordingMessagePort porta;
+    test::CartellaDati dati("SitoProgettoAperto");
+    test::DisegniRegistrati disegni;
+    const auto esempi = test::CartellaSorgenti() / "examples";
+    const auto mostra = [&](NTC& ntc) {
+        FinestraSpettroNTC f{ntc, dati.percorso(), Separatori{U',', U'.'}, disegni, [] {}};
+        f.Form_Load();
+        return f;
+    };
+
+    // The abutment, its site accepted with OK: SS and ST derived from it.
+    test::Progetto p;
+    ASSERT_TRUE(ApreFileProgetto(esempi / "Spalla.Tav", p.v, p.ntc));
+    FinestraSpettroNTC sitoSpalla = mostra(p.ntc);
+    sitoSpalla.cmdOK_Click(0);
+    ASSERT_GT(p.ntc.Ss, 1.0f);
+    const std::string ssSpalla = sitoSpalla.c.txtNTC[1];
+
+    // The wall, which has no site, opened over it shows what it shows
+    // when it is the first project of the session.
+    ASSERT_TRUE(ApreFileProgetto(esempi / "Muro.Tav", p.v, p.ntc));
+    test::Progetto primo;
+    ASSERT_TRUE(ApreFileProgetto(esempi / "Muro.Tav", primo.v, primo.ntc));
+    EXPECT_EQ(p.ntc, primo.ntc);
+    const FinestraSpettroNTC sitoMuro = mostra(p.ntc);
+    const FinestraSpettroNTC sitoPrimo = mostra(primo.ntc);
+    EXPECT_EQ(sitoMuro.c.txtNTC, sitoPrimo.c.txtNTC);
+    EXPECT_EQ(sitoMuro.c.GridNTC, sitoPrimo.c.GridNTC);
+    EXPECT_NE(sitoMuro.c.txtNTC[1], ssSpalla);
+}
+
 }  // namespace
 }  // namespace tavo

@@ -17,6 +17,7 @@
 
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 namespace tavo::test {
@@ -79,9 +80,12 @@ inline void ScriveTavoIni(const std::filesystem::path& programma) {
 struct FinestraDiProva {
     enum class Ini { Predefinito, Assente };
     enum class Armature { NonCollegate, Collegate };
+    // `sito`, when given, stands in for the site window: it changes the
+    // seismic state as the user would there.
     explicit FinestraDiProva(const std::filesystem::path& programma, std::string riga = {},
                              Separatori sep = SeparatoriItaliani, Ini ini = Ini::Predefinito,
-                             Armature armature = Armature::NonCollegate) {
+                             Armature armature = Armature::NonCollegate,
+                             std::function<void(FinestraDiProva&)> sito = {}) {
         if (ini == Ini::Predefinito) ScriveTavoIni(programma);
         OpzioniAvvio avvio;
         avvio.cartellaProgramma = programma;
@@ -90,8 +94,9 @@ struct FinestraDiProva {
         FinestreCollegate finestre;
         if (armature == Armature::Collegate)
             finestre.armature = [this](FrmTavoMain& principale) {
-                MostraFrmArmature(&principale, stato, sisma, principale, [&principale] { principale.AggiornaDisegno(); });
+                MostraFrmArmature(&principale, stato, sisma, principale, principale.Avviso());
             };
+        if (sito) finestre.sisma = [this, sito](FrmTavoMain&) { sito(*this); };
         finestra = std::make_unique<FrmTavoMain>(stato, sisma, avvio, servizi, std::move(finestre));
         finestra->show();
         if (!QTest::qWaitForWindowExposed(finestra.get())) qWarning("window not exposed");

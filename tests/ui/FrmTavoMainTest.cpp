@@ -4,9 +4,11 @@
 #include "tests/ui/FinestraDiProva.h"
 
 #include "analysis/DatiArmature.h"
+#include "analysis/ReportArmature.h"
 #include "analysis/ui/FrmArmature.h"
 #include "app/ui/GrigliaFlex.h"
 #include "walldrawing/ui/FrmPlotta.h"
+#include "tests/support/RecordingFinestraPrincipale.h"
 #include "fileio/NumeriRegionali.h"
 
 #include <QAction>
@@ -15,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
@@ -52,6 +55,7 @@ private slots:
     void ilDisegnoApertoNonMescolaDueStati();
     void leArmatureMostranoIlProgettoInPrimoPiano();
     void ilReportDelleArmatureLasciaIlDisegnoIntero();
+    void ilReportSegueIlProgettoInPrimoPiano();
     void datiSismaNuoviChiudonoIlDisegno();
     void guidaEInformazioni();
     void guidaSenzaVisualizzatoreLoDiceUnaVolta();
@@ -532,7 +536,7 @@ void FrmTavoMainTest::visualizzaApreIlDisegnoDelMuroCalcolato() {
 
 namespace {
 
-FrmPlotta* DisegnoAperto(const FinestraDiProva& f) { return FrmPlottaAperta(f.finestra.get()); }
+FrmPlotta* DisegnoAperto(const FinestraDiProva& f) { return FinestraAperta<FrmPlotta>(f.finestra.get()); }
 
 QImage Immagine(FrmPlotta& d) { return d.centralWidget()->grab().toImage(); }
 
@@ -591,6 +595,10 @@ void FrmTavoMainTest::ilDisegnoApertoNonMescolaDueStati() {
     const auto chiusoOVuoto = [&](const QPointer<FrmPlotta>& d) {
         return !d || !d->isVisible() || Vuota(Immagine(*d));
     };
+    // Closed, empty or the drawing of the project in front.
+    const auto delProgetto = [&](const QPointer<FrmPlotta>& d) {
+        return chiusoOVuoto(d) || Immagine(*d) == DisegnoDelloStato(f, *d);
+    };
 
     // (a) A refused calculation: a friction angle of 2° read into the state
     // and a last side too short to compute on.
@@ -632,7 +640,7 @@ void FrmTavoMainTest::ilDisegnoApertoNonMescolaDueStati() {
     d = apreDisegno();
     QVERIFY(d && !Vuota(Immagine(*d)));
     Azione(f, "MnufileItem_0")->trigger();
-    QVERIFY(chiusoOVuoto(d));
+    QVERIFY(delProgetto(d));
 
     // (d) File > Apri: another wall.
     d = apreDisegno();
@@ -641,7 +649,8 @@ void FrmTavoMainTest::ilDisegnoApertoNonMescolaDueStati() {
     f.servizi.aperture.push_back(cartella / "Muro.Tav");
     Azione(f, "MnufileItem_1")->trigger();
     QCOMPARE(f.finestra->NomeFileBreve(), QStringLiteral("Muro"));
-    QVERIFY(chiusoOVuoto(d));
+    QVERIFY(delProgetto(d));
+    QVERIFY(!d || !d->isVisible() || Immagine(*d) != spalla);
     QCOMPARE(f.porta.conta(), std::size_t{0});
 
     // A successful calculation afterwards shows the new wall, and one more
@@ -747,30 +756,32 @@ void FrmTavoMainTest::datiSismaNuoviChiudonoIlDisegno() {
     ServiziFinti servizi;
     FinestreCollegate finestre;
     finestre.sisma = [&](FrmTavoMain& principale) {
-        FrmPlotta* d = FrmPlottaAperta(&principale);
-        disegnoVuoto.push_back(d && Vuota(Immagine(*d)));
         if (!nuovi) return;
         sisma.KhNTC = nuovi->first;
         sisma.KvNTC = nuovi->second;
         principale.ScriveCoefficientiSismici();
+        // Painted now, while the site window is still up.
+        FrmPlotta* d = FinestraAperta<FrmPlotta>(&principale);
+        disegnoVuoto.push_back(d && Vuota(Immagine(*d)));
     };
     FrmTavoMain finestra(stato, sisma, avvio, servizi, finestre);
     finestra.show();
     QVERIFY(QTest::qWaitForWindowExposed(&finestra));
     QTest::mouseClick(finestra.findChild<QPushButton*>("cbDiagramma"), Qt::LeftButton);
-    QPointer<FrmPlotta> d = FrmPlottaAperta(&finestra);
+    QPointer<FrmPlotta> d = FinestraAperta<FrmPlotta>(&finestra);
     QVERIFY(d);
     QVERIFY(QTest::qWaitForWindowExposed(d));
     const QImage prima = Immagine(*d);
     auto* sismaPulsante = finestra.findChild<QPushButton*>("cmdSisma");
-    // Nothing handed back: the same drawing, empty only while the window was up.
+    // Nothing handed back: the same drawing.
     QTest::mouseClick(sismaPulsante, Qt::LeftButton);
-    QCOMPARE(disegnoVuoto, std::vector<bool>{true});
     QVERIFY(d && d->isVisible());
     QCOMPARE(Immagine(*d), prima);
-    // Another site: kh and kv of the project are no longer those of the results.
+    // Another site: kh and kv of the project are no longer those of the
+    // results, and the drawing shows nothing from the moment they change.
     nuovi = {{0.2f, 0.1f}};
     QTest::mouseClick(sismaPulsante, Qt::LeftButton);
+    QCOMPARE(disegnoVuoto, std::vector<bool>{true});
     QCOMPARE(finestra.findChild<QLineEdit*>("txtDati_14")->text(), QStringLiteral("0,2000"));
     QVERIFY(!d || !d->isVisible());
     QCOMPARE(porta.conta(), std::size_t{0});
@@ -790,17 +801,123 @@ void FrmTavoMainTest::ilReportDelleArmatureLasciaIlDisegnoIntero() {
     QVERIFY(ArmatureAperte(f));
     QVERIFY(d && d->isVisible());
     QCOMPARE(Immagine(*d), spalla);
-    // A report that fails puts the state back as it was: the same drawing.
+    // A report that fails puts the state back as it was: the same drawing,
+    // and while its message is up nothing or that drawing.
     FrmArmature* a = ArmatureAperte(f);
     a->txtDati(1)->setText(QStringLiteral("40"));  // 400 mm of cover on a 300 mm backwall
     {
         PortaCheGuardaIlDisegno porta(f);
         QTest::mouseClick(a->Command1(), Qt::LeftButton);
         QCOMPARE(porta.testi.size(), std::size_t{1});
-        for (const QImage& i : porta.disegnoDuranteIMessaggi) QVERIFY(Vuota(i));
+        for (const QImage& i : porta.disegnoDuranteIMessaggi) QVERIFY(Vuota(i) || i == spalla);
     }
     QVERIFY(d && d->isVisible());
     QCOMPARE(Immagine(*d), spalla);
+}
+
+namespace {
+
+// The area of the first stem row of a report ("" when there is none).
+QString AsPrimaRigaParete(const std::string& report) {
+    const std::string intestazione = "d [m]\tM [kNm]\tN [kN]\tV [kN]\tAs [cm2]";
+    const auto i = report.find(intestazione);
+    if (i == std::string::npos) return {};
+    const auto inizio = report.find("\r\n", i) + 2;
+    const QString riga = QString::fromStdString(report.substr(inizio, report.find("\r\n", inizio) - inizio));
+    return riga.split(QLatin1Char('\t')).value(4).trimmed();
+}
+
+// The report of the project in front, built on a copy of its state: the
+// fields the report reads are the ones the state took from the window.
+std::string ReportDelloStato(const FinestraDiProva& f) {
+    test::RecordingMessagePort muta;
+    test::RecordingFinestraPrincipale campi;
+    VariabiliPubbliche v = f.stato;
+    NTC sisma = f.sisma;
+    return ListaArmature(v, sisma, campi).value_or(std::string());
+}
+
+}  // namespace
+
+void FrmTavoMainTest::ilReportSegueIlProgettoInPrimoPiano() {
+    const auto programma = CartellaDiProva("report_segue");
+    std::filesystem::copy_file(Esempio("Muro.Tav"), programma / "Muro.Tav");
+    std::optional<std::pair<float, float>> sito;
+    FinestraDiProva f(programma, Esempio("Spalla.Tav").string(), SeparatoriItaliani,
+                      FinestraDiProva::Ini::Predefinito, FinestraDiProva::Armature::Collegate,
+                      [&](FinestraDiProva& g) {
+                          g.sisma.KhNTC = sito->first;
+                          g.sisma.KvNTC = sito->second;
+                          g.finestra->ScriveCoefficientiSismici();
+                      });
+    Azione(f, "mnuArmature")->trigger();
+    QPointer<FrmArmature> a = ArmatureAperte(f);
+    QVERIFY(a);
+    QVERIFY(QTest::qWaitForWindowExposed(a));
+    // Closed, empty, or the report of the project in front: never another.
+    const auto delProgetto = [&] {
+        if (!a || !a->isVisible()) return true;
+        if (a->TestoReport().empty()) return a->Text1()->toPlainText().isEmpty();
+        return a->TestoReport() == ReportDelloStato(f) &&
+               a->Text1()->toPlainText() == QString::fromStdString(a->TestoReport()).replace("\r\n", "\n");
+    };
+    // The example abutment: 6.55 cm²/m in the first stem row.
+    QCOMPARE(AsPrimaRigaParete(a->TestoReport()), QStringLiteral("6,55"));
+
+    // (a) A taller stem and Calcolo: the report is the 7 m stem's.
+    f.scrive(f.dati(3), "7");
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    QVERIFY(delProgetto());
+    QVERIFY(a && a->isVisible());
+    QCOMPARE(AsPrimaRigaParete(a->TestoReport()), QStringLiteral("13,84"));
+    QVERIFY(SalvaImmagine(*a, "FrmArmatureDopoCalcolo.png"));
+    const std::string stelo7 = a->TestoReport();
+
+    // (b) Another site, accepted: the rows of the old kh and kv go; the
+    // next Calcolo lists the new ones.
+    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+    QPointer<FrmPlotta> d = DisegnoAperto(f);
+    QVERIFY(d);
+    sito = {{0.2f, 0.1f}};
+    QTest::mouseClick(Pulsante(f, "cmdSisma"), Qt::LeftButton);
+    QVERIFY(delProgetto());
+    QVERIFY(a && a->TestoReport().empty());
+    QVERIFY(!d || !d->isVisible());
+    QVERIFY(SalvaImmagine(*a, "FrmArmatureDopoAltroSito.png"));
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    QVERIFY(delProgetto());
+    QVERIFY(a && !a->TestoReport().empty() && a->TestoReport() != stelo7);
+    QCOMPARE(f.porta.conta(), std::size_t{0});
+
+    // (c) A refused Calcolo: its one message, and no report of the wall before.
+    auto* griglia = f.controllo<GrigliaFlex>("FlexGrid");
+    const QString lato2 = griglia->TestoCella(2, 1);
+    griglia->ScriveCella(QStringLiteral("0,001"), 2, 1);
+    QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{"Lunghezza del segmento 2 del profilo terreno troppo piccola"});
+    QVERIFY(delProgetto());
+    QVERIFY(a && a->TestoReport().empty());
+    f.porta.svuota();
+
+    // (d) Drawing and report open, File > Apri of the wall: both show it,
+    // or nothing; neither shows the abutment.
+    griglia->ScriveCella(lato2, 2, 1);
+    QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
+    d = DisegnoAperto(f);
+    QVERIFY(d && QTest::qWaitForWindowExposed(d));
+    const QImage spalla = Immagine(*d);
+    QVERIFY(a && !a->TestoReport().empty());
+    const std::string reportSpalla = a->TestoReport();
+    f.servizi.aperture.push_back(programma / "Muro.Tav");
+    Azione(f, "MnufileItem_1")->trigger();
+    QCOMPARE(f.finestra->NomeFileBreve(), QStringLiteral("Muro"));
+    QVERIFY(delProgetto());
+    QVERIFY(!a || a->TestoReport() != reportSpalla);
+    QVERIFY(!a || a->txtDati(2)->text() == QStringLiteral("255"));
+    QVERIFY(!d || !d->isVisible() || Vuota(Immagine(*d)) ||
+            (Immagine(*d) != spalla && Immagine(*d) == DisegnoDelloStato(f, *d)));
+    if (a) QVERIFY(SalvaImmagine(*a, "FrmArmatureDopoApri.png"));
+    if (d && d->isVisible()) QVERIFY(SalvaImmagine(*d, "FrmPlottaDopoApri.png"));
 }
 
 void FrmTavoMainTest::guidaEInformazioni() {

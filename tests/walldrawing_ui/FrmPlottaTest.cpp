@@ -5,6 +5,8 @@
 
 #include "walldrawing/ui/FrmPlotta.h"
 
+#include "analysis/RisultatoAttuale.h"
+
 #include "tests/drawing/LettoreDxf.h"
 #include "tests/support/ProveFinestre.h"
 #include "tests/support/RecordingMessagePort.h"
@@ -215,12 +217,26 @@ private slots:
         QVERIFY(!finestra->isVisible());
     }
 
-    void svuotaERidisegna() {
-        // An empty picture while the state is rewritten, the drawing again after.
-        finestra->Svuota();
-        QCOMPARE(PixelDisegnati(finestra->centralWidget()->grab().toImage()), 0);
-        finestra->Ridisegna();
-        QVERIFY(PixelDisegnati(finestra->centralWidget()->grab().toImage()) > 5000);
+    void segueIlProgetto() {
+        // Over a state of its own: results of its inputs drawn, a state
+        // being rewritten painted empty, then the window closed when told.
+        test::Progetto p = test::SpallaCalcolata();
+        AvvisoProgetto avviso;
+        FrmPlotta d(p.v, p.ntc, [] { return std::string("Spalla"); }, percorsoDati, nullptr, &avviso);
+        d.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&d));
+        const auto disegnati = [&] { return PixelDisegnati(d.centralWidget()->grab().toImage()); };
+        QVERIFY(disegnati() > 5000);
+        avviso.Avvisa();
+        QVERIFY(d.isVisible());
+        p.ntc.KhNTC += 0.01f;  // another site: the results are of the old kh
+        QCOMPARE(disegnati(), 0);
+        p.ntc.KhNTC -= 0.01f;
+        QVERIFY(disegnati() > 5000);
+        NuovaGenerazione(p.v);  // the inputs are being rewritten
+        QCOMPARE(disegnati(), 0);
+        avviso.Avvisa();
+        QVERIFY(!d.isVisible());
     }
 
     void unaFinestraAppenaChiusaLasciaIlPostoAUnaNuova() {
@@ -228,17 +244,18 @@ private slots:
         // once after must not bring back the one about to go.
         QWidget principale;
         const auto nome = [] { return std::string("Spalla"); };
+        AvvisoProgetto avviso;
         QPointer<FrmPlotta> prima(&MostraFrmPlotta(&principale, test::SpallaCalcolata().v,
-                                                   test::SpallaCalcolata().ntc, nome, percorsoDati));
-        QCOMPARE(FrmPlottaAperta(&principale), prima.data());
+                                                   test::SpallaCalcolata().ntc, nome, percorsoDati, avviso));
+        QCOMPARE(FinestraAperta<FrmPlotta>(&principale), prima.data());
         prima->close();
-        QCOMPARE(FrmPlottaAperta(&principale), nullptr);
+        QCOMPARE(FinestraAperta<FrmPlotta>(&principale), nullptr);
         QPointer<FrmPlotta> dopo(&MostraFrmPlotta(&principale, test::SpallaCalcolata().v,
-                                                  test::SpallaCalcolata().ntc, nome, percorsoDati));
+                                                  test::SpallaCalcolata().ntc, nome, percorsoDati, avviso));
         QVERIFY(dopo != prima);
         QTRY_VERIFY(prima.isNull());
         QVERIFY(dopo && dopo->isVisible());
-        QCOMPARE(FrmPlottaAperta(&principale), dopo.data());
+        QCOMPARE(FinestraAperta<FrmPlotta>(&principale), dopo.data());
     }
 
 private:

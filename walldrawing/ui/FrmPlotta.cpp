@@ -1,5 +1,6 @@
 #include "walldrawing/ui/FrmPlotta.h"
 
+#include "analysis/RisultatoAttuale.h"
 #include "drawing/ErroreUscita.h"
 #include "drawing/ui/SuperficiePainter.h"
 
@@ -18,7 +19,8 @@ namespace tavo {
 // own coordinates and draws the whole drawing again.
 class FrmPlotta::AreaDisegno final : public QWidget {
 public:
-    AreaDisegno(DisegnoTavo& disegno, QWidget* padre) : QWidget(padre), disegno_(disegno) {
+    AreaDisegno(const FrmPlotta& finestra, DisegnoTavo& disegno)
+        : finestra_(finestra), disegno_(disegno) {
         setObjectName(QStringLiteral("AreaDisegno"));
         setAutoFillBackground(true);
         QPalette p = palette();
@@ -26,12 +28,9 @@ public:
         setPalette(p);
     }
 
-    // Nothing is drawn while the project state is being rewritten.
-    bool vuota = false;
-
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (vuota) return;
+        if (!RisultatoAttuale(finestra_.v_, finestra_.sisma_)) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::Antialiasing);
         SuperficiePainter superficie(painter);
@@ -45,17 +44,19 @@ protected:
     }
 
 private:
+    const FrmPlotta& finestra_;
     DisegnoTavo& disegno_;
 };
 
 FrmPlotta::FrmPlotta(const VariabiliPubbliche& v, const NTC& sisma,
                      std::function<std::string()> nomeFile, std::filesystem::path& percorsoDati,
-                     QWidget* padre)
-    : QMainWindow(padre), disegno_(g_, v, sisma), nomeFile_(std::move(nomeFile)),
+                     QWidget* padre, AvvisoProgetto* avviso)
+    : QMainWindow(padre), v_(v), sisma_(sisma), disegno_(g_, v, sisma), nomeFile_(std::move(nomeFile)),
       percorsoDati_(percorsoDati) {
     setObjectName(QStringLiteral("FrmPlotta"));
     setWindowTitle(Didascalia());
-    setCentralWidget(new AreaDisegno(disegno_, this));
+    setCentralWidget(new AreaDisegno(*this, disegno_));
+    if (avviso) connect(avviso, &AvvisoProgetto::cambiato, this, &FrmPlotta::SegueProgetto);
 
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("Mnufile"));
@@ -80,14 +81,12 @@ void FrmPlotta::ImpostaPiattaforma(PiattaformaUscita* piattaforma) {
     piattaforma_ = piattaforma ? piattaforma : &desktop_;
 }
 
-void FrmPlotta::MostraVuota(bool vuota) {
-    static_cast<AreaDisegno*>(centralWidget())->vuota = vuota;
-    centralWidget()->update();
+void FrmPlotta::SegueProgetto() {
+    if (RisultatoAttuale(v_, sisma_))
+        centralWidget()->update();
+    else
+        close();
 }
-
-void FrmPlotta::Svuota() { MostraVuota(true); }
-
-void FrmPlotta::Ridisegna() { MostraVuota(false); }
 
 void FrmPlotta::PlottaInOggetto(UscitaGrafica uscita) {
     // Pending paints first; the user's clicks wait until the command ends.
@@ -101,22 +100,16 @@ void FrmPlotta::PlottaInOggetto(UscitaGrafica uscita) {
 
 void FrmPlotta::Scarica() { close(); }
 
-FrmPlotta* FrmPlottaAperta(QWidget* principale) {
-    if (!principale) return nullptr;
-    for (FrmPlotta* f : principale->findChildren<FrmPlotta*>(QString(), Qt::FindDirectChildrenOnly))
-        if (f->isVisible()) return f;
-    return nullptr;
-}
-
 FrmPlotta& MostraFrmPlotta(QWidget* principale, const VariabiliPubbliche& v, const NTC& sisma,
-                           std::function<std::string()> nomeFile, std::filesystem::path& percorsoDati) {
-    FrmPlotta* finestra = FrmPlottaAperta(principale);
+                           std::function<std::string()> nomeFile, std::filesystem::path& percorsoDati,
+                           AvvisoProgetto& avviso) {
+    FrmPlotta* finestra = FinestraAperta<FrmPlotta>(principale);
     if (!finestra) {
-        finestra = new FrmPlotta(v, sisma, std::move(nomeFile), percorsoDati, principale);
+        finestra = new FrmPlotta(v, sisma, std::move(nomeFile), percorsoDati, principale, &avviso);
         finestra->setWindowFlag(Qt::Window);
         finestra->setAttribute(Qt::WA_DeleteOnClose);
     }
-    finestra->Ridisegna();
+    finestra->centralWidget()->update();
     finestra->show();
     finestra->raise();
     finestra->activateWindow();

@@ -7,6 +7,7 @@
 
 #include "analysis/VariabiliPubbliche.h"
 #include "drawing/Grafica.h"
+#include "drawing/ui/FinestreProgetto.h"
 #include "seismic/NTC.h"
 #include "walldrawing/DisegnoTavo.h"
 #include "walldrawing/PlottaIn.h"
@@ -27,9 +28,10 @@ class FrmPlotta final : public QMainWindow, public FinestraPlotta {
     Q_OBJECT
 public:
     // `nomeFile` gives the project's name when a command asks for it;
-    // `percorsoDati` is the data folder where the save dialog starts.
+    // `percorsoDati` is the data folder where the save dialog starts;
+    // `avviso`, when given, tells the window to follow the project.
     FrmPlotta(const VariabiliPubbliche& v, const NTC& sisma, std::function<std::string()> nomeFile,
-              std::filesystem::path& percorsoDati, QWidget* padre = nullptr);
+              std::filesystem::path& percorsoDati, QWidget* padre = nullptr, AvvisoProgetto* avviso = nullptr);
     ~FrmPlotta() override;
 
     static QString Didascalia() { return QStringLiteral("Plottaggio tavo"); }
@@ -39,23 +41,23 @@ public:
     // The platform of the File menu; the desktop's when not set.
     void ImpostaPiattaforma(PiattaformaUscita* piattaforma);
 
-    // While the project state is being rewritten the window shows an empty
-    // picture, so that a repaint meanwhile (a message box of the
-    // calculation lets one happen) never draws the inputs of one state
-    // beside the results of another. Ridisegna draws the state again.
-    void Svuota();
-    void Ridisegna();
+    // The window follows the project: while the state holds the results of
+    // its inputs the drawing is painted from it (a paint in the middle of a
+    // calculation, which a message box lets happen, paints nothing), and
+    // when it no longer does the window closes.
+    void SegueProgetto();
 
     // FinestraPlotta
     void PlottaInOggetto(UscitaGrafica uscita) override;
     void Scarica() override;
 
 private:
-    void MostraVuota(bool vuota);
     class AreaDisegno;
 
     // The window's own drawing state: the screen, the printer, the DXF file
     // and the CAD connection of its commands, kept while the window is open.
+    const VariabiliPubbliche& v_;
+    const NTC& sisma_;
     Grafica g_;
     DisegnoTavo disegno_;
     std::function<std::string()> nomeFile_;
@@ -65,13 +67,11 @@ private:
     std::array<QAction*, 5> mnuFileItem_{};
 };
 
-// The open drawing window of the main window `principale`; null when none
-// is (a closed one waiting for its deletion is not).
-FrmPlotta* FrmPlottaAperta(QWidget* principale);
-
 // Shows the drawing window of the main window `principale`, made on first
-// use and repainted when it is already open.
+// use (following the project through `avviso`) and repainted when it is
+// already open.
 FrmPlotta& MostraFrmPlotta(QWidget* principale, const VariabiliPubbliche& v, const NTC& sisma,
-                           std::function<std::string()> nomeFile, std::filesystem::path& percorsoDati);
+                           std::function<std::string()> nomeFile, std::filesystem::path& percorsoDati,
+                           AvvisoProgetto& avviso);
 
 }  // namespace tavo
