@@ -1,6 +1,7 @@
 #include "analysis/GeometriaSezione.h"
 
 #include "analysis/Intero16.h"
+#include "analysis/ZavorraSuola.h"
 #include "geometry/Rette.h"
 
 #include <vector>
@@ -145,7 +146,9 @@ void CostruiscePoligonoZavorra(VariabiliPubbliche& v) {
     y[k + 2] = yc;
     x[k + 3] = xs(v.PolFondazione, 4);
     y[k + 3] = ys(v.PolFondazione, 4);
-    v.PolZavorra.Coordinate(std::span<const float>(x), std::span<const float>(y), m);
+    Poligono contorno;
+    contorno.Coordinate(std::span<const float>(x), std::span<const float>(y), m);
+    v.PolZavorra = ParteSullaSuola(v, contorno);
 }
 
 void CalcolaPuntoImpalcato(VariabiliPubbliche& v) {
@@ -160,7 +163,7 @@ void CalcolaGeometria(VariabiliPubbliche& v) {
     CostruisceProfiloTerreno(v);
     TagliaProfiloTerreno(v);
     CostruiscePoligonoZavorra(v);
-    v.PolZavorra.CaratteristicheStatiche();
+    AreaEBaricentro(v.PolZavorra);
     v.xZavorra = static_cast<float>(v.PolZavorra.xG);
     v.yZavorra = static_cast<float>(v.PolZavorra.yG);
     v.PesoZavorra = static_cast<float>(v.PesoSpecificoTerreno * v.PolZavorra.Area);

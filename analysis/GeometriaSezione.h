@@ -41,8 +41,12 @@ void CostruisceProfiloTerreno(VariabiliPubbliche& v);
 // the crossed segment.
 void TagliaProfiloTerreno(VariabiliPubbliche& v);
 
-// PolZavorra: up the back of stem and backwall, along the ground to the
-// vertical through the heel end, down to the footing top, back to the origin.
+// PolZavorra: the soil that lies on the heel. The outline up the back of
+// stem and backwall, along the ground to the vertical through the heel end,
+// down to the footing top and back to the origin, kept only above the
+// footing top and on the backfill side of the back face (ParteSullaSuola):
+// where the ground stays there, that outline itself; no vertex when no soil
+// lies on the heel.
 void CostruiscePoligonoZavorra(VariabiliPubbliche& v);
 
 // xImpalcato, yImpalcato: the seat's front corner (stem vertex 6) moved by
@@ -51,7 +55,8 @@ void CalcolaPuntoImpalcato(VariabiliPubbliche& v);
 
 // The geometry step of a calculation: the six routines above in order, then
 // PesoZavorra = γt · area of PolZavorra (no partial factor) with its
-// centroid xZavorra, yZavorra, then CalcolaPuntoImpalcato.
+// centroid xZavorra, yZavorra (AreaEBaricentro: no soil weighs 0, with no
+// message), then CalcolaPuntoImpalcato.
 void CalcolaGeometria(VariabiliPubbliche& v);
 
 }  // namespace tavo
