@@ -3,6 +3,7 @@
 #include "drawing/Forme.h"
 #include "geometry/Rette.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tavo {
@@ -38,13 +39,10 @@ void DisegnaCarichi(Grafica& g, const ProfTerra& p, double ScalaQ, double yQ1, d
         // A side that starts at or beyond the limit carries nothing that
         // the drawing shows.
         if (xa >= xLimiteTerra) continue;
-        if (xb <= xLimiteTerra) {
-            DisegnaRettangolo(g, xa, yQ1, xb, yTop, 1);
-        } else {
-            DisegnaLinea(g, xa, yQ1, xLimiteTerra, yQ1, 1);
-            DisegnaLinea(g, xa, yTop, xLimiteTerra, yTop, 1);
-            break;
-        }
+        // A side that passes the limit: its block is cut there, and drawn
+        // closed, so that its top never floats alone.
+        DisegnaRettangolo(g, xa, yQ1, std::min(xb, xLimiteTerra), yTop, 1);
+        if (xb > xLimiteTerra) break;
     }
 }
 

@@ -12,7 +12,7 @@ namespace tavo {
 // The ground line from point 1 up to the abscissa xLimiteTerra.
 void disegna(Grafica& g, const ProfTerra& p, double xLimiteTerra);
 // A block for every loaded segment (q > 0) before xLimiteTerra: the one
-// that crosses it is cut there (its base and top lines only, and the
+// that crosses it is cut there (a closed block up to the limit, and the
 // blocks stop); one that starts at or beyond it draws nothing.
 void DisegnaCarichi(Grafica& g, const ProfTerra& p, double ScalaQ, double yQ1,
                     double xLimiteTerra);

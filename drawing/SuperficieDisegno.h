@@ -57,6 +57,9 @@ public:
     // ScaleHeight gives a negative height).
     double TextWidth(std::string_view testo) const;
     double TextHeight(std::string_view testo) const;
+    // Size of the text in device pixels, with the current font.
+    double LarghezzaTestoPixel(std::string_view testo) const { return LarghezzaTestoDispositivo(testo); }
+    double AltezzaTestoPixel(std::string_view testo) const { return AltezzaTestoDispositivo(testo); }
 
     // ---- Pen and font ----------------------------------------------------
     // RGB value with red in the low byte (00BBGGRR).

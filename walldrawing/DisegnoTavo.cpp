@@ -77,14 +77,21 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     PltInizializza(xMin, xMax, yMin, yMax, 0);
 
     const double dx = xMax - xMin, dy = yMax - yMin;
-    const double xRisultati = xMax + 0.1 * dx;
-    const double xLimite = xMax + 0.05 * dx;
-    const double L = dx / 100;
-    const double h = dy / 30;
+    const Misure m{xMin, xMax, yMin, yMax, xMax + 0.1 * dx, xMax + 0.05 * dx, dx / 100, dy / 30, scala};
     ImpostaAltezzaTestoInScala(g_, 0);
-    const Impaginazione imp = Impagina(xMin, xMax, yMin, yMax, h, xRisultati, xLimite);
-    if (SuperficieDisegno* s = SuperficieCorrente(); s && imp.fattoreTesto < 1)
+    const Impaginazione imp = Impagina(m);
+    if (SuperficieDisegno* s = SuperficieCorrente(); s && imp.fattoreTesto != 1)
         s->FontSize(s->FontSize() * imp.fattoreTesto);
+
+    DisegnaSezione(m);
+    DisegnaTitolo(m, imp);
+    DisegnaRisultati(imp.xRisultati, imp.yRisultati, m.h, imp.passo, imp.righePerColonna,
+                     imp.passoColonne);
+}
+
+void DisegnoTavo::DisegnaSezione(const Misure& m) {
+    const VariabiliPubbliche& v = v_;
+    const double dy = m.yMax - m.yMin, h = m.h, L = m.L;
 
     // Wall.
     ImpostaColore(g_, 1);
@@ -96,10 +103,10 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     // Ground behind the wall and in front of the toe.
     ImpostaColore(g_, 3);
     ImpostaSpessore(g_, 2);
-    DisegnaProfiloTerrenoMonte(xLimite);
+    DisegnaProfiloTerrenoMonte(m.xLimite);
     if (v.iBaseFondazione >= 1 && v.iBaseFondazione <= v.PolFondazione.nVertici()) {
         const double xb = v.PolFondazione.x(v.iBaseFondazione), yb = v.PolFondazione.y(v.iBaseFondazione);
-        DisegnaLinea(g_, xb, yb, xMin, yb, 1);
+        DisegnaLinea(g_, xb, yb, m.xMin, yb, 1);
     }
     ImpostaSpessore(g_, 1);
 
@@ -115,20 +122,20 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
 
     // Forces: arrows of forces below a millionth of the static thrust are not drawn.
     const double soglia = v.StRibaltamento(v.CombGravosaRibaltamento) / 1000000.0;
-    if (scala) {
-        DisegnaSpinte(*scala, soglia, L, h);
-        DisegnaNimpalcato(*scala, soglia, L, h);
+    if (m.scala) {
+        DisegnaSpinte(*m.scala, soglia, L, h);
+        DisegnaNimpalcato(*m.scala, soglia, L, h);
     }
-    DisegnaSovraccarichi(yMax, h, dy / 100, xLimite);
+    DisegnaSovraccarichi(m.yMax, h, dy / 100, m.xLimite);
     DisegnaSigmaTerreno(dy, h);
-    if (scala) DisegnaForzaFondazione(*scala, soglia, L, h);
+    if (m.scala) DisegnaForzaFondazione(*m.scala, soglia, L, h);
+}
 
-    // Title, code and results.
+void DisegnoTavo::DisegnaTitolo(const Misure& m, const Impaginazione& imp) {
     ImpostaColore(g_, 1);
-    DisegnaTesto(g_, xMin, imp.yNormativa + 1.2 * h, h, v.TitoloTavo, 1);
-    DisegnaTesto(g_, xMin, imp.yNormativa, h,
-                 v.Normativa == NormativaDM1996 ? "Normativa: DM 1996" : "Normativa: NTC 2008", 1);
-    DisegnaRisultati(xRisultati, imp.yRisultati, h, imp.passo);
+    DisegnaTesto(g_, imp.xTitolo, imp.yTitolo, m.h, v_.TitoloTavo, 1);
+    DisegnaTesto(g_, imp.xTitolo, imp.yNormativa, m.h,
+                 v_.Normativa == NormativaDM1996 ? "Normativa: DM 1996" : "Normativa: NTC 2008", 1);
 }
 
 void DisegnoTavo::PltInizializza(double xMin, double xMax, double yMin, double yMax,

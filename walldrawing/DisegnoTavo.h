@@ -57,33 +57,43 @@ public:
     // The vertex numbers of the heel wedge (no drawing step calls them).
     void NumeraVertici(double h);
     void NumeraVertici1(const Poligono& p, double h);
-    // The block of input data and governing results, first line at (x, y).
-    void DisegnaRisultati(double x, double y, double h, double passo);
+    // The block of input data and governing results, first line at (x, y),
+    // each line `passo` below the one before; with `righePerColonna` > 0 a
+    // new column starts `passoColonne` to the right after so many lines.
+    void DisegnaRisultati(double x, double y, double h, double passo, int righePerColonna = 0,
+                          double passoColonne = 0);
 
     UscitaGrafica Uscita() const { return uscita_; }
 
 private:
-    // Where the title, the code line and the block of results go, and the
-    // text size, fitted to the page (ImpaginazioneTavo.cpp).
+    // The extents and sizes of one drawing.
+    struct Misure {
+        double xMin, xMax, yMin, yMax;  // the section with the resultant under it
+        double xRisultati, xLimite;     // the results block; the ground's limit
+        double L, h;                    // arrowhead length; text height
+        std::optional<double> scala;    // force per drawing unit
+    };
+    // Where the title, the code line and the results go, and the factor of
+    // the font size on screen and paper.
     struct Impaginazione {
-        double yNormativa = 0;     // the code line; the title 1.2 h above it
-        double yRisultati = 0;     // first line of the results
-        double passo = 0;          // line step of the results
-        double fattoreTesto = 1;   // on screen and paper: font size factor
+        double xTitolo, yTitolo, yNormativa;
+        double xRisultati, yRisultati, passo;
+        int righePerColonna = 0;
+        double passoColonne = 0;
+        double fattoreTesto = 1;
     };
-    // The Part's layout, with the code line lifted above the tallest
-    // surcharge block that it would run into; on screen and paper the
-    // world box grows until the surcharges, the title and the pressure
-    // block are on the page (it re-initialises the plot window), and the
-    // step and text size of the results shrink until every line is.
-    Impaginazione Impagina(double xMin, double xMax, double yMin, double yMax, double h,
-                           double xRisultati, double xLimite);
-    // The top of the tallest surcharge block drawn and the abscissa where
-    // the first one starts; nothing when no block is drawn.
-    struct Sommita {
-        double y, x;
-    };
-    std::optional<Sommita> SommitaSovraccarichi(double yQ1, double xLimite) const;
+    // The section with its ground, wedges, forces, surcharges and soil
+    // pressures: everything but the title, the code and the results.
+    void DisegnaSezione(const Misure& m);
+    void DisegnaTitolo(const Misure& m, const Impaginazione& imp);
+    // The layout (ImpaginazioneTavo.cpp): the places of the Part wherever
+    // on the device no text there overlaps another, is struck through by a
+    // line or leaves the device; otherwise the section, the title and the
+    // results in areas of their own, the results one line of the real font
+    // apart, beside the section or below it, in columns where one is too
+    // long. It measures by drawing into a measuring surface, and may set
+    // the plot window again.
+    Impaginazione Impagina(const Misure& m);
     // The surcharge per drawing unit of height.
     double GammaSovraccarichi() const;
     // The surface of a screen or printer drawing; nullptr on the others.
@@ -120,13 +130,6 @@ private:
     Grafica& g_;
     const VariabiliPubbliche& v_;
     const NTC& sisma_;
-    // While set, the results block only counts its lines and measures the
-    // widest one, in world units, instead of drawing.
-    struct MisuraRisultati {
-        int righe = 0;
-        double larghezza = 0;
-    };
-    MisuraRisultati* misura_ = nullptr;
     UscitaGrafica uscita_ = UscitaGrafica::VIDEO;
     OggettoUscita oggetto_;
     std::unique_ptr<Plottaggio> plt_;

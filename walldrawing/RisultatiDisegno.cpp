@@ -6,10 +6,7 @@
 #include "fileio/NumeriRegionali.h"
 #include "walldrawing/DisegnoTavo.h"
 
-#include <algorithm>
 #include <array>
-#include <cmath>
-#include <span>
 #include <string>
 
 namespace tavo {
@@ -40,34 +37,33 @@ std::string Dato(float v) { return TestoRegionale(v); }
 
 }  // namespace
 
-void DisegnoTavo::DisegnaRisultati(double x, double y, double h, double passo) {
+void DisegnoTavo::DisegnaRisultati(double x, double y, double h, double passo,
+                                   int righePerColonna, double passoColonne) {
     const VariabiliPubbliche& v = v_;
     const bool dm = v.Normativa == NormativaDM1996;
     const int r = v.CombGravosaRibaltamento, p = v.CombGravosaPortata;
     const int s = v.CombGravosaScorrimento, w = v.CombGravosaParete;
 
-    // Measuring: one more line, and its width with the font of each piece.
-    auto misura = [&](std::span<const PezzoTesto> pezzi) {
-        ++misura_->righe;
-        double larghezza = 0;
-        if (SuperficieDisegno* s = SuperficieCorrente())
-            for (const PezzoTesto& p : pezzi) {
-                ImpostaFont(g_, p.stile);
-                larghezza += std::abs(s->TextWidth(p.testo));
-            }
-        misura_->larghezza = std::max(misura_->larghezza, larghezza);
+    // The next line: one step lower, or the top of the next column.
+    const double yPrima = y;
+    int righe = 1;
+    auto aCapo = [&] {
+        if (righePerColonna > 0 && righe % righePerColonna == 0) {
+            x += passoColonne;
+            y = yPrima;
+        } else {
+            y -= passo;
+        }
+        ++righe;
     };
     auto riga = [&](const std::string& testo) {
-        y -= passo;
-        const std::array<PezzoTesto, 1> pezzi{PezzoTesto{testo, 1}};
-        if (misura_) return misura(pezzi);
+        aCapo();
         DisegnaTesto(g_, x, y, h, testo, 1);
     };
     auto rigaGreca = [&](char latina, const std::string& resto) {
-        y -= passo;
+        aCapo();
         const std::array<PezzoTesto, 2> pezzi{PezzoTesto{Lettera(uscita_, latina), 2},
                                               PezzoTesto{resto, 1}};
-        if (misura_) return misura(pezzi);
         DisegnaTestoComposto(g_, x, y, h, pezzi);
     };
 
@@ -76,10 +72,7 @@ void DisegnoTavo::DisegnaRisultati(double x, double y, double h, double passo) {
     ImpostaFont(g_, 1);
 
     ImpostaColore(g_, 1);
-    if (misura_)
-        misura(std::array<PezzoTesto, 1>{PezzoTesto{"Dati", 1}});
-    else
-        DisegnaTesto(g_, x, y, h, "Dati", 1);
+    DisegnaTesto(g_, x, y, h, "Dati", 1);
     ImpostaColore(g_, 5);
     rigaGreca('j', " = " + Dato(v.AngoloAttritoInterno) + "°");
     rigaGreca('d', " = " + Dato(v.AngoloAttritoTerraTavo) + "°");

@@ -11,7 +11,7 @@
 
 namespace tavo {
 
-class SuperficiePainter final : public SuperficieDisegno {
+class SuperficiePainter : public SuperficieDisegno {
 public:
     // The painter must be active on its device for the surface's lifetime.
     // The user scale starts at the device default.

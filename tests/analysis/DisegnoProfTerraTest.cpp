@@ -72,12 +72,12 @@ TEST_F(DisegnoProfTerra, ProfiloRicostruitoConMenoLatiNonPortaIlCuneoDelVecchio)
 TEST_F(DisegnoProfTerra, BlocchiDeiCarichiTagliatiAlLimite) {
     Profilo({20, 0, 10});
     DisegnaCarichi(g, p, 10, 5, 6);
-    ASSERT_EQ(entita().size(), 3u);
+    ASSERT_EQ(entita().size(), 2u);
     // Segment 1: the block 0..2 from y = 5 to 5 + 20 / 10.
     EXPECT_EQ(entita()[0]->coordinate, (std::vector<double>{0, 5, 2, 5, 2, 7, 0, 7, 0, 5}));
-    // Segment 3 passes the limit: two horizontal lines from 4 to 6.
-    EXPECT_EQ(entita()[1]->coordinate, (std::vector<double>{4, 5, 0, 6, 5, 0}));
-    EXPECT_EQ(entita()[2]->coordinate, (std::vector<double>{4, 6, 0, 6, 6, 0}));
+    // Segment 3 passes the limit: its block is cut there, a closed block
+    // from 4 to 6 (no top line floating alone).
+    EXPECT_EQ(entita()[1]->coordinate, (std::vector<double>{4, 5, 6, 5, 6, 6, 4, 6, 4, 5}));
 }
 
 TEST_F(DisegnoProfTerra, SovraccaricoSulCuneoTratteggiatoConPassoDato) {

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace tavo {
@@ -43,15 +45,26 @@ TEST(DisegnaCarichi, UnLatoOltreIlLimiteNonSiDisegna) {
 
 TEST(DisegnaCarichi, UnLatoCheAttraversaIlLimiteSiTaglia) {
     // The limit at 22: the first block, then the loaded side cut at 22 as
-    // its base and top lines (q 30 over a scale of 1: 30 high).
+    // a closed block from 20 to 22 (q 30 over a scale of 1: 30 high).
     const auto linee = Carichi(22);
-    ASSERT_EQ(linee.size(), 6u);
-    for (std::size_t i : {4u, 5u}) {
-        EXPECT_DOUBLE_EQ(linee[i].x1, 20);
-        EXPECT_DOUBLE_EQ(linee[i].x2, 22);
+    ASSERT_EQ(linee.size(), 8u);
+    double xMin = 1e9, xMax = -1e9, yMin = 1e9, yMax = -1e9;
+    for (std::size_t i = 4; i < 8; ++i)
+        for (auto [x, y] : {std::pair{linee[i].x1, linee[i].y1}, std::pair{linee[i].x2, linee[i].y2}}) {
+            xMin = std::min(xMin, x), xMax = std::max(xMax, x);
+            yMin = std::min(yMin, y), yMax = std::max(yMax, y);
+        }
+    // Device pixels, y downward from the top of a 1000-pixel device.
+    EXPECT_DOUBLE_EQ(xMin, 20);
+    EXPECT_DOUBLE_EQ(xMax, 22);
+    EXPECT_DOUBLE_EQ(yMax - yMin, 30);
+    // Closed: each corner is the end of two of its sides.
+    for (std::size_t i = 4; i < 8; ++i) {
+        const auto& a = linee[i];
+        const auto& b = linee[i == 7 ? 4 : i + 1];
+        EXPECT_DOUBLE_EQ(a.x2, b.x1);
+        EXPECT_DOUBLE_EQ(a.y2, b.y1);
     }
-    EXPECT_DOUBLE_EQ(linee[4].y1, 0);
-    EXPECT_DOUBLE_EQ(linee[5].y1, 30);
 }
 
 // The abutment with a 90 m backwall, a weightless wall (the soil's unit

@@ -1,0 +1,76 @@
+#pragma once
+// Walls whose drawing is hard to lay out, computed: a low stem on a very
+// wide footing, a strong seismic action whose wedge reaches far, tall
+// surcharges, a long heel, a ground of many sides, an ordinary wall on a
+// wide footing; with the two bundled examples, one with a long title.
+
+#include "tests/walldrawing/EsempioCalcolato.h"
+
+#include <string>
+#include <vector>
+
+namespace tavo::test {
+
+struct MuroDaImpaginare {
+    std::string nome;
+    Progetto p;
+};
+
+inline const std::vector<MuroDaImpaginare>& MuriDaImpaginare() {
+    static const std::vector<MuroDaImpaginare> muri = [] {
+        std::vector<MuroDaImpaginare> m;
+        m.push_back({"Spalla", SpallaCalcolata()});
+        m.push_back({"Muro", MuroCalcolato()});
+        {
+            Progetto p = SpallaCalcolata();
+            p.v.TitoloTavo =
+                "Spalla A - Viadotto sul torrente Savena, km 12+450 - carreggiata sud, "
+                "progetto esecutivo, revisione 3";
+            m.push_back({"TitoloLungo", p});
+        }
+        {
+            Progetto p = Muro();
+            p.v.AltezzaParete = 1;
+            p.v.SpessoreTestaParete = p.v.SpessoreBaseParete = 0.4f;
+            p.v.LarghezzaFondazione = 20;
+            p.v.SbalzoFondazione = 9;
+            p.v.AltezzaFondazione = 0.5f;
+            m.push_back({"Parete1mSuFondazione20m", Calcolato(p)});
+        }
+        {
+            Progetto p = Spalla();
+            p.ntc.KhNTC = 0.35f;
+            p.ntc.KvNTC = 0.175f;
+            m.push_back({"SismaForte", Calcolato(p)});
+        }
+        {
+            Progetto p = Spalla();
+            ImpostaProfilo(p.v, {{3, 0, 600}, {12, 0.6f, 600}});
+            m.push_back({"Sovraccarichi600", Calcolato(p)});
+        }
+        {
+            Progetto p = Muro();
+            p.v.LarghezzaFondazione = 12;
+            p.v.SbalzoFondazione = 1;
+            m.push_back({"TalloneLungo", Calcolato(p)});
+        }
+        {
+            Progetto p = Muro();
+            ImpostaProfilo(p.v, {{1, 0.3f, 10}, {1.5f, 0.8f, 0}, {1, 0, 20}, {2, 1, 5}, {1, -0.2f, 0},
+                                 {1.5f, 0.6f, 15}, {2, 0, 0}, {1, 0.4f, 30}, {3, 0, 10}, {2, 0.5f, 0},
+                                 {4, 0, 5}, {6, 0, 0}});
+            m.push_back({"TerrenoDiMoltiLati", Calcolato(p)});
+        }
+        {
+            Progetto p = Muro();
+            p.v.AltezzaParete = 3;
+            p.v.LarghezzaFondazione = 8;
+            p.v.SbalzoFondazione = 2;
+            m.push_back({"Muro3mSuFondazione8m", Calcolato(p)});
+        }
+        return m;
+    }();
+    return muri;
+}
+
+}  // namespace tavo::test
