@@ -290,7 +290,10 @@ void DisegnaTesto(Grafica& g, double x, double y, double h, std::string_view tes
         case UscitaGrafica::DXF: Dxf(g).TestoDxf(x, y, h, testo, g.ColoreCorrente); break;
         case UscitaGrafica::DWG: TestoDwg(g, x, y, h, testo, Modello(g)); break;
         case UscitaGrafica::BLOCCO: TestoDwg(g, x, y, h, testo, Blocco(g)); break;
-        default: TestoVideo(g, x, y, h, testo); break;
+        default:
+            if (g.PosaTesto) g.PosaTesto(x, y, testo);
+            TestoVideo(g, x, y, h, testo);
+            break;
     }
 }
 

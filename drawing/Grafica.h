@@ -20,6 +20,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <span>
@@ -68,6 +69,9 @@ struct Grafica {
     int AltezzaTestoInScala = 0;
     // Text style names 1..10 (element i-1); on screen and printer the font name.
     std::array<std::string, 10> NomiStiliTesto;
+    // While set, a plain text on screen or paper is placed through it: it
+    // may move the text's point (user coordinates), off what it would hide.
+    std::function<void(double& x, double& y, std::string_view testo)> PosaTesto;
 
     // ---- DXF file (open between ApreDxf and ChiudeDxf) --------------------
     std::unique_ptr<FileDxf> Dxf;

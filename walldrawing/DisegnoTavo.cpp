@@ -83,7 +83,16 @@ void DisegnoTavo::PlottaTavo(UscitaGrafica uscita, OggettoUscita oggetto) {
     if (SuperficieDisegno* s = SuperficieCorrente(); s && imp.fattoreTesto != 1)
         s->FontSize(s->FontSize() * imp.fattoreTesto);
 
-    DisegnaSezione(m);
+    {
+        // The labels of the section placed off lines and other texts.
+        struct FinePosa {
+            Grafica& g;
+            ~FinePosa() { g.PosaTesto = nullptr; }
+        } finePosa{g_};
+        if (SuperficieCorrente())
+            g_.PosaTesto = [this](double& x, double& y, std::string_view t) { PosaEtichetta(x, y, t); };
+        DisegnaSezione(m);
+    }
     DisegnaTitolo(m, imp);
     DisegnaRisultati(imp.xRisultati, imp.yRisultati, m.h, imp.passo, imp.righePerColonna,
                      imp.passoColonne);

@@ -25,6 +25,8 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tavo {
 
@@ -94,6 +96,17 @@ private:
     // long. It measures by drawing into a measuring surface, and may set
     // the plot window again.
     Impaginazione Impagina(const Misure& m);
+    // On screen and paper a label of the section goes where the Part puts
+    // it unless it would overlap a text or be struck through by a line
+    // there; then to the first free place around its point on the device.
+    void PosaEtichetta(double& x, double& y, std::string_view testo);
+    // What the labels must keep clear of: the section's lines (user
+    // coordinates, from the layout's measure, and in device pixels), and
+    // the boxes of the title, the results and the labels placed so far.
+    struct Ingombri {
+        std::vector<std::array<double, 4>> segmenti, segmentiPixel, riquadri;
+    };
+    Ingombri ingombri_;
     // The surcharge per drawing unit of height.
     double GammaSovraccarichi() const;
     // The surface of a screen or printer drawing; nullptr on the others.

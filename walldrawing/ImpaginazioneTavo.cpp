@@ -273,6 +273,7 @@ DisegnoTavo::Impaginazione DisegnoTavo::Impagina(const Misure& m) {
         return r;
     };
 
+    ingombri_ = {};
     SuperficieDisegno* dispositivo = SuperficieCorrente();
     if (!dispositivo) {
         // A DXF file or the CAD program: text is as high as h in world
@@ -297,7 +298,14 @@ DisegnoTavo::Impaginazione DisegnoTavo::Impagina(const Misure& m) {
         SuperficieMisura s(*dispositivo);
         s.FontSize(s.FontSize() * fattore);
         const Misurato r = misuraTutto(s, parte);
-        if (tentativo == 0 && Leggibile(r, s, W, H)) return parte;
+        if (tentativo == 0) {
+            for (const auto& g : r.segmenti) ingombri_.segmenti.push_back({g.x1, g.y1, g.x2, g.y2});
+            if (Leggibile(r, s, W, H)) {
+                for (const auto* gruppo : {&r.titolo, &r.risultati})
+                    for (const Testo& t : *gruppo) ingombri_.riquadri.push_back({t.u, t.v, t.u + t.w, t.v + t.h});
+                return parte;
+            }
+        }
         const std::optional<Disposizione> d = Disponi(r, W, H);
         if (!d) continue;
         // The whole device is the plot window's area, its world box of the
@@ -307,11 +315,76 @@ DisegnoTavo::Impaginazione DisegnoTavo::Impagina(const Misure& m) {
                           static_cast<float>(d->Y0 - H / d->k), static_cast<float>(d->Y0), uscita_,
                           oggetto_, 1, true, 0);
         const double k = d->k;
-        return {d->X0 + d->uTitolo / k,     d->Y0 - d->vTitolo / k, d->Y0 - (d->vTitolo + d->passo) / k,
-                d->X0 + d->uRisultati / k, d->Y0 - d->vRisultati / k, d->passo / k,
-                d->righePerColonna,        d->passoColonne / k,      fattore};
+        const Impaginazione imp{d->X0 + d->uTitolo / k,     d->Y0 - d->vTitolo / k,
+                                d->Y0 - (d->vTitolo + d->passo) / k, d->X0 + d->uRisultati / k,
+                                d->Y0 - d->vRisultati / k, d->passo / k,
+                                d->righePerColonna,        d->passoColonne / k,
+                                fattore};
+        // The boxes of the title and the results where they now go.
+        SuperficieMisura finale(*dispositivo);
+        finale.FontSize(finale.FontSize() * fattore);
+        misura(finale, [&] {
+            DisegnaTitolo(m, imp);
+            DisegnaRisultati(imp.xRisultati, imp.yRisultati, h, imp.passo, imp.righePerColonna,
+                             imp.passoColonne);
+        });
+        for (const Testo& t : finale.Testi()) ingombri_.riquadri.push_back({t.u, t.v, t.u + t.w, t.v + t.h});
+        return imp;
     }
     return parte;  // a device too small for any text: the Part's places
+}
+
+void DisegnoTavo::PosaEtichetta(double& x, double& y, std::string_view testo) {
+    SuperficieDisegno* s = SuperficieCorrente();
+    if (!s) return;
+    const double W = s->LarghezzaDispositivo(), H = s->AltezzaDispositivo();
+    const double u0 = s->DispositivoX(x), v0 = s->DispositivoY(y);
+    const double w = s->LarghezzaTestoPixel(testo), h = s->AltezzaTestoPixel(testo);
+    if (!std::isfinite(u0) || !std::isfinite(v0) || !(w > 0) || !(h > 0)) return;
+    if (ingombri_.segmentiPixel.empty())
+        for (const auto& g : ingombri_.segmenti)
+            ingombri_.segmentiPixel.push_back(
+                {s->DispositivoX(g[0]), s->DispositivoY(g[1]), s->DispositivoX(g[2]), s->DispositivoY(g[3])});
+
+    auto senzaTesti = [&](const Riquadro& r) {
+        if (!Dentro(r, W, H)) return false;
+        for (const auto& q : ingombri_.riquadri)
+            if (Sovrapposti(r, {q[0], q[1], q[2], q[3]})) return false;
+        return true;
+    };
+    auto senzaLinee = [&](const Riquadro& r) {
+        for (const auto& g : ingombri_.segmentiPixel)
+            if (Attraversa(r, g[0], g[1], g[2], g[3])) return false;
+        return true;
+    };
+    // The Part's place first, then around its point, nearest first, up to
+    // three lines up or down and one and a half widths aside: the first
+    // place free of texts and lines, else the first free of texts.
+    std::array<std::array<double, 2>, 49> spostamenti{};
+    {
+        std::size_t n = 0;
+        for (double dv : {0.0, -1.0, 1.0, -2.0, 2.0, -3.0, 3.0})
+            for (double du : {0.0, -1.0, -0.5, 0.5, -1.5, 1.0, 1.5}) spostamenti[n++] = {du * w, dv * h};
+        std::stable_sort(spostamenti.begin(), spostamenti.end(), [&](const auto& a, const auto& b) {
+            return std::hypot(a[0] / w, a[1] / h) < std::hypot(b[0] / w, b[1] / h);
+        });
+    }
+    const std::array<double, 2>* scelto = nullptr;
+    const std::array<double, 2>* soloTesti = nullptr;
+    for (const auto& d : spostamenti) {
+        const Riquadro r{u0 + d[0], v0 + d[1], u0 + d[0] + w, v0 + d[1] + h};
+        if (!senzaTesti(r)) continue;
+        if (!soloTesti) soloTesti = &d;
+        if (senzaLinee(r)) {
+            scelto = &d;
+            break;
+        }
+    }
+    if (!scelto) scelto = soloTesti;
+    const std::array<double, 2>& d = scelto ? *scelto : spostamenti[0];
+    x += d[0] * s->ScaleWidth() / W;
+    y += d[1] * s->ScaleHeight() / H;
+    ingombri_.riquadri.push_back({u0 + d[0], v0 + d[1], u0 + d[0] + w, v0 + d[1] + h});
 }
 
 }  // namespace tavo

@@ -25,7 +25,7 @@ inline const std::vector<MuroDaImpaginare>& MuriDaImpaginare() {
             Progetto p = SpallaCalcolata();
             p.v.TitoloTavo =
                 "Spalla A - Viadotto sul torrente Savena, km 12+450 - carreggiata sud, "
-                "progetto esecutivo, revisione 3";
+                "progetto esecutivo, revisione 3 del 12 marzo, tavola delle verifiche";
             m.push_back({"TitoloLungo", p});
         }
         {
