@@ -4,7 +4,9 @@
 
 namespace tavo {
 
-SuperficieMisura::SuperficieMisura(SuperficieDisegno& dispositivo) : dispositivo_(&dispositivo) {
+SuperficieMisura::SuperficieMisura(SuperficieDisegno& dispositivo)
+    : dispositivo_(&dispositivo), fontDispositivo_(dispositivo.FontName()),
+      dimensioneDispositivo_(dispositivo.FontSize()) {
     ScaleLeft(dispositivo.ScaleLeft());
     ScaleTop(dispositivo.ScaleTop());
     ScaleWidth(dispositivo.ScaleWidth());
@@ -14,6 +16,12 @@ SuperficieMisura::SuperficieMisura(SuperficieDisegno& dispositivo) : dispositivo
 }
 
 SuperficieMisura::SuperficieMisura() { RipristinaScala(); }
+
+SuperficieMisura::~SuperficieMisura() {
+    if (!dispositivo_) return;
+    if (dispositivo_->FontName() != fontDispositivo_) dispositivo_->FontName(fontDispositivo_);
+    dispositivo_->FontSize(dimensioneDispositivo_);
+}
 
 double SuperficieMisura::LarghezzaDispositivo() const {
     return dispositivo_ ? dispositivo_->LarghezzaDispositivo() : 1;
@@ -69,39 +77,16 @@ void SuperficieMisura::TestoDispositivo(double x, double y, std::string_view tes
 SuperficieDisegno* SuperficieMisura::conFont() const {
     if (!dispositivo_) return nullptr;
     if (dispositivo_->FontName() != FontName()) dispositivo_->FontName(FontName());
-    dispositivo_->FontSize(FontSize());
+    if (dispositivo_->FontSize() != FontSize()) dispositivo_->FontSize(FontSize());
     return dispositivo_;
 }
 
-namespace {
-// The device's font put back after one metric.
-class FontRipristinato {
-public:
-    explicit FontRipristinato(SuperficieDisegno* s)
-        : s_(s), nome_(s ? s->FontName() : std::string()), punti_(s ? s->FontSize() : 0) {}
-    ~FontRipristinato() {
-        if (!s_) return;
-        if (s_->FontName() != nome_) s_->FontName(nome_);
-        s_->FontSize(punti_);
-    }
-    FontRipristinato(const FontRipristinato&) = delete;
-    FontRipristinato& operator=(const FontRipristinato&) = delete;
-
-private:
-    SuperficieDisegno* s_;
-    std::string nome_;
-    double punti_;
-};
-}  // namespace
-
 double SuperficieMisura::LarghezzaTestoDispositivo(std::string_view testo) const {
-    const FontRipristinato ripristino(dispositivo_);
     SuperficieDisegno* d = conFont();
     return d ? d->LarghezzaTestoPixel(testo) : 0;
 }
 
 double SuperficieMisura::AltezzaTestoDispositivo(std::string_view testo) const {
-    const FontRipristinato ripristino(dispositivo_);
     SuperficieDisegno* d = conFont();
     return d ? d->AltezzaTestoPixel(testo) : 0;
 }

@@ -16,10 +16,14 @@ namespace tavo {
 class SuperficieMisura final : public SuperficieDisegno {
 public:
     // Measures as `dispositivo` paints: its size, its user scale, its font
-    // and its text metrics. The device's own font is left as it was.
+    // and its text metrics. The device lends its font to each metric and
+    // has its own back when the measure ends.
     explicit SuperficieMisura(SuperficieDisegno& dispositivo);
     // No device: one pixel per user unit, y as the user's, texts of no size.
     SuperficieMisura();
+    ~SuperficieMisura() override;
+    SuperficieMisura(const SuperficieMisura&) = delete;
+    SuperficieMisura& operator=(const SuperficieMisura&) = delete;
 
     double LarghezzaDispositivo() const override;
     double AltezzaDispositivo() const override;
@@ -61,6 +65,8 @@ private:
     SuperficieDisegno* conFont() const;
 
     SuperficieDisegno* dispositivo_ = nullptr;
+    std::string fontDispositivo_;
+    double dimensioneDispositivo_ = 0;
     std::vector<Segmento> segmenti_;
     std::vector<TestoMisurato> testi_;
     Estensione tratti_{1, 0, 1, 0};

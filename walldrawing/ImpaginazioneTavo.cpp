@@ -51,6 +51,9 @@ bool Attraversa(const Riquadro& r, double u1, double v1, double u2, double v2) {
     const double a1 = r.u1 + Tolleranza, a2 = r.u2 - Tolleranza;
     const double b1 = r.v1 + Tolleranza, b2 = r.v2 - Tolleranza;
     if (a1 >= a2 || b1 >= b2) return false;
+    if (std::max(u1, u2) <= a1 || std::min(u1, u2) >= a2 || std::max(v1, v2) <= b1 ||
+        std::min(v1, v2) >= b2)
+        return false;
     double t0 = 0, t1 = 1;
     const double du = u2 - u1, dv = v2 - v1;
     const double p[4] = {-du, du, -dv, dv};
@@ -218,8 +221,13 @@ std::optional<Disposizione> Disponi(const Misurato& r, double W, double H) {
     if (!(c.k > 0)) return std::nullopt;
     const Riquadro b = ingombro(c.k);
     const double ox = c.area.u1 + ((c.area.u2 - c.area.u1) - (b.u2 - b.u1)) / 2 - b.u1;
-    const double oy = c.area.v1 + ((c.area.v2 - c.area.v1) - (b.v2 - b.v1)) / 2 - b.v1;
     Disposizione d = c.d;
+    double oy = c.area.v1 + ((c.area.v2 - c.area.v1) - (b.v2 - b.v1)) / 2 - b.v1;
+    if (&c == &sotto) {
+        // Below: the section at the top of its area, the results right under it.
+        oy = c.area.v1 - b.v1;
+        d.vRisultati = oy + b.v2 + spazio;
+    }
     d.k = c.k;
     d.X0 = -ox / c.k;
     d.Y0 = oy / c.k;
@@ -360,15 +368,19 @@ void DisegnoTavo::PosaEtichetta(double& x, double& y, std::string_view testo) {
     // The Part's place first, then around its point, nearest first, up to
     // three lines up or down and one and a half widths aside: the first
     // place free of texts and lines, else the first free of texts.
-    std::array<std::array<double, 2>, 49> spostamenti{};
-    {
+    // In widths and heights of the label, nearest first.
+    static const std::array<std::array<double, 2>, 49> passi = [] {
+        std::array<std::array<double, 2>, 49> p{};
         std::size_t n = 0;
         for (double dv : {0.0, -1.0, 1.0, -2.0, 2.0, -3.0, 3.0})
-            for (double du : {0.0, -1.0, -0.5, 0.5, -1.5, 1.0, 1.5}) spostamenti[n++] = {du * w, dv * h};
-        std::stable_sort(spostamenti.begin(), spostamenti.end(), [&](const auto& a, const auto& b) {
-            return std::hypot(a[0] / w, a[1] / h) < std::hypot(b[0] / w, b[1] / h);
+            for (double du : {0.0, -1.0, -0.5, 0.5, -1.5, 1.0, 1.5}) p[n++] = {du, dv};
+        std::stable_sort(p.begin(), p.end(), [](const auto& a, const auto& b) {
+            return std::hypot(a[0], a[1]) < std::hypot(b[0], b[1]);
         });
-    }
+        return p;
+    }();
+    std::array<std::array<double, 2>, 49> spostamenti{};
+    for (std::size_t i = 0; i < passi.size(); ++i) spostamenti[i] = {passi[i][0] * w, passi[i][1] * h};
     const std::array<double, 2>* scelto = nullptr;
     const std::array<double, 2>* soloTesti = nullptr;
     for (const auto& d : spostamenti) {

@@ -32,10 +32,21 @@ void SuperficiePainter::preparaPenna() {
     painter_.setBrush(Qt::NoBrush);
 }
 
-QFont SuperficiePainter::font() const {
-    QFont f(QString::fromStdString(FontName()));
-    f.setPointSizeF(FontSize() > 0 ? FontSize() : 8.25);
-    return f;
+const QFont& SuperficiePainter::font() const {
+    const double dimensione = FontSize() > 0 ? FontSize() : 8.25;
+    if (!metriche_ || nomeFont_ != FontName() || dimensioneFont_ != dimensione) {
+        nomeFont_ = FontName();
+        dimensioneFont_ = dimensione;
+        font_ = QFont(QString::fromStdString(nomeFont_));
+        font_.setPointSizeF(dimensione);
+        metriche_.emplace(font_, painter_.device());
+    }
+    return font_;
+}
+
+const QFontMetricsF& SuperficiePainter::metriche() const {
+    font();
+    return *metriche_;
 }
 
 void SuperficiePainter::LineaDispositivo(double x1, double y1, double x2, double y2) {
@@ -50,17 +61,14 @@ void SuperficiePainter::CerchioDispositivo(double x, double y, double r) {
 
 void SuperficiePainter::TestoDispositivo(double x, double y, std::string_view testo) {
     preparaPenna();
-    const QFont f = font();
-    painter_.setFont(f);
-    painter_.drawText(QPointF(x, y + QFontMetricsF(f, painter_.device()).ascent()), Testo(testo));
+    painter_.setFont(font());
+    painter_.drawText(QPointF(x, y + metriche().ascent()), Testo(testo));
 }
 
 double SuperficiePainter::LarghezzaTestoDispositivo(std::string_view testo) const {
-    return QFontMetricsF(font(), painter_.device()).horizontalAdvance(Testo(testo));
+    return metriche().horizontalAdvance(Testo(testo));
 }
 
-double SuperficiePainter::AltezzaTestoDispositivo(std::string_view) const {
-    return QFontMetricsF(font(), painter_.device()).height();
-}
+double SuperficiePainter::AltezzaTestoDispositivo(std::string_view) const { return metriche().height(); }
 
 }  // namespace tavo

@@ -7,7 +7,12 @@
 
 #include "drawing/SuperficieDisegno.h"
 
+#include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <optional>
+#include <string>
 
 namespace tavo {
 
@@ -30,9 +35,16 @@ protected:
 
 private:
     void preparaPenna();
-    QFont font() const;
+    // The font in force and its metrics on the device, made again only
+    // when the font's name or size changes.
+    const QFont& font() const;
+    const QFontMetricsF& metriche() const;
 
     QPainter& painter_;
+    mutable std::string nomeFont_;
+    mutable double dimensioneFont_ = -1;
+    mutable QFont font_;
+    mutable std::optional<QFontMetricsF> metriche_;
 };
 
 }  // namespace tavo

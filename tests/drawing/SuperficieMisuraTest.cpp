@@ -22,37 +22,40 @@ TEST(SuperficieMisura, TrattiInCoordinateUtenteTestiInPixelDelDispositivo) {
     dispositivo.ScaleTop(25);
     dispositivo.ScaleWidth(40);
     dispositivo.ScaleHeight(-30);
-    dispositivo.FontSize(16.5);  // the recording font: 12 by 24 pixels a character
+    {
+        SuperficieMisura s(dispositivo);
+        // The measure's own font: the recording one is 12 by 24 pixels a
+        // character at 16.5 points.
+        s.FontSize(16.5);
+        s.FontName("Times");
+        Grafica g;
+        ImpostaUscita(g, 1, UscitaGrafica::VIDEO, &s);
+        const std::array<double, 3> x{0, 4, 2}, y{0, 0, 3};
+        DisegnaPoligono(g, 3, x, y, 1);
+        DisegnaCerchio(g, 10, -2, 1);
+        DisegnaTesto(g, 1, 2, 0.5, "abc", 1);
 
-    SuperficieMisura s(dispositivo);
-    Grafica g;
-    ImpostaUscita(g, 1, UscitaGrafica::VIDEO, &s);
-    const std::array<double, 3> x{0, 4, 2}, y{0, 0, 3};
-    DisegnaPoligono(g, 3, x, y, 1);
-    DisegnaCerchio(g, 10, -2, 1);
-    DisegnaTesto(g, 1, 2, 0.5, "abc", 1);
-
-    ASSERT_EQ(s.Segmenti().size(), 3u);
-    EXPECT_NEAR(s.Segmenti()[1].x1, 4, 1e-12);
-    EXPECT_NEAR(s.Segmenti()[1].y2, 3, 1e-12);
-    EXPECT_NEAR(s.Tratti().xMin, 0, 1e-12);
-    EXPECT_NEAR(s.Tratti().xMax, 11, 1e-12);
-    EXPECT_NEAR(s.Tratti().yMin, -3, 1e-12);
-    EXPECT_NEAR(s.Tratti().yMax, 3, 1e-12);
-    ASSERT_EQ(s.Testi().size(), 1u);
-    const auto& t = s.Testi()[0];
-    EXPECT_EQ(t.testo, "abc");
-    EXPECT_NEAR(t.x, 1, 1e-12);
-    EXPECT_NEAR(t.y, 2, 1e-12);
-    // (1, 2) is pixel ((1 + 10) * 20, (25 - 2) * 20).
-    EXPECT_NEAR(t.u, 220, 1e-9);
-    EXPECT_NEAR(t.v, 460, 1e-9);
-    EXPECT_NEAR(t.w, 36, 1e-9);
-    EXPECT_NEAR(t.h, 24, 1e-9);
-
+        ASSERT_EQ(s.Segmenti().size(), 3u);
+        EXPECT_NEAR(s.Segmenti()[1].x1, 4, 1e-12);
+        EXPECT_NEAR(s.Segmenti()[1].y2, 3, 1e-12);
+        EXPECT_NEAR(s.Tratti().xMin, 0, 1e-12);
+        EXPECT_NEAR(s.Tratti().xMax, 11, 1e-12);
+        EXPECT_NEAR(s.Tratti().yMin, -3, 1e-12);
+        EXPECT_NEAR(s.Tratti().yMax, 3, 1e-12);
+        ASSERT_EQ(s.Testi().size(), 1u);
+        const auto& t = s.Testi()[0];
+        EXPECT_EQ(t.testo, "abc");
+        EXPECT_NEAR(t.x, 1, 1e-12);
+        EXPECT_NEAR(t.y, 2, 1e-12);
+        // (1, 2) is pixel ((1 + 10) * 20, (25 - 2) * 20).
+        EXPECT_NEAR(t.u, 220, 1e-9);
+        EXPECT_NEAR(t.v, 460, 1e-9);
+        EXPECT_NEAR(t.w, 36, 1e-9);
+        EXPECT_NEAR(t.h, 24, 1e-9);
+    }
     // Nothing painted on the device; its font as it was.
     EXPECT_TRUE(dispositivo.tratti.empty());
-    EXPECT_EQ(dispositivo.FontSize(), 16.5);
+    EXPECT_EQ(dispositivo.FontSize(), 8.25);
     EXPECT_EQ(dispositivo.FontName(), "Arial");
 }
 

@@ -75,7 +75,7 @@ bool Sovrapposti(const QRectF& a, const QRectF& b, double tolleranza) {
 }
 
 // The texts painted by one drawing of `p` on `d`, and the device's size;
-// a page also goes to the PDF file `pdf`.
+// a page goes to the PDF file `pdf`, a window's picture beside it as PNG.
 struct Disegnato {
     std::vector<PainterConRiquadri::Riquadro> testi;
     QSizeF dispositivo;
@@ -91,6 +91,8 @@ Disegnato Disegna(const test::Progetto& p, const Dispositivo& d, const QString& 
         QPainter painter(&immagine);
         PainterConRiquadri s(painter);
         disegno.PlottaTavo(UscitaGrafica::VIDEO, &s);
+        painter.end();
+        immagine.save(QString(pdf).replace(QStringLiteral(".pdf"), QStringLiteral(".png")));  // to look at
         r.testi = s.testi;
         r.dispositivo = immagine.size();
         return r;
