@@ -63,4 +63,11 @@ void RettaSpintaFondazione(const VariabiliPubbliche& v, float P, CoppiaRetta& X,
     Y(2) = static_cast<float>(Y(1) + P * std::sin(static_cast<double>(t)));
 }
 
+double BraccioSpinta(const CoppiaRetta& X, const CoppiaRetta& Y, float ang1, float ang2, double px,
+                     double py) {
+    // r × F of the force −(cos t, sin t) at the application point, per unit force.
+    const double t = Inclinazione(ang1, ang2);
+    return (Y(1) - py) * std::cos(t) - (X(1) - px) * std::sin(t);
+}
+
 }  // namespace tavo

@@ -41,4 +41,11 @@ void RettaSpintaFondazione(const VariabiliPubbliche& v, float P, CoppiaRetta& X,
                            double& a, double& b, double& c, float ang1, float ang2,
                            ComponenteSpinta tipo);
 
+// Lever arm about (px, py) of a thrust component applied at X(1), Y(1) and
+// inclined at ang1 + ang2 degrees like its line, with its sign: positive
+// where a positive component turns the wall toward the toe (its line
+// passes above the point), whatever the component's own sign.
+double BraccioSpinta(const CoppiaRetta& X, const CoppiaRetta& Y, float ang1, float ang2, double px,
+                     double py);
+
 }  // namespace tavo

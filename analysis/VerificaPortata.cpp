@@ -26,16 +26,18 @@ void VerificaPortata(VariabiliPubbliche& v, const NTC& sisma, float& St, float& 
     const float P0 = SpinteStaticheFondazione(v, St, Sq);
     RettaSpintaFondazione(v, St, v.xRettaStFondazione, v.yRettaStFondazione, a, b, c, delta, 0,
                           ComponenteSpinta::StaticaT);
-    const double dSt = DistanzaPuntoRetta(xB, yB, a, b, c);
+    // Every component's arm with its sign: a line that passes below the
+    // midpoint (a wide footing, a large δ) turns the resultant toward the heel.
+    const double dSt = BraccioSpinta(v.xRettaStFondazione, v.yRettaStFondazione, delta, 0, xB, yB);
     RettaSpintaFondazione(v, Sq, v.xRettaSqFondazione, v.yRettaSqFondazione, a, b, c, delta, 0,
                           ComponenteSpinta::StaticaQ);
-    const double dSq = DistanzaPuntoRetta(xB, yB, a, b, c);
+    const double dSq = BraccioSpinta(v.xRettaSqFondazione, v.yRettaSqFondazione, delta, 0, xB, yB);
 
     const float psi = AngoloTheta(v, sisma);
     Ss = IncrementoSismicoFondazione(v, sisma, psi, P0);
     RettaSpintaFondazione(v, Ss, v.xRettaSsFondazione, v.yRettaSsFondazione, a, b, c, delta, 0,
                           ComponenteSpinta::Sismica);
-    const double dSs = DistanzaPuntoRetta(xB, yB, a, b, c);
+    const double dSs = BraccioSpinta(v.xRettaSsFondazione, v.yRettaSsFondazione, delta, 0, xB, yB);
 
     Si = static_cast<float>(Kh * gGM * p.Ww + Kh * gGZ * Wz + Kh * gGM * p.Wf);
 

@@ -2,8 +2,8 @@
 // The soil-pressure check of one combination: every action reduced to the
 // axial force N, the shear T and the moment M on the footing base about its
 // midpoint (M > 0 toward the toe), then turned into the soil pressures.
-// The lever arms of the three thrust components are unsigned distances of
-// their lines from the midpoint.
+// The lever arms of the three thrust components are the distances of their
+// lines from the midpoint with their sign (BraccioSpinta).
 //
 // Writes its outputs (element k of the result triples) and, for its own
 // combination, SigmaValle, SigmaMonte, LarghezzaCompressa, MSuolaValle,

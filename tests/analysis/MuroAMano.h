@@ -22,9 +22,10 @@
 //   lines    at h/3 (soil weight), h/2 (surcharge), h/3 NTC or 2h/3 DM
 //            (seismic increment) above the foot of the back, inclined at δ
 //   arms     overturning: the static components with their sign about the
-//            toe, the seismic increment always overturning; soil pressure
-//            and stem: every component by its magnitude about the midpoint
-//            of the base
+//            toe, the seismic increment always overturning; soil pressure:
+//            every component with its sign about the midpoint of the base
+//            (with δ = 50° the soil-weight line passes below it); stem:
+//            every component by its magnitude about the midpoint of its base
 //   moments  r × F of every force about the moment point; the pressures and
 //            the footing moments by integrating the pressure diagram.
 
@@ -209,9 +210,9 @@ inline RisultatiAMano CalcolaAMano(const CombinazioneAMano& c, double delta = De
         r.StP = s.St, r.SqP = s.Sq, r.SsP = s.Ss;
         r.SiP = c.kh * (f[3] * Ww + f[2] * Wz + f[3] * Wf);
         const double xB = 0.25;
-        r.MP = std::fabs(MomentoSpinta(s.St, delta, 2.5, -1 + hF / 3, xB, -1)) +
-               std::fabs(MomentoSpinta(s.Sq, delta, 2.5, -1 + hF / 2, xB, -1)) +
-               std::fabs(MomentoSpinta(s.Ss, delta, 2.5, -1 + hF * fs, xB, -1)) +
+        r.MP = MomentoSpinta(s.St, delta, 2.5, -1 + hF / 3, xB, -1) +
+               MomentoSpinta(s.Sq, delta, 2.5, -1 + hF / 2, xB, -1) +
+               MomentoSpinta(s.Ss, delta, 2.5, -1 + hF * fs, xB, -1) +
                c.kh * (f[3] * Ww * (yGw + 1) + f[2] * Wz * (yZ + 1) + f[3] * Wf * (yGf + 1)) +
                f[6] * Vi * (yImp + 1) -
                fkv * (f[3] * Ww * (xGw - xB) + f[2] * Wz * (xZ - xB) + f[3] * Wf * (xGf - xB)) -
