@@ -7,9 +7,14 @@
 #include "analysis/VerificaPortata.h"
 #include "analysis/VerificheStabilita.h"
 #include "geometry/Estremi.h"
+#include "ports/MessagePort.h"
 
+#include <algorithm>
 #include <array>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tavo {
 namespace {
@@ -90,21 +95,39 @@ void CombinazioniScorrimento(VariabiliPubbliche& v, NTC& sisma) {
     v.CombGravosaScorrimento = tutte ? Minimo(v.FsScorrimento.valori()) : 1;
 }
 
+std::int16_t GravosaPortata(const std::array<bool, 3>& fuoriBase, const std::array<float, 3>& pressioneValle,
+                            const std::array<float, 3>& pressioneMonte) {
+    for (std::size_t k = 0; k < 3; ++k)
+        if (fuoriBase[k]) return static_cast<std::int16_t>(k + 1);
+    std::array<float, 3> massima{};
+    for (std::size_t k = 0; k < 3; ++k) massima[k] = std::max(pressioneValle[k], pressioneMonte[k]);
+    return Massimo(massima);
+}
+
 void CombinazioniPortata(VariabiliPubbliche& v, NTC& sisma) {
-    std::array<float, 3> pressioneValle{};
+    std::array<float, 3> pressioneValle{}, pressioneMonte{};
     const bool tutte = EseguiCombinazioni(v, sisma, [&](int k) {
+        const auto i = static_cast<std::size_t>(k - 1);
         VerificaPortata(v, sisma, v.StPortata(k), v.SqPortata(k), v.SsPortata(k), v.SiPortata(k),
-                        v.MPortata(k), v.NPortata(k), v.TPortata(k),
-                        pressioneValle[static_cast<std::size_t>(k - 1)]);
+                        v.MPortata(k), v.NPortata(k), v.TPortata(k), pressioneValle[i]);
+        pressioneMonte[i] = v.SigmaMonte;
     });
+    // One message per cause, however many combinations share it.
+    std::vector<std::string> testi;
+    for (int k = 1; k <= (tutte ? 3 : 1); ++k) {
+        if (!EquilibrioViolato(v, k)) continue;
+        std::string testo = MessaggioEquilibrioViolato(v.MPortata(k), v.NPortata(k));
+        if (std::find(testi.begin(), testi.end(), testo) == testi.end()) testi.push_back(std::move(testo));
+    }
+    for (const std::string& testo : testi) messaggi().mostra(testo, Icona::Critico);
+
     v.CombGravosaPortata = 1;
     if (tutte) {
-        v.CombGravosaPortata = Massimo(pressioneValle);
-        for (std::int16_t k = 3; k >= 1; --k)
-            if (EquilibrioViolato(v, k)) v.CombGravosaPortata = k;
+        std::array<bool, 3> fuoriBase{};
+        for (int k = 1; k <= 3; ++k) fuoriBase[static_cast<std::size_t>(k - 1)] = EquilibrioViolato(v, k);
+        v.CombGravosaPortata = GravosaPortata(fuoriBase, pressioneValle, pressioneMonte);
     }
-    // The pressures and footing moments of the governing combination; its
-    // "Equilibrio violato !!" has already been shown by its own run.
+    // The pressures and footing moments of the governing combination.
     const int g = v.CombGravosaPortata;
     DistribuzionePressioni(v, v.MPortata(g), v.NPortata(g), 1, v.BaseFondazione, v.SigmaValle,
                            v.SigmaMonte, v.LarghezzaCompressa);

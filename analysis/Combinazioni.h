@@ -10,7 +10,8 @@
 // Governing combination: the smallest safety factor (overturning, sliding;
 // in overturning among the combinations that can overturn, see
 // GravosaRibaltamento),
-// the largest toe pressure (soil pressure), the largest signed moment
+// the largest edge pressure, toe or heel (soil pressure, see
+// GravosaPortata), the largest signed moment
 // (stem); on a tie the lower combination. A combination whose resultant
 // lies outside the footing base has no toe pressure: it governs the
 // soil-pressure check (the first such one), so that the failure is what the
@@ -26,6 +27,9 @@
 #include "analysis/VariabiliPubbliche.h"
 #include "seismic/NTC.h"
 
+#include <array>
+#include <cstdint>
+
 namespace tavo {
 
 void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma);
@@ -37,6 +41,15 @@ void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma);
 std::int16_t GravosaRibaltamento(const VariabiliPubbliche& v);
 
 void CombinazioniScorrimento(VariabiliPubbliche& v, NTC& sisma);
+
+// The governing soil-pressure combination: the first whose resultant lies
+// outside the base; when none does, the largest edge pressure
+// max(toe, heel), the first one on a tie.
+std::int16_t GravosaPortata(const std::array<bool, 3>& fuoriBase, const std::array<float, 3>& pressioneValle,
+                            const std::array<float, 3>& pressioneMonte);
+
+// A resultant outside the base shows "Equilibrio violato !!" once per
+// calculation, however many combinations have it (once per distinct text).
 void CombinazioniPortata(VariabiliPubbliche& v, NTC& sisma);
 void CombinazioniParete(VariabiliPubbliche& v, NTC& sisma);
 

@@ -61,10 +61,13 @@ bool DistribuzionePressioni(const VariabiliPubbliche& v, float M, float N, float
 
 void TensioniTerreno(const VariabiliPubbliche& v, float M, float N, float L, float B, float& sV,
                      float& sM, float& b) {
-    if (!DistribuzionePressioni(v, M, N, L, B, sV, sM, b)) return;
+    if (DistribuzionePressioni(v, M, N, L, B, sV, sM, b)) messaggi().mostra(MessaggioEquilibrioViolato(M, N), Icona::Critico);
+}
+
+std::string MessaggioEquilibrioViolato(float M, float N) {
     std::string testo = "Equilibrio violato !!\r\nN esterna in fondazione !!";
     if (M / N > 0) testo += "\r\nAllargare a valle";
-    messaggi().mostra(testo, Icona::Critico);
+    return testo;
 }
 
 void TensioniTerrenoNTC(float M, float N, float L, float B, float& sV, float& sM, float& b) {

@@ -15,6 +15,8 @@
 
 #include "analysis/VariabiliPubbliche.h"
 
+#include <string>
+
 namespace tavo {
 
 // Whether the resultant lies outside the base: |M/N| ≥ B/2, with e formed as
@@ -31,6 +33,11 @@ bool EquilibrioViolato(const VariabiliPubbliche& v, int k);
 // lies outside the base (outputs 0). N = 0 throws ErroreCalcolo (e = M/N).
 bool DistribuzionePressioni(const VariabiliPubbliche& v, float M, float N, float L, float B,
                             float& sV, float& sM, float& b);
+
+// The message of a resultant outside the base: "Equilibrio violato !!" CR LF
+// "N esterna in fondazione !!", with CR LF "Allargare a valle" when it lies
+// on the toe side.
+std::string MessaggioEquilibrioViolato(float M, float N);
 
 // As DistribuzionePressioni, and a resultant outside the base shows
 // "Equilibrio violato !!" CR LF "N esterna in fondazione !!", with CR LF

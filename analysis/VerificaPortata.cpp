@@ -58,7 +58,7 @@ void VerificaPortata(VariabiliPubbliche& v, const NTC& sisma, float& St, float& 
                            S * std::sin(inclinazione) + static_cast<double>(v.GammaNi) * v.NImpalcato);
     T = static_cast<float>(S * std::cos(inclinazione) + Si + static_cast<double>(v.GammaVi) * v.VImpalcato);
 
-    TensioniTerreno(v, M, N, 1, v.BaseFondazione, v.SigmaValle, v.SigmaMonte, v.LarghezzaCompressa);
+    DistribuzionePressioni(v, M, N, 1, v.BaseFondazione, v.SigmaValle, v.SigmaMonte, v.LarghezzaCompressa);
     pressioneValle = v.SigmaValle;
     CalcolaMomentiSuole(v, v.MSuolaValle, v.MSuolaMonte);
 }

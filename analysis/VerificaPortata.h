@@ -8,8 +8,8 @@
 // Writes its outputs (element k of the result triples) and, for its own
 // combination, SigmaValle, SigmaMonte, LarghezzaCompressa, MSuolaValle,
 // MSuolaMonte; rewrites the three heel thrust lines. pressioneValle is the
-// toe pressure. A resultant outside the base shows "Equilibrio violato !!"
-// and leaves the pressures 0 (see EquilibrioViolato).
+// toe pressure. A resultant outside the base leaves the pressures 0 (see
+// EquilibrioViolato); its message is the combination loop's, shown once.
 //
 // Errors: N = 0 throws ErroreCalcolo; the thrust search throws its own.
 

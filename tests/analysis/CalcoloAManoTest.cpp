@@ -109,7 +109,8 @@ TEST_P(CalcoloAMano, NTC2008EveryCombinationAndTheGoverningOnes) {
         ConfrontaCombinazione(v, k, r[k - 1]);
     }
 
-    // Governing by hand: smallest safety factors, largest toe pressure,
+    // Governing by hand: smallest safety factors, largest edge pressure (toe
+    // or heel: with δ = 50° the static resultant lies on the heel side),
     // largest stem moment.
     auto posizione = [&](auto valore, bool minimo) {
         int g = 1;
@@ -119,7 +120,7 @@ TEST_P(CalcoloAMano, NTC2008EveryCombinationAndTheGoverningOnes) {
     };
     const int kMR = posizione([](const RisultatiAMano& x) { return x.FsR; }, true);
     const int kS = posizione([](const RisultatiAMano& x) { return x.FsS; }, true);
-    const int kP = posizione([](const RisultatiAMano& x) { return x.sigmaValle; }, false);
+    const int kP = posizione([](const RisultatiAMano& x) { return std::max(x.sigmaValle, x.sigmaMonte); }, false);
     const int kW = posizione([](const RisultatiAMano& x) { return x.MW; }, false);
     EXPECT_EQ(v.CombGravosaRibaltamento, kMR);
     EXPECT_EQ(v.CombGravosaScorrimento, kS);

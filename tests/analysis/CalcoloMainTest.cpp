@@ -409,8 +409,8 @@ TEST_F(CalcoloMainTest, ResultantOutsideTheBaseGovernsAndIsMarkedFailed) {
         CoefficientiParzialiDefault(w);
         ASSERT_TRUE(CalcoloMain(w, sisma, finestra));
 
-        const auto violate = static_cast<std::size_t>(std::count(c.violata.begin(), c.violata.end(), true));
-        ASSERT_EQ(messaggi.conta(), violate) << ::testing::PrintToString(messaggi.testi());
+        // One message per calculation, however many combinations fail.
+        ASSERT_EQ(messaggi.conta(), 1u) << ::testing::PrintToString(messaggi.testi());
         for (const auto& m : messaggi.registrati()) EXPECT_EQ(m.testo, fuori);
         for (int k = 1; k <= 3; ++k)
             EXPECT_EQ(EquilibrioViolato(w, k), c.violata[static_cast<std::size_t>(k - 1)]) << "combination " << k;

@@ -3,12 +3,14 @@
 
 #include "analysis/Combinazioni.h"
 #include "analysis/GeometriaSezione.h"
+#include "analysis/TensioniTerreno.h"
 #include "tests/analysis/MuroAMano.h"
 #include "tests/analysis/MuroNonRibaltabile.h"
 #include "tests/support/RecordingMessagePort.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -153,6 +155,60 @@ TEST(Combinazioni, StaticThrustBelowTheToeDoesNotGovern) {
     ASSERT_LT(v.FsRibaltamento(1), v.FsRibaltamento(3));
     ASSERT_LT(v.FsRibaltamento(3), v.FsRibaltamento(2));
     EXPECT_EQ(v.CombGravosaRibaltamento, 3);
+    EXPECT_EQ(messaggi.conta(), 0u);
+}
+
+// The governing soil pressure is the largest edge pressure, toe or heel: a
+// resultant on the heel side has a toe pressure of 0 but may carry the
+// largest pressure of all. A resultant outside the base comes first.
+struct CasoGravosaPortata {
+    const char* nome;
+    std::array<bool, 3> fuori;
+    std::array<float, 3> valle, monte;
+    int governante;
+};
+
+TEST(Combinazioni, SoilPressureGovernsByTheLargestEdgePressure) {
+    const CasoGravosaPortata casi[] = {
+        {"toe pressures only", {}, {120, 150, 140}, {0, 0, 0}, 2},
+        {"a heel pressure larger than every toe pressure", {}, {120, 150, 0}, {0, 0, 180}, 3},
+        {"heel pressures only", {}, {0, 0, 0}, {90, 80, 85}, 1},
+        {"tie between a toe and a heel pressure: the lower number", {}, {0, 160, 0}, {160, 0, 100}, 1},
+        {"outside the base comes first", {false, true, true}, {300, 0, 0}, {0, 0, 0}, 2},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        EXPECT_EQ(GravosaPortata(c.fuori, c.valle, c.monte), c.governante);
+    }
+}
+
+// Through the loop: the hand abutment with a deck force toward the backfill
+// that puts the resultant of some combinations on the heel side. The
+// governing combination is the one with the largest edge pressure of the
+// three distributions recomputed here from M and N, and the listing's
+// pressures are its own.
+TEST(Combinazioni, SoilPressureLoopListsTheCombinationWithTheLargestEdgePressure) {
+    test::RecordingMessagePort messaggi;
+    int lati = 0;
+    for (float vi : {10.0f, -40.0f, -60.0f, -80.0f, -120.0f}) {
+        SCOPED_TRACE(::testing::Message() << "Vi " << vi);
+        VariabiliPubbliche v;
+        NTC s;
+        CalcolaCombinazioni(v, s, [vi](VariabiliPubbliche& w, NTC&) { w.VImpalcato = vi; });
+        std::array<float, 3> massima{}, valle{};
+        for (int k = 1; k <= 3; ++k) {
+            float sv = 0, sm = 0, b = 0;
+            ASSERT_FALSE(DistribuzionePressioni(v, v.MPortata(k), v.NPortata(k), 1, 4.5f, sv, sm, b));
+            massima[static_cast<std::size_t>(k - 1)] = std::max(sv, sm);
+            valle[static_cast<std::size_t>(k - 1)] = sv;
+        }
+        const auto g = std::max_element(massima.begin(), massima.end()) - massima.begin() + 1;
+        const auto gValle = std::max_element(valle.begin(), valle.end()) - valle.begin() + 1;
+        if (g != gValle) ++lati;
+        EXPECT_EQ(v.CombGravosaPortata, g);
+        EXPECT_EQ(std::max(v.SigmaValle, v.SigmaMonte), massima[static_cast<std::size_t>(g - 1)]);
+    }
+    EXPECT_GT(lati, 0);  // some case where the toe alone would choose another
     EXPECT_EQ(messaggi.conta(), 0u);
 }
 
