@@ -23,6 +23,10 @@ void CalcolaMomentiSuole(const VariabiliPubbliche& v, float& MValle, float& MMon
 float MomentoPressioniSuola(const VariabiliPubbliche& v, float x, float sa, float sb, float w,
                             float& V) {
     float M = 0;
+    if (w <= 0) {  // no compressed zone (a resultant outside the base): no pressure
+        V = 0;
+        return 0;
+    }
     if (w < x) {  // the compressed zone ends before the section
         if (LineareDM(v)) {
             V = sa * w / 2;

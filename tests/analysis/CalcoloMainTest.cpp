@@ -425,6 +425,22 @@ TEST_F(CalcoloMainTest, ResultantOutsideTheBaseGovernsAndIsMarkedFailed) {
     }
 }
 
+// DM 1996 on a footing with no toe (B = heel + stem base) and a resultant
+// beyond the toe edge: the failed check is listed like any other, and a toe
+// of length 0 carries no moment (no division by its length).
+TEST_F(CalcoloMainTest, NoToeWithTheResultantOutsideTheBaseIsComputed) {
+    usaCampi([](VariabiliPubbliche& w, NTC&) {
+        w.Normativa = 1;
+        w.LarghezzaFondazione = 3.25f;
+        w.VImpalcato = 300;
+    });
+    ASSERT_TRUE(CalcoloMain(v, sisma, finestra)) << ::testing::PrintToString(messaggi.testi());
+    attendeSoloMessaggio("Equilibrio violato !!\r\nN esterna in fondazione !!\r\nAllargare a valle");
+    EXPECT_TRUE(EquilibrioViolato(v, 1));
+    EXPECT_EQ(v.MSuolaValle, 0.0f);
+    for (int casella : {6, 7, 8}) EXPECT_EQ(finestra.coloreMNfondazione[casella], ColoreRosso) << casella;
+}
+
 // ---- What a run leaves in the state ----------------------------------------
 
 // The critical wedge angle by brute force over the closed-form wedge thrust
