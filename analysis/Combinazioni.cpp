@@ -64,16 +64,29 @@ std::int16_t Massimo(const std::array<float, 3>& valori) {
 
 }  // namespace
 
-std::int16_t GravosaRibaltamento(const VariabiliPubbliche& v) {
-    std::array<float, 3> fs = v.FsRibaltamento.valori();
+namespace {
+
+// The smallest factor among the combinations where the check can fail;
+// when it can fail in none, the smallest of all three.
+std::int16_t MinimoTraPossibili(std::array<float, 3> fs, const std::array<bool, 3>& possibile) {
     bool qualcuna = false;
-    for (int k = 1; k <= 3; ++k) qualcuna = qualcuna || Ribaltabile(v, k);
-    // Only for the search: a combination that cannot overturn never comes
+    for (bool p : possibile) qualcuna = qualcuna || p;
+    // Only for the search: a combination that cannot fail never comes
     // before one that can.
     if (qualcuna)
-        for (int k = 1; k <= 3; ++k)
-            if (!Ribaltabile(v, k)) fs[static_cast<std::size_t>(k - 1)] = std::numeric_limits<float>::infinity();
+        for (std::size_t k = 0; k < 3; ++k)
+            if (!possibile[k]) fs[k] = std::numeric_limits<float>::infinity();
     return Minimo(fs);
+}
+
+}  // namespace
+
+std::int16_t GravosaRibaltamento(const VariabiliPubbliche& v) {
+    return MinimoTraPossibili(v.FsRibaltamento.valori(), {Ribaltabile(v, 1), Ribaltabile(v, 2), Ribaltabile(v, 3)});
+}
+
+std::int16_t GravosaScorrimento(const VariabiliPubbliche& v) {
+    return MinimoTraPossibili(v.FsScorrimento.valori(), {Scorrevole(v, 1), Scorrevole(v, 2), Scorrevole(v, 3)});
 }
 
 void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma) {
@@ -92,7 +105,7 @@ void CombinazioniScorrimento(VariabiliPubbliche& v, NTC& sisma) {
                             v.SiScorrimento(k), v.TScorrimento(k), v.NScorrimento(k),
                             v.FsScorrimento(k));
     });
-    v.CombGravosaScorrimento = tutte ? Minimo(v.FsScorrimento.valori()) : 1;
+    v.CombGravosaScorrimento = tutte ? GravosaScorrimento(v) : 1;
 }
 
 std::int16_t GravosaPortata(const std::array<bool, 3>& fuoriBase, const std::array<float, 3>& pressioneValle,

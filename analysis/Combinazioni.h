@@ -8,8 +8,8 @@
 // of the triples keep what they held.
 //
 // Governing combination: the smallest safety factor (overturning, sliding;
-// in overturning among the combinations that can overturn, see
-// GravosaRibaltamento),
+// among the combinations that can overturn or slide, see
+// GravosaRibaltamento and GravosaScorrimento),
 // the largest edge pressure, toe or heel (soil pressure, see
 // GravosaPortata), the largest signed moment
 // (stem); on a tie the lower combination. A combination whose resultant
@@ -39,6 +39,10 @@ void CombinazioniRibaltamento(VariabiliPubbliche& v, NTC& sisma);
 // (Ribaltabile); when none can, the smallest signed factor of all three,
 // each of which is then listed as not overturnable. The first one on a tie.
 std::int16_t GravosaRibaltamento(const VariabiliPubbliche& v);
+
+// The governing sliding combination, by the same rule among the
+// combinations that can slide (Scorrevole).
+std::int16_t GravosaScorrimento(const VariabiliPubbliche& v);
 
 void CombinazioniScorrimento(VariabiliPubbliche& v, NTC& sisma);
 

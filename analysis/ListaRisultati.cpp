@@ -38,6 +38,10 @@ std::string TestoSicurezzaRibaltamento(const VariabiliPubbliche& v, int k) {
     return Ribaltabile(v, k) ? FormattaValore(v.FsRibaltamento(k)) : TestoNonRibaltabile;
 }
 
+std::string TestoSicurezzaScorrimento(const VariabiliPubbliche& v, int k) {
+    return Scorrevole(v, k) ? FormattaValore(v.FsScorrimento(k)) : TestoNonScorrevole;
+}
+
 void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePort& f, int kMR, int kS, int kP) {
     // Every combination is checked before the first box changes.
     v.FsRibaltamento(kMR);
@@ -57,10 +61,13 @@ void ScriveRisultatiStabilita(const VariabiliPubbliche& v, FinestraPrincipalePor
         f.ColoraCasella(Fondazione, 4, ColoreNero);
     Etichetta(f, 0, kMR);
 
-    Scrive(f, Fondazione, 5, v.FsScorrimento(kS));
+    f.ScriveCasella(Fondazione, 5, TestoSicurezzaScorrimento(v, kS));
     Scrive(f, Fondazione, 10, v.TScorrimento(kS));
     Scrive(f, Fondazione, 15, v.NScorrimento(kS));
-    ColoreVerifica(f, Fondazione, 5, v.FsScorrimento(kS), 1.3f, v.Normativa);
+    if (Scorrevole(v, kS))
+        ColoreVerifica(f, Fondazione, 5, v.FsScorrimento(kS), 1.3f, v.Normativa);
+    else
+        f.ColoraCasella(Fondazione, 5, ColoreNero);
     Scrive(f, Scorr, 0, v.StScorrimento(kS));
     Scrive(f, Scorr, 1, v.SqScorrimento(kS));
     Scrive(f, Scorr, 2, v.SsScorrimento(kS));

@@ -39,6 +39,12 @@ void ScriveRisultatiParete(const VariabiliPubbliche& v, FinestraPrincipalePort& 
 inline constexpr const char* TestoNonRibaltabile = "non ribaltabile";
 std::string TestoSicurezzaRibaltamento(const VariabiliPubbliche& v, int k);
 
+// The sliding safety factor of combination k, shown alike in every place:
+// the factor, or TestoNonScorrevole when the combination cannot slide
+// (Scorrevole false), in black.
+inline constexpr const char* TestoNonScorrevole = "non scorrevole";
+std::string TestoSicurezzaScorrimento(const VariabiliPubbliche& v, int k);
+
 // Colours a safety factor: red when it is below the limit in force (the
 // given limit under DM 1996, 1 under NTC 2008), black when it reaches it.
 // A negative factor of a combination that can overturn means that the

@@ -98,4 +98,6 @@ void VerificaScorrimento(VariabiliPubbliche& v, const NTC& sisma, float& St, flo
 
 bool Ribaltabile(const VariabiliPubbliche& v, int k) { return v.MRibaltante(k) > 0; }
 
+bool Scorrevole(const VariabiliPubbliche& v, int k) { return v.TScorrimento(k) > 0; }
+
 }  // namespace tavo

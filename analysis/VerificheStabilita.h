@@ -31,4 +31,12 @@ void VerificaScorrimento(VariabiliPubbliche& v, const NTC& sisma, float& St, flo
 // that can overturn. k outside 1..3 throws std::out_of_range.
 bool Ribaltabile(const VariabiliPubbliche& v, int k);
 
+// Whether anything pushes the wall along its base toward the toe in
+// combination k: its sliding force TScorrimento is positive. When it is not
+// (a deck force toward the backfill) the wall cannot slide, and the factor
+// N·tan φb / T, negative, is no safety factor: such a combination is never
+// a failure and never governs over one that can slide. k outside 1..3
+// throws std::out_of_range.
+bool Scorrevole(const VariabiliPubbliche& v, int k);
+
 }  // namespace tavo

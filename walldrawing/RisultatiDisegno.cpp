@@ -117,7 +117,7 @@ void DisegnoTavo::DisegnaRisultati(double x, double y, double h, double passo,
     riga("Verifiche Fondazione");
     ImpostaColore(g_, 5);
     riga("Sicurezza ribaltamento = " + TestoSicurezzaRibaltamento(v, r));
-    riga("Sicurezza scorrimento = " + FV(v.FsScorrimento(s)));
+    riga("Sicurezza scorrimento = " + TestoSicurezzaScorrimento(v, s));
     if (!dm) {
         riga("M = " + FV(v.MPortata(p)));
         riga("N = " + FV(v.NPortata(p)));

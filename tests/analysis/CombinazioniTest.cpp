@@ -138,6 +138,32 @@ TEST(Combinazioni, OverturningGovernsOnlyAmongCombinationsThatCanOverturn) {
     }
 }
 
+// Sliding governs the same way among the combinations that can slide
+// (sliding force T > 0); when none can, the smallest signed factor.
+struct CasoGravosaScorrimento {
+    const char* nome;
+    std::array<float, 3> T, fs;
+    int governante;
+};
+
+TEST(Combinazioni, SlidingGovernsOnlyAmongCombinationsThatCanSlide) {
+    const CasoGravosaScorrimento casi[] = {
+        {"the static one cannot slide", {-40, 20, 25}, {-17.3f, 2.1f, 1.9f}, 3},
+        {"every combination can slide", {40, 50, 45}, {1.4f, 1.2f, 1.3f}, 2},
+        {"a zero sliding force cannot slide", {0, 3, 3}, {-1, 3, 2}, 3},
+        {"none can slide: the smallest signed factor", {-1, -2, -3}, {-50, -80, -60}, 2},
+    };
+    for (const auto& c : casi) {
+        SCOPED_TRACE(c.nome);
+        VariabiliPubbliche v;
+        for (int k = 1; k <= 3; ++k) {
+            v.TScorrimento(k) = c.T[static_cast<std::size_t>(k - 1)];
+            v.FsScorrimento(k) = c.fs[static_cast<std::size_t>(k - 1)];
+        }
+        EXPECT_EQ(GravosaScorrimento(v), c.governante);
+    }
+}
+
 // A low wall on a wide footing under ground falling away from it: the static
 // heel thrust passes below the toe, the seismic increment (which always
 // overturns) makes combinations 2 and 3 overturnable. The loop governs with

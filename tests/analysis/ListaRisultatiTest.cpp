@@ -154,6 +154,35 @@ TEST_F(ListaRisultatiTest, UnaCombinazioneCheNonPuoRibaltareLoDice) {
     EXPECT_EQ(f.txtMNfondazione[3], " 10.00");
 }
 
+// A combination whose sliding force is not positive (a deck force toward
+// the backfill) cannot slide: the box says so in place of its negative
+// factor, in black; one that can slide shows its factor, coloured as before.
+struct CasoNonScorrevole {
+    std::int16_t normativa;
+    float T, fs;
+    const char* testo;
+    bool rosso;
+};
+
+TEST_F(ListaRisultatiTest, UnaCombinazioneCheNonPuoScorrereLoDice) {
+    const CasoNonScorrevole casi[] = {
+        {NormativaNTC2008, -40, -17.3f, "non scorrevole", false},
+        {NormativaDM1996, -40, -17.3f, "non scorrevole", false},
+        {NormativaNTC2008, 10, 0.9f, " 0.9000", true},
+        {NormativaDM1996, 10, 1.29f, " 1.290", true},
+        {NormativaDM1996, 10, 1.3f, " 1.300", false},
+    };
+    for (const auto& c : casi) {
+        v.Normativa = c.normativa;
+        v.TScorrimento(3) = c.T;
+        v.FsScorrimento(3) = c.fs;
+        ScriveRisultatiStabilita(v, f, 1, 3, 1);
+        EXPECT_EQ(f.txtMNfondazione[5], c.testo) << c.normativa << " " << c.T;
+        EXPECT_EQ(f.coloreMNfondazione[5], c.rosso ? ColoreRosso : ColoreNero) << c.normativa << " " << c.T;
+        EXPECT_EQ(TestoSicurezzaScorrimento(v, 3), c.testo);
+    }
+}
+
 TEST_F(ListaRisultatiTest, UnaRisultanteFuoriDallaBaseNonMostraPressioniMaLaVerificaFallita) {
     // Combination 2 governs with its resultant outside the 7 m base
     // (e = M/N = 4 m), and the pressures of the state are 0.

@@ -61,5 +61,39 @@ TEST(RisultatiDisegno, LaRigaDelRibaltamentoComeLaCasellaDellaFinestra) {
     }
 }
 
+// A deck force of 1000 kN/m toward the backfill leaves no combination a
+// sliding force: the main window's box and the drawing's line say
+// "non scorrevole", in black, in place of a negative factor.
+TEST(RisultatiDisegno, LaRigaDelloScorrimentoComeLaCasellaDellaFinestra) {
+    const SeparatoriInstallati italiani({U',', U'.'});
+    for (float vi : {10.0f, -1000.0f}) {
+        SCOPED_TRACE(::testing::Message() << "Vi " << vi);
+        test::RecordingMessagePort messaggi;
+        test::RecordingFinestraPrincipale finestra;
+        finestra.campi = [vi](VariabiliPubbliche& w, NTC& s) {
+            test::CompilaMuroAMano(w, s);
+            w.VImpalcato = vi;
+        };
+        VariabiliPubbliche v;
+        NTC ntc;
+        CoefficientiParzialiDefault(v);
+        ASSERT_TRUE(CalcoloMain(v, ntc, finestra)) << ::testing::PrintToString(messaggi.testi());
+        const int k = v.CombGravosaScorrimento;
+        const bool scorrevole = vi > 0;
+        ASSERT_EQ(v.TScorrimento(k) > 0, scorrevole);
+        const std::string atteso = scorrevole ? FormattaValore(v.FsScorrimento(k)) : std::string("non scorrevole");
+        EXPECT_EQ(finestra.txtMNfondazione[5], atteso);
+        if (!scorrevole) {
+            EXPECT_EQ(finestra.coloreMNfondazione[5], ColoreNero);
+        }
+
+        Grafica g;
+        ApreDxf(g, "scorrimento.dxf");
+        DisegnoTavo d(g, v, ntc);
+        d.PlottaTavo(UscitaGrafica::DXF);
+        EXPECT_NE(g.Dxf->contenuto().find("\nSicurezza scorrimento = " + atteso + "\r\n"), std::string::npos);
+    }
+}
+
 }  // namespace
 }  // namespace tavo
