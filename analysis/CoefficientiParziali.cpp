@@ -1,5 +1,6 @@
 #include "analysis/CoefficientiParziali.h"
 
+#include "fileio/NumeriRegionali.h"
 #include "geometry/PiGreco.h"
 #include "ports/ErroreCalcolo.h"
 
@@ -35,6 +36,29 @@ float Finito(float x, const char* dove) {
 }
 
 }  // namespace
+
+std::string LeggeCoefficientiDaForm(const TestiCoefficienti& testi, VariabiliPubbliche& v, const Separatori& sep) {
+    std::array<TabellaCoefficienti, 2> tabelle{v.CoefParzStatici, v.CoefParzSismici};
+    for (std::size_t p = 0; p < tabelle.size(); ++p) {
+        for (int i = 1; i <= TabellaCoefficienti::dimensione(); ++i) {
+            const std::string& testo = testi[p][static_cast<std::size_t>(i - 1)];
+            const int riga = (i - 1) / NumeroColonne, colonna = (i - 1) % NumeroColonne;
+            const std::string casella = std::string(PagineCoefficienti[p]) + ", " +
+                                        RigheCoefficienti[static_cast<std::size_t>(riga)] + ", " +
+                                        ColonneCoefficienti[static_cast<std::size_t>(colonna)];
+            const auto valore = SingoloDigitato(testo, sep);
+            if (!valore) return RifiutoCasella(casella, MotivoNonNumero(testo, sep));
+            const bool puoEssereZero = riga == 4 || riga == 6;
+            if (puoEssereZero ? *valore < 0 : !(*valore > 0))
+                return RifiutoCasella(casella, puoEssereZero ? "non può essere minore di zero."
+                                                             : "deve essere maggiore di zero.");
+            tabelle[p](i) = *valore;
+        }
+    }
+    v.CoefParzStatici = tabelle[0];
+    v.CoefParzSismici = tabelle[1];
+    return {};
+}
 
 void CoefficientiParzialiDefault(VariabiliPubbliche& v) {
     for (int k = 1; k <= NumeroRighe; ++k) {

@@ -12,7 +12,11 @@
 // throws ErroreCalcolo, which the calculation driver reports.
 
 #include "analysis/VariabiliPubbliche.h"
+#include "fileio/Separatori.h"
 #include "seismic/NTC.h"
+
+#include <array>
+#include <string>
 
 namespace tavo {
 
@@ -23,6 +27,28 @@ enum class Verifica : int {
     Scorrimento = 3,   // "SCORR": sliding on the footing base
     Portata = 4,       // "PORTATA": soil pressures under the footing
 };
+
+// Captions of the partial-coefficient dialog: its two pages (static,
+// seismic), the seven factor rows and the four check columns of each.
+inline constexpr std::array<const char*, 2> PagineCoefficienti{"Verifiche STATICHE", "Verifiche SISMICHE"};
+inline constexpr std::array<const char*, 7> RigheCoefficienti{
+    "Angolo d'attrito interno", "Peso cuneo di spinta",       "Peso zavorra",
+    "Peso proprio tavo",        "Sovraccarico",               "Azione verticale impalcato",
+    "Azione orizzontale impalcato"};
+inline constexpr std::array<const char*, 4> ColonneCoefficienti{"Parete", "Ribalt.", "Scorr.", "Schiacc."};
+
+// The texts of the dialog's boxes, [0] the static page and [1] the seismic
+// one, element i − 1 holding box i, into both tables: each read as
+// SingoloDigitato reads it. A factor must be greater than 0, except those
+// of the surcharge and of the deck's horizontal action (rows 5 and 7), the
+// variable actions, whose factor is 0 where they act in favour or do not
+// enter a combination: those may be 0 too. The first box that fails, page
+// by page in the order of its index, gives the message that names it
+// ("Verifiche STATICHE, Sovraccarico, Ribalt.") and nothing changes; an
+// empty text when both tables were taken.
+using TestiCoefficienti = std::array<std::array<std::string, 28>, 2>;
+std::string LeggeCoefficientiDaForm(const TestiCoefficienti& testi, VariabiliPubbliche& v,
+                                    const Separatori& sep = separatoriRegionali());
 
 // Writes the default factors into both tables.
 void CoefficientiParzialiDefault(VariabiliPubbliche& v);

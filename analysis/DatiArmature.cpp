@@ -4,8 +4,6 @@
 #include "fileio/NumeriRegionali.h"
 #include "ports/ErroreCalcolo.h"
 
-#include <cmath>
-#include <limits>
 
 namespace tavo {
 namespace {
@@ -19,10 +17,13 @@ float& TensioneAcciaio(VariabiliPubbliche& v) {
 void LeggeDatiArmature(VariabiliPubbliche& v, const TestiDatiArmature& testi) {
     std::array<float, 4> valori{};
     for (std::size_t i = 0; i < testi.size(); ++i) {
-        const double x = ValLocale(testi[i]);
-        if (std::fabs(x) > std::numeric_limits<float>::max())
-            throw ErroreCalcolo("Errore in LeggeDati: valore fuori scala nella casella " + std::to_string(i));
-        valori[i] = static_cast<float>(x);
+        const auto x = SingoloDigitato(testi[i]);
+        if (!x) {
+            const bool dm = i == 2 && v.Normativa != NormativaNTC2008;
+            throw ErroreCalcolo(
+                RifiutoCasella(dm ? EtichettaSigmaAcciaioAmm : EtichetteDatiArmature[i], MotivoNonNumero(testi[i])));
+        }
+        valori[i] = *x;
     }
     v.DistanzaSezioni = valori[0];
     v.Copriferro = valori[1];

@@ -13,10 +13,16 @@ namespace tavo {
 
 using TestiDatiArmature = std::array<std::string, 4>;
 
-// The boxes' texts into the settings, each read with ValLocale and kept in
-// single precision, then DefaultMateriali. A value beyond the Single range
-// throws ErroreCalcolo ("Errore in LeggeDati: valore fuori scala nella
-// casella " and the box number) before any setting changes.
+// Captions of the four boxes; the steel stress's by the code in force.
+inline constexpr std::array<const char*, 4> EtichetteDatiArmature{"Distanza fra le sezioni", "Copriferro",
+                                                                  "fyd", "Es/Ec"};
+inline constexpr const char* EtichettaSigmaAcciaioAmm = "σs,adm";
+
+// The boxes' texts into the settings, each read as SingoloDigitato reads it,
+// then DefaultMateriali (a setting of 0 or below takes its default). A box
+// that holds no number (an empty one too) or a value beyond the Single range
+// throws ErroreCalcolo with the message that names it (RifiutoCasella)
+// before any setting changes.
 void LeggeDatiArmature(VariabiliPubbliche& v, const TestiDatiArmature& testi);
 
 // DefaultMateriali, then the settings as the boxes show them (the regional

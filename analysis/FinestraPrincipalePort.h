@@ -13,17 +13,28 @@
 
 #include <cstdint>
 #include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace tavo {
 
 // The error that reading the fields raises on a field that cannot be read
 // (the window's own error number, the base of application-defined errors
-// plus 522). The calculation driver turns it into "ERRORE! Controllare i dati".
+// plus 522). When it names the field, the calculation driver shows that
+// message; otherwise "ERRORE! Controllare i dati".
 class ErroreDatiForm : public std::runtime_error {
 public:
     static constexpr long Numero = -2147221504L + 522;
     ErroreDatiForm() : std::runtime_error("Errore nei dati") {}
+    // `messaggio` names the field and says why it is refused.
+    explicit ErroreDatiForm(const std::string& messaggio)
+        : std::runtime_error("Errore nei dati. " + messaggio), messaggio_(messaggio) {}
+
+    // The message that names the field; empty when none is named.
+    const std::string& messaggio() const { return messaggio_; }
+
+private:
+    std::string messaggio_;
 };
 
 // The three arrays of result boxes.

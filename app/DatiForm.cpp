@@ -2,6 +2,7 @@
 
 #include "fileio/NumeriRegionali.h"
 #include "fileio/NumeriTesto.h"
+#include "analysis/ControlloSezione.h"
 #include "analysis/FinestraPrincipalePort.h"
 #include "analysis/RisultatoAttuale.h"
 #include "seismic/AzioneSismica.h"
@@ -14,35 +15,47 @@
 namespace tavo {
 namespace {
 
-[[noreturn]] void ErroreDati() { throw ErroreDatiForm(); }
-
-float CampoFloat(std::string_view testo, const Separatori& sep) {
-    const auto v = NumeroDigitato(testo, sep);
-    if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) ErroreDati();
-    return static_cast<float>(*v);
+[[noreturn]] void Rifiuta(std::string_view casella, std::string_view motivo) {
+    throw ErroreDatiForm(RifiutoCasella(casella, motivo));
 }
 
-std::int16_t CampoIntero(std::string_view testo, const Separatori& sep) {
-    const auto v = NumeroDigitato(testo, sep);
-    if (!v) ErroreDati();
-    const double arrotondato = std::nearbyint(*v);  // half to even, as CInt
-    if (arrotondato < std::numeric_limits<std::int16_t>::min() ||
-        arrotondato > std::numeric_limits<std::int16_t>::max())
-        ErroreDati();
-    return static_cast<std::int16_t>(arrotondato);
+float CampoFloat(std::string_view testo, std::string_view casella, const Separatori& sep) {
+    const auto v = SingoloDigitato(testo, sep);
+    if (!v) Rifiuta(casella, MotivoNonNumero(testo, sep));
+    return *v;
 }
+
+std::int16_t CampoIntero(std::string_view testo, std::string_view casella, const Separatori& sep) {
+    const auto v = NumeroDigitato(testo, sep);
+    if (!v) Rifiuta(casella, MotivoNonNumero(testo, sep));
+    const std::string t = "\"" + std::string(testo) + "\"";
+    if (*v != std::trunc(*v)) Rifiuta(casella, t + " non è un numero intero.");
+    if (*v < std::numeric_limits<std::int16_t>::min() || *v > std::numeric_limits<std::int16_t>::max())
+        Rifiuta(casella, t + " è fuori scala.");
+    return static_cast<std::int16_t>(*v);
+}
+
+// Captions of the input boxes 0..13 and 15..17; those of the section are the
+// ones the section check names when it refuses a value.
+const char* const EtichetteDati[NumeroCampiDati] = {
+    EtichettaAltezzaParaghiaia,    EtichettaSpessoreParaghiaia,     "Inclinazione parete (%)",
+    EtichettaAltezzaParete,        EtichettaSpessoreTestaParete,    EtichettaSpessoreBaseParete,
+    EtichettaAltezzaFondazione,    EtichettaSbalzoFondazione,       EtichettaLarghezzaFondazione,
+    EtichettaAngoloAttritoInterno, EtichettaAngoloAttritoTerraTavo, EtichettaAngoloAttritoFondazione,
+    "Peso spec. terre [kN/m3]",    "Peso spec. tavo [kN/m3]",       nullptr,
+    "Ni",                          "Vi",                            "dN",
+    nullptr};
 
 }  // namespace
 
-std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& sep) {
-    // An empty box reads as 0.
-    if (testo.find_first_not_of(" \t") == std::string_view::npos) return 0.0;
-    std::string s = TestoConPuntoDecimale(testo, sep);
-    // A leading plus is a sign the user may type.
-    const auto primo = s.find_first_not_of(" \t");
-    if (primo == std::string::npos) return std::nullopt;
-    if (s[primo] == '+') s.erase(primo, 1);
-    return NumeroDouble(s);
+std::string EtichettaCampo(int i, int normativa) {
+    if (i == 14) return normativa == NormativaDM1996 ? "Grado di sismicità" : "kh";
+    if (i == 18) return "kv";
+    return i >= 0 && i < NumeroCampiDati ? EtichetteDati[i] : "";
+}
+
+std::string NomeCellaProfilo(int lato, int colonna) {
+    return "Lato " + std::to_string(lato) + ", " + IntestazioniProfilo[static_cast<std::size_t>(colonna - 1)];
 }
 
 void LeggeDatiDaForm(const TestiForm& t, VariabiliPubbliche& v, NTC& ntc, const Separatori& sep) {
@@ -50,7 +63,9 @@ void LeggeDatiDaForm(const TestiForm& t, VariabiliPubbliche& v, NTC& ntc, const 
     // project exactly as it was.
     VariabiliPubbliche n = v;
     NTC s = ntc;
-    const auto campo = [&](int i) { return CampoFloat(t.dati[static_cast<std::size_t>(i)], sep); };
+    const auto campo = [&](int i) {
+        return CampoFloat(t.dati[static_cast<std::size_t>(i)], EtichettaCampo(i, n.Normativa), sep);
+    };
     n.TitoloTavo = t.titolo;
     n.AltezzaParaghiaia = campo(0);
     n.SpessoreParaghiaia = campo(1);
@@ -75,17 +90,17 @@ void LeggeDatiDaForm(const TestiForm& t, VariabiliPubbliche& v, NTC& ntc, const 
     n.NImpalcato = campo(15);
     n.VImpalcato = campo(16);
     n.DistanzaImpalcato = campo(17);
-    n.nLatiTerreno = CampoIntero(t.lati, sep);
+    n.nLatiTerreno = CampoIntero(t.lati, EtichettaNumeroLati, sep);
     if (n.nLatiTerreno >= 1) {
-        if (static_cast<std::size_t>(n.nLatiTerreno) > t.profilo.size()) ErroreDati();
+        if (static_cast<std::size_t>(n.nLatiTerreno) > t.profilo.size()) throw ErroreDatiForm();
         n.dxProfilo.ridimensiona(n.nLatiTerreno);
         n.dyProfilo.ridimensiona(n.nLatiTerreno);
         n.qProfilo.ridimensiona(n.nLatiTerreno);
         for (int i = 1; i <= n.nLatiTerreno; ++i) {
             const auto& riga = t.profilo[static_cast<std::size_t>(i - 1)];
-            n.dxProfilo(i) = CampoFloat(riga[0], sep);
-            n.dyProfilo(i) = CampoFloat(riga[1], sep);
-            n.qProfilo(i) = CampoFloat(riga[2], sep);
+            n.dxProfilo(i) = CampoFloat(riga[0], NomeCellaProfilo(i, 1), sep);
+            n.dyProfilo(i) = CampoFloat(riga[1], NomeCellaProfilo(i, 2), sep);
+            n.qProfilo(i) = CampoFloat(riga[2], NomeCellaProfilo(i, 3), sep);
         }
     }
     v = std::move(n);

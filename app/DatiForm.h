@@ -14,7 +14,6 @@
 #include "seismic/NTC.h"
 
 #include <array>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,18 +30,24 @@ struct TestiForm {
     std::vector<std::array<std::string, 3>> profilo;
 };
 
-// A number typed in a box: the regional grouping characters dropped, the
-// regional decimal character, an optional sign and exponent; blanks around
-// it are allowed. An empty box reads 0. Anything else is not a number.
-std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& sep = separatoriRegionali());
+// The caption of input box i (0..18) in the main window; boxes 14 and 18
+// by the code in force: "Grado di sismicità" under DM 1996, "kh" and "kv"
+// under NTC 2008.
+std::string EtichettaCampo(int i, int normativa);
+inline constexpr const char* EtichettaNumeroLati = "N° lati terreno";
+// The ground-profile grid's headers over its columns 1, 2, 3, and the name
+// of a cell of side i: "Lato i, Lungh." and so on.
+inline constexpr std::array<const char*, 3> IntestazioniProfilo{"Lungh.", "Dislivello", "q"};
+std::string NomeCellaProfilo(int lato, int colonna);
 
 // Copies the fields into the project state and the site's kh and kv: every
-// value in single precision, the side count as a 16-bit integer rounded as
-// the original did (half to even). Under DM 1996 box 18 is not read. With a
-// side count below 1 the profile keeps its previous sides.
-// A field that is not a number, a value beyond single precision, a side
-// count beyond its range or more sides than the grid has rows throws
-// ErroreDatiForm ("Errore nei dati") and changes nothing.
+// value read as NumeroDigitato reads it, in single precision, the side count
+// a whole number in the 16-bit range. Under DM 1996 box 18 is not read. With
+// a side count below 1 the profile keeps its previous sides.
+// A field that is not a number (an empty one too), a value beyond single
+// precision or a side count that is not a whole number of that range throws
+// ErroreDatiForm with the message that names the field (RifiutoCasella);
+// more sides than the grid has rows throws it too. Nothing changes then.
 void LeggeDatiDaForm(const TestiForm& testi, VariabiliPubbliche& v, NTC& ntc,
                      const Separatori& sep = separatoriRegionali());
 

@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <limits>
 
 namespace tavo {
 namespace {
@@ -69,28 +70,89 @@ std::string TogliCarattere(std::string_view testo, int p) {
     return risultato;
 }
 
-std::string TestoConPuntoDecimale(std::string_view testo, const Separatori& sep) {
-    std::string s;
-    bool decimaleVisto = false;
-    for (std::size_t pos = 0; pos < testo.size();) {
-        const std::size_t inizio = pos;
-        const char32_t c = LeggeUtf8(testo, pos);
-        const bool raggruppa = sep.migliaia != 0 &&
-            (c == sep.migliaia || (SpazioRaggruppamento(sep.migliaia) && SpazioRaggruppamento(c)));
-        if (raggruppa) continue;
-        if (c == sep.decimale && !decimaleVisto) {
-            s += '.';
-            decimaleVisto = true;
-        } else {
-            s.append(testo.substr(inizio, pos - inizio));
-        }
-    }
-    return s;
+namespace {
+
+bool Blank(char32_t c) { return c == U'\t' || SpazioRaggruppamento(c); }
+bool Cifra(char32_t c) { return c >= U'0' && c <= U'9'; }
+
+bool Raggruppa(char32_t c, const Separatori& sep) {
+    return sep.migliaia != 0 && sep.migliaia != sep.decimale &&
+           (c == sep.migliaia || (SpazioRaggruppamento(sep.migliaia) && SpazioRaggruppamento(c)));
 }
 
-double ValLocale(std::string_view testo, const Separatori& sep) {
-    return ValoreIniziale(TestoConPuntoDecimale(testo, sep));
+}  // namespace
+
+std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& sep) {
+    std::u32string c;
+    for (std::size_t pos = 0; pos < testo.size();) c += LeggeUtf8(testo, pos);
+    std::size_t i = 0, fine = c.size();
+    while (i < fine && Blank(c[i])) ++i;
+    while (fine > i && Blank(c[fine - 1])) --fine;
+
+    // The same number in the file form, which NumeroDouble reads.
+    std::string s;
+    if (i < fine && (c[i] == U'+' || c[i] == U'-')) {
+        if (c[i] == U'-') s += '-';
+        ++i;
+    }
+    const std::size_t inizioIntere = s.size();
+    int cifre = 0, gruppo = 0;
+    bool raggruppato = false;
+    for (; i < fine && c[i] != sep.decimale; ++i) {
+        if (Cifra(c[i])) {
+            s += static_cast<char>(c[i]);
+            ++cifre;
+            ++gruppo;
+        } else if (Raggruppa(c[i], sep)) {
+            const bool primoValido = gruppo >= 1 && gruppo <= 3 && s[inizioIntere] != '0';
+            if (raggruppato ? gruppo != 3 : !primoValido) return std::nullopt;
+            raggruppato = true;
+            gruppo = 0;
+        } else {
+            break;
+        }
+    }
+    if (raggruppato && gruppo != 3) return std::nullopt;
+    if (i < fine && c[i] == sep.decimale) {
+        s += '.';
+        for (++i; i < fine && Cifra(c[i]); ++i) {
+            s += static_cast<char>(c[i]);
+            ++cifre;
+        }
+    }
+    if (cifre == 0) return std::nullopt;
+    if (i < fine && (c[i] == U'E' || c[i] == U'e')) {
+        s += 'E';
+        if (++i < fine && (c[i] == U'+' || c[i] == U'-')) s += static_cast<char>(c[i++]);
+        int cifreEsponente = 0;
+        for (; i < fine && Cifra(c[i]); ++i, ++cifreEsponente) s += static_cast<char>(c[i]);
+        if (cifreEsponente == 0) return std::nullopt;
+    }
+    if (i != fine) return std::nullopt;
+    return NumeroDouble(s);
 }
+
+std::optional<float> SingoloDigitato(std::string_view testo, const Separatori& sep) {
+    const auto v = NumeroDigitato(testo, sep);
+    if (!v || std::fabs(*v) > std::numeric_limits<float>::max()) return std::nullopt;
+    return static_cast<float>(*v);
+}
+
+std::string MotivoNonNumero(std::string_view testo, const Separatori& sep) {
+    const std::string t(testo);
+    if (t.find_first_not_of(" \t") == std::string::npos) return "manca il valore.";
+    if (NumeroDigitato(testo, sep)) return "\"" + t + "\" è fuori scala.";
+    std::string decimale;
+    AccodaUtf8(decimale, sep.decimale);
+    return "\"" + t + "\" non è un numero: scrivere ad esempio " + FormattaConDecimali(1234.5, 1, sep) +
+           " (separatore decimale \"" + decimale + "\").";
+}
+
+std::string RifiutoCasella(std::string_view casella, std::string_view motivo) {
+    return "Dato non valido in \"" + std::string(casella) + "\": " + std::string(motivo);
+}
+
+double ValLocale(std::string_view testo, const Separatori& sep) { return NumeroDigitato(testo, sep).value_or(0); }
 
 std::string FormattaConDecimali(double v, int decimali, const Separatori& sep) {
     const std::string cifre = CifreArrotondate(std::fabs(verificaFinito(v, "FormattaConDecimali")), decimali);

@@ -4,6 +4,7 @@
 
 #include "fileio/Separatori.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,15 +14,33 @@ namespace tavo {
 // unchanged when p is below 1 or past the end.
 std::string TogliCarattere(std::string_view testo, int p);
 
-// Typed text in the separators of the files: every grouping character is
-// removed (with a blank-like grouping character, every blank, no-break and
-// narrow no-break space) and the first decimal character becomes a point.
-std::string TestoConPuntoDecimale(std::string_view testo, const Separatori& sep);
+// A number typed in a box, read as a person reads it in the regional
+// separators: blanks around it, an optional sign, digits with at most one
+// decimal character, an optional exponent (E or e, a sign, digits). The
+// grouping character counts only before the decimal character and between
+// groups of exactly three digits, the first group of one to three digits
+// not beginning with 0 (so under Italian settings "1.234,5" is 1234.5 and
+// "1.5", "0.500" or "1,2,3" are no number); a blank-like grouping character
+// stands for any blank. Any other text, an empty one too, or a value beyond
+// the range of a double, is no number.
+std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& sep = separatoriRegionali());
 
-// Typed text to a number whatever the regional settings: the text with a
-// point decimal (TestoConPuntoDecimale), of which the leading number is
-// taken (ValoreIniziale); text without one reads as 0. So under Italian
-// settings "1.234,5" is 1234.5 and "1.5" 15.
+// The same number as the calculation keeps it: none beyond single precision.
+std::optional<float> SingoloDigitato(std::string_view testo, const Separatori& sep = separatoriRegionali());
+
+// Why a box that must hold a number (as SingoloDigitato reads it) is
+// refused: "manca il valore." for an empty text, "\"1E+39\" è fuori scala."
+// for a number beyond single precision, else "\"5.5\" non è un numero:
+// scrivere ad esempio 1.234,5 (separatore decimale \",\")." with the example
+// in the separators in force.
+std::string MotivoNonNumero(std::string_view testo, const Separatori& sep = separatoriRegionali());
+
+// The message that refuses the value of the box captioned `casella`:
+// Dato non valido in "<casella>": <motivo>
+std::string RifiutoCasella(std::string_view casella, std::string_view motivo);
+
+// Text that is not a program's own number, read where 0 is the right
+// stand-in: the value of NumeroDigitato, or 0.
 double ValLocale(std::string_view testo, const Separatori& sep = separatoriRegionali());
 
 // v with n significant digits in the regional separators, grouped by

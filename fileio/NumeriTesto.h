@@ -1,7 +1,7 @@
 #pragma once
 // Numbers to text and back without the C library's locale: the file forms
-// (a point before the decimals, no grouping, an exponent as E-05) and the
-// leading-number rule by which typed text is read. Only ASCII is produced.
+// (a point before the decimals, no grouping, an exponent as E-05). Only
+// ASCII is produced.
 
 #include <optional>
 #include <string>
@@ -23,11 +23,5 @@ std::string TestoNumero(double v);
 // line routines give it 0 themselves.
 std::optional<float> NumeroFloat(std::string_view campo);
 std::optional<double> NumeroDouble(std::string_view campo);
-
-// The leading-number rule of typed text: blanks and tabs are skipped
-// wherever they stand, the longest leading part that forms a number (sign,
-// digits, one point, exponent) is taken and the rest ignored; text without a
-// leading number, or one beyond the range of a double, gives 0.
-double ValoreIniziale(std::string_view testo);
 
 }  // namespace tavo

@@ -1,10 +1,10 @@
 #include "seismic/ControlliSpettroNTC.h"
 
 #include "fileio/NumeriRegionali.h"
+#include "ports/ErroreCalcolo.h"
 #include "seismic/AzioneSismica.h"
 
-#include <cmath>
-#include <limits>
+#include <utility>
 
 namespace tavo {
 
@@ -43,7 +43,16 @@ void ScriveParametriTR(const NTC& s, ControlliSpettroNTC& c, const Separatori& s
     c.txtNTC[7] = mostra ? FormatoNTC(s.TcStar, d) : std::string{};
 }
 
+std::string DifettoDatiNTC(const ControlliSpettroNTC& c, const Separatori& sep) {
+    for (auto [casella, etichetta] : {std::pair{0, EtichettaVR}, std::pair{3, EtichettahSuH}}) {
+        const std::string& testo = c.txtNTC[static_cast<std::size_t>(casella)];
+        if (!SingoloDigitato(testo, sep)) return RifiutoCasella(etichetta, MotivoNonNumero(testo, sep));
+    }
+    return {};
+}
+
 void CalcolaDaFormNTC(NTC& s, ControlliSpettroNTC& c, const Separatori& sep) {
+    if (const std::string difetto = DifettoDatiNTC(c, sep); !difetto.empty()) throw ErroreCalcolo(difetto);
     NTC t = s;
     t.VR = ValoreSingolo(c.txtNTC[0], sep);
     t.hSuH = ValoreSingolo(c.txtNTC[3], sep);
@@ -105,10 +114,6 @@ TitoliGriglia LeggeTitoliGriglia(std::string_view formato) {
     return {Titoli(parti[0]), Titoli(parti[1])};
 }
 
-float ValoreSingolo(const std::string& testo, const Separatori& sep) {
-    const double v = ValLocale(testo, sep);
-    if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max()) return 0;
-    return static_cast<float>(v);
-}
+float ValoreSingolo(const std::string& testo, const Separatori& sep) { return SingoloDigitato(testo, sep).value_or(0); }
 
 }  // namespace tavo

@@ -50,6 +50,7 @@ struct ControlliSpettroNTC {
     // "OK" is offered only while the window holds a site it could place;
     // "Annulla" always is.
     bool okAbilitato = true;
+    std::string suggerimentoOk;  // why "OK" is not offered
 
     std::string intestazioneGriglia;
     // GridNTC: row i − 1 is period i; columns ag, F0, Tc*.
@@ -81,13 +82,23 @@ void ScriveDatiNTCInForm(const NTC& s, ControlliSpettroNTC& c, const Separatori&
 // state is chosen, else the three boxes emptied.
 void ScriveParametriTR(const NTC& s, ControlliSpettroNTC& c, const Separatori& sep);
 
+// Captions of the boxes the user types in: VR, h/H and the coordinates.
+inline constexpr const char* EtichettaVR = "VR (anni)";
+inline constexpr const char* EtichettahSuH = "h/H";
+inline constexpr std::array<const char*, 2> EtichetteCoordinate{"Longitudine", "Latitudine"};
+
+// The message that refuses VR or h/H as typed, the first of the two that is
+// no number as SingoloDigitato reads it; an empty text when both are numbers.
+std::string DifettoDatiNTC(const ControlliSpettroNTC& c, const Separatori& sep);
+
 // Reads VR, h/H and the three lists into `s`, runs the chain and shows its
-// results. The chain runs on a copy: when it fails (ErroreCalcolo) `s` is
+// results. The chain runs on a copy: when VR or h/H is refused (the
+// ErroreCalcolo of DifettoDatiNTC's message) or the chain fails, `s` is
 // left as it was and the error is rethrown.
 void CalcolaDaFormNTC(NTC& s, ControlliSpettroNTC& c, const Separatori& sep);
 
-// A typed number as a Single: text that is no number, or a number beyond
-// single precision, reads as 0.
+// A typed number as a Single (SingoloDigitato): text that is no number, or
+// a number beyond single precision, reads as 0.
 float ValoreSingolo(const std::string& testo, const Separatori& sep);
 
 }  // namespace tavo

@@ -6,6 +6,8 @@
 #include "seismic/AzioneSismica.h"
 #include "seismic/InterpolazioneSito.h"
 
+#include <optional>
+
 namespace tavo {
 namespace {
 
@@ -59,7 +61,7 @@ void FinestraSpettroNTC::Form_Activate() {
 
 void FinestraSpettroNTC::cmdOK_Click(int indice) {
     if (indice == 0) {
-        if (!c.okAbilitato) return;
+        if (!DatiDigitatiAccettati()) return;
         AccettaSito();
     } else {
         Annulla();
@@ -69,11 +71,26 @@ void FinestraSpettroNTC::cmdOK_Click(int indice) {
 
 void FinestraSpettroNTC::Form_Unload() {
     if (Annullato) return;
-    // Closing accepts as "OK" does, and cancels where "OK" is not offered.
-    if (c.okAbilitato)
+    // Closing accepts as "OK" does, and cancels where "OK" would not accept.
+    if (DatiDigitatiAccettati())
         AccettaSito();
     else
         Annulla();
+}
+
+bool FinestraSpettroNTC::DatiDigitatiAccettati() {
+    // Coordinates typed and not yet searched are searched now: "OK" hands
+    // over the site of the coordinates shown, or none.
+    if (TipoRicerca == RicercaCoordinate && c.coordinateModificabili && c.txtCoord != coordinateLette_)
+        LeggeCoordinate();
+    if (!c.okAbilitato) return false;
+    if (const std::string difetto = DifettoDatiNTC(c, sep_); !difetto.empty()) {
+        messaggi().mostra(difetto, Icona::Critico);
+        return false;
+    }
+    // VR and h/H as the boxes show them, typed with Enter or not.
+    CalcolaSpettro();
+    return true;
 }
 
 void FinestraSpettroNTC::Annulla() {
@@ -287,23 +304,49 @@ void FinestraSpettroNTC::cmbIsole_Click() {
 
 // ---- Coordinates and the site search ---------------------------------------------
 
-void FinestraSpettroNTC::LeggeCoordinate() {
-    LonSito = ValoreSingolo(c.txtCoord[0], sep_);
-    LatSito = ValoreSingolo(c.txtCoord[1], sep_);
+void FinestraSpettroNTC::LeggeCoordinate(int confermata) {
     coordinateLette_ = c.txtCoord;
+    std::array<std::optional<float>, 2> coordinate;
+    for (std::size_t i = 0; i < coordinate.size(); ++i) coordinate[i] = SingoloDigitato(c.txtCoord[i], sep_);
+    // 0 stands for no site (a new project's coordinates): typed in the box
+    // confirmed it could not be told from none. The other box may still be
+    // waiting for its value: then nothing is searched and nothing said.
+    for (std::size_t i = 0; i < coordinate.size(); ++i) {
+        if (confermata >= 0 && static_cast<std::size_t>(confermata) != i) continue;
+        if (coordinate[i] && *coordinate[i] != 0) continue;
+        NessunSitoCercato("Le coordinate indicate non sono valide: correggerle o premere Annulla.");
+        messaggi().mostra(RifiutoCasella(EtichetteCoordinate[i], coordinate[i]
+                                                                     ? "0 non può essere la coordinata di un sito."
+                                                                     : MotivoNonNumero(c.txtCoord[i], sep_)),
+                          Icona::Critico);
+        return;
+    }
+    if (!coordinate[0] || !coordinate[1] || *coordinate[0] == 0 || *coordinate[1] == 0) {
+        NessunSitoCercato("Indicare longitudine e latitudine del sito, o premere Annulla.");
+        return;
+    }
+    LonSito = *coordinate[0];
+    LatSito = *coordinate[1];
     CercaSito(LonSito, LatSito);
     CalcolaSpettro();
 }
 
+void FinestraSpettroNTC::NessunSitoCercato(const char* motivo) {
+    // The table shown is no longer that of the coordinates shown: "OK"
+    // waits for coordinates that can be searched.
+    c.okAbilitato = false;
+    c.suggerimentoOk = motivo;
+}
+
 void FinestraSpettroNTC::txtCoord_Invio(int indice) {
     if (Caricamento) return;
-    LeggeCoordinate();
+    LeggeCoordinate(indice);
     c.fuoco = indice == 0 ? FuocoSito::Latitudine : FuocoSito::Longitudine;
 }
 
-void FinestraSpettroNTC::txtCoord_LostFocus(int) {
+void FinestraSpettroNTC::txtCoord_LostFocus(int indice) {
     if (Caricamento || !c.coordinateModificabili || c.txtCoord == coordinateLette_) return;
-    LeggeCoordinate();
+    LeggeCoordinate(indice);
 }
 
 void FinestraSpettroNTC::CercaSito(float lon, float lat) {
@@ -339,6 +382,7 @@ void FinestraSpettroNTC::RipristinaTabellaSalvata() {
     modulo_.TcTR = statoIniziale_.TcTR;
     ScriveGrigliaNTC();
     c.okAbilitato = false;
+    c.suggerimentoOk = "Il reticolo sismico non si può leggere: il sito del progetto resta com'era.";
 }
 
 void FinestraSpettroNTC::pctMappa_Click() {

@@ -92,7 +92,11 @@ public:
     // Operations.
     void CalcolaSpettro();
     void CercaSito(float lon, float lat);
-    void LeggeCoordinate();
+    // Reads both coordinate boxes and searches the site there. The box
+    // `confermata` (0, 1; -1 both) is refused with a message when it holds
+    // no number or 0; a pair that is not complete is not searched. Either
+    // way "OK" is not offered until a site is searched.
+    void LeggeCoordinate(int confermata = -1);
     void ImpostaCoordinateComune(int k);
     void CaricaProvinceRegione(int k);
     void CaricaComuniProvincia(int k);
@@ -107,6 +111,11 @@ private:
     // Finds the saved municipality in the lists; false when it is gone.
     bool RitrovaComuneSalvato();
     std::string EtichettaComune(int regione, int provincia, int comune) const;
+    // Whether "OK" may accept what the window shows: typed coordinates not
+    // yet searched are searched first, and VR and h/H must be numbers (a
+    // refusal says which); then the spectrum of the boxes is computed.
+    bool DatiDigitatiAccettati();
+    void NessunSitoCercato(const char* motivo);
     void AccettaSito();
     void Annulla();
     // The grid file could not be read: the table found on opening again,

@@ -15,23 +15,16 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <cmath>
-#include <limits>
 
 namespace tavo {
 namespace {
 
-const char* const Righe[7] = {"Angolo d'attrito interno", "Peso cuneo di spinta", "Peso zavorra",
-                              "Peso proprio tavo",        "Sovraccarico",         "Azione verticale impalcato",
-                              "Azione orizzontale impalcato"};
 // γφ, γGS, γGZ, γGM, γQ, γNi, γVi
 const char* const Simboli[7] = {"\u03b3<sub>\u03c6</sub>", "\u03b3<sub>GS</sub>", "\u03b3<sub>GZ</sub>",
                                 "\u03b3<sub>GM</sub>",      "\u03b3<sub>Q</sub>",  "\u03b3<sub>Ni</sub>",
                                 "\u03b3<sub>Vi</sub>"};
 
-struct Colonna { const char* testo; const char* suggerimento; };
-const Colonna Colonne[4] = {{"Parete", ""}, {"Ribalt.", "Ribaltamento"}, {"Scorr.", "Scorrimento"},
-                            {"Schiacc.", "Schiacciamento"}};
+const char* const SuggerimentiColonne[4] = {"", "Ribaltamento", "Scorrimento", "Schiacciamento"};
 
 }  // namespace
 
@@ -45,7 +38,6 @@ FrmGamma::FrmGamma(VariabiliPubbliche& stato, std::function<void()> salvaImposta
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
     layout->addWidget(SSTab1_);
 
-    const char* titoli[2] = {"Verifiche STATICHE", "Verifiche SISMICHE"};
     const char* nomi[2] = {"txtCoefParz_%1", "txtCoefParz1_%1"};
     for (int p = 0; p < 2; ++p) {
         auto* pagina = new QWidget(SSTab1_);
@@ -53,12 +45,12 @@ FrmGamma::FrmGamma(VariabiliPubbliche& stato, std::function<void()> salvaImposta
         g->addWidget(new QLabel(QStringLiteral("Verifica")), 0, 2, Qt::AlignCenter);
         g->addWidget(new QLabel(QStringLiteral("Verifica Fondazione")), 0, 3, 1, 3, Qt::AlignCenter);
         for (int c = 0; c < 4; ++c) {
-            auto* l = new QLabel(QString::fromUtf8(Colonne[c].testo));
-            l->setToolTip(QString::fromUtf8(Colonne[c].suggerimento));
+            auto* l = new QLabel(QString::fromUtf8(ColonneCoefficienti[static_cast<std::size_t>(c)]));
+            l->setToolTip(QString::fromUtf8(SuggerimentiColonne[c]));
             g->addWidget(l, 1, c + 2, Qt::AlignCenter);
         }
         for (int r = 0; r < 7; ++r) {
-            g->addWidget(new QLabel(QString::fromUtf8(Righe[r])), r + 2, 0);
+            g->addWidget(new QLabel(QString::fromUtf8(RigheCoefficienti[static_cast<std::size_t>(r)])), r + 2, 0);
             g->addWidget(new QLabel(QString::fromUtf8(Simboli[r])), r + 2, 1);
             for (int c = 0; c < 4; ++c) {
                 const int indice = r * 4 + c + 1;
@@ -71,7 +63,7 @@ FrmGamma::FrmGamma(VariabiliPubbliche& stato, std::function<void()> salvaImposta
                 g->addWidget(box, r + 2, c + 2);
             }
         }
-        SSTab1_->addTab(pagina, QString::fromUtf8(titoli[p]));
+        SSTab1_->addTab(pagina, QString::fromUtf8(PagineCoefficienti[static_cast<std::size_t>(p)]));
     }
 
     auto* pulsanti = new QHBoxLayout;
@@ -99,23 +91,13 @@ void FrmGamma::ScriveCoefficientiInForm() {
 }
 
 bool FrmGamma::LeggeCoefficientiDaForm() {
-    TabellaCoefficienti statici = stato_.CoefParzStatici;
-    TabellaCoefficienti sismici = stato_.CoefParzSismici;
-    TabellaCoefficienti* tabelle[2] = {&statici, &sismici};
-    for (std::size_t p = 0; p < 2; ++p) {
-        for (int i = 1; i <= 28; ++i) {
-            const double v = ValLocale(caselle_[p][static_cast<std::size_t>(i - 1)]->text().toStdString(), separatori_);
-            if (std::fabs(v) > std::numeric_limits<float>::max()) {
-                messaggi().mostra("Valore troppo grande tra i coefficienti parziali: nulla è stato cambiato.",
-                                  Icona::Critico);
-                return false;
-            }
-            (*tabelle[p])(i) = static_cast<float>(v);
-        }
-    }
-    stato_.CoefParzStatici = statici;
-    stato_.CoefParzSismici = sismici;
-    return true;
+    TestiCoefficienti testi;
+    for (std::size_t p = 0; p < testi.size(); ++p)
+        for (std::size_t i = 0; i < testi[p].size(); ++i) testi[p][i] = caselle_[p][i]->text().toStdString();
+    const std::string rifiuto = tavo::LeggeCoefficientiDaForm(testi, stato_, separatori_);
+    if (rifiuto.empty()) return true;
+    messaggi().mostra(rifiuto, Icona::Critico);
+    return false;
 }
 
 void FrmGamma::Pulsante(int indice) {

@@ -29,8 +29,8 @@ public:
     // Shows page 0 (static) or 1 (seismic).
     void MostraPagina(int pagina);
 
-    // Both pages into both tables. A value beyond single precision changes
-    // nothing and says so; false then.
+    // Both pages into both tables (LeggeCoefficientiDaForm of the core). A
+    // box that is refused changes nothing and its message says which; false then.
     bool LeggeCoefficientiDaForm();
 
 protected:

@@ -12,6 +12,7 @@
 #include "drawing/ui/FiltroTastoDecimale.h"
 #include "fileio/FileSuDisco.h"
 #include "fileio/ImpostazioniInternazionali.h"
+#include "fileio/NumeriRegionali.h"
 #include "ports/MessagePort.h"
 
 #include <QAction>
@@ -74,6 +75,7 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
         });
     });
     connect(cmdSisma_, &QPushButton::clicked, this, [this] { Esegue([this] { MostraSisma(); }); });
+    connect(txtNTratti_, &QLineEdit::editingFinished, this, [this] { Esegue([this] { AllineaGrigliaAlNumeroLati(); }); });
     connect(cmdSchema_, &QPushButton::clicked, this, [this] { Zoom(); });
     connect(pctSchema_, &SchemaTavo::cliccato, this, [this] { Zoom(); });
     connect(cmbCombinazione_, &QComboBox::activated, this, [this](int voce) { CombinazioneScelta(voce); });
@@ -131,6 +133,8 @@ TestiForm FrmTavoMain::TestiCampi() const {
 void FrmTavoMain::LeggeDatiDaForm(VariabiliPubbliche& v, NTC& sisma) {
     // What the user is still typing in the grid belongs to the fields.
     griglia_->ConfermaEditor();
+    // The grid shows the sides the calculation and the file take.
+    AllineaGrigliaAlNumeroLati();
     tavo::LeggeDatiDaForm(TestiCampi(), v, sisma, separatori_);
 }
 
@@ -151,13 +155,27 @@ void FrmTavoMain::ScriveDatiInForm() {
 
 void FrmTavoMain::DimensionaGriglia() { DimensionaGriglia(stato_.nLatiTerreno); }
 
+std::optional<int> FrmTavoMain::NumeroLatiDigitato() const {
+    const auto n = NumeroDigitato(S(txtNTratti_->text()), separatori_);
+    if (!n || *n != std::trunc(*n) || *n < 1 || *n > 32767) return std::nullopt;
+    return static_cast<int>(*n);
+}
+
+void FrmTavoMain::AllineaGrigliaAlNumeroLati() {
+    // A count that is no whole number of sides leaves the grid as it is:
+    // the calculation refuses it by name.
+    const auto n = NumeroLatiDigitato();
+    if (n && griglia_->rowCount() != *n + 1) DimensionaGriglia(*n);
+}
+
 void FrmTavoMain::DimensionaGriglia(int lati) {
     if (lati < 1) return;
     griglia_->ConfermaEditor();
     griglia_->setRowCount(lati + 1);
     griglia_->setColumnCount(4);
-    const char* intestazioni[] = {"", "Lungh.", "Dislivello", "q"};
-    for (int c = 0; c < 4; ++c) griglia_->ScriveCella(QString::fromUtf8(intestazioni[c]), 0, c);
+    griglia_->ScriveCella(QString(), 0, 0);
+    for (int c = 1; c < 4; ++c)
+        griglia_->ScriveCella(QString::fromUtf8(IntestazioniProfilo[static_cast<std::size_t>(c - 1)]), 0, c);
     for (int r = 1; r <= lati; ++r) {
         griglia_->ScriveCella(QStringLiteral(" Lato %1").arg(r), r, 0);
         for (int c = 1; c < 4; ++c)
@@ -355,10 +373,10 @@ void FrmTavoMain::InvioSuCampo(QLineEdit* box) {
         return;
     }
     if (box == txtNTratti_) {
-        const auto n = NumeroDigitato(S(box->text()), separatori_);
-        // A side count that is not a number, or none, leaves the grid alone.
-        if (!n || *n < 1 || *n > 32767) return;
-        DimensionaGriglia(static_cast<int>(std::nearbyint(*n)));
+        // A side count that is not a whole number of sides leaves the grid alone.
+        const auto n = NumeroLatiDigitato();
+        if (!n) return;
+        DimensionaGriglia(*n);
         griglia_->setFocus();
         griglia_->impostaCellaCorrente(1, 1);
         griglia_->EditaCella(0);

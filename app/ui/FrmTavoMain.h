@@ -111,6 +111,10 @@ private:
     // what they show with the project.
     void Esegue(const std::function<void()>& comando);
     void DimensionaGriglia(int lati);
+    // The side count typed in its box when it is a whole number of sides.
+    std::optional<int> NumeroLatiDigitato() const;
+    // The grid sized to the side count typed, when that is one.
+    void AllineaGrigliaAlNumeroLati();
     // The result box of a group and an index; null outside the group.
     QLineEdit* CasellaRisultati(CasellaRisultato casella, int indice) const;
     void PosizionaSchema();

@@ -1,7 +1,6 @@
 // The controls of the main window, its menus and its toolbar.
 
 #include "app/ui/FrmTavoMain.h"
-#include "analysis/ControlloSezione.h"
 #include "analysis/ListaRisultati.h"
 #include "app/ui/GrigliaFlex.h"
 #include "app/ui/SchemaTavo.h"
@@ -24,17 +23,6 @@
 namespace tavo {
 namespace {
 
-// Labels of the input boxes 0..13 and 15..17; those of the section are the
-// ones the calculation names when it refuses a value.
-const char* const EtichetteDati[NumeroCampiDati] = {
-    EtichettaAltezzaParaghiaia,    EtichettaSpessoreParaghiaia,     "Inclinazione parete (%)",
-    EtichettaAltezzaParete,        EtichettaSpessoreTestaParete,    EtichettaSpessoreBaseParete,
-    EtichettaAltezzaFondazione,    EtichettaSbalzoFondazione,       EtichettaLarghezzaFondazione,
-    EtichettaAngoloAttritoInterno, EtichettaAngoloAttritoTerraTavo, EtichettaAngoloAttritoFondazione,
-    "Peso spec. terre [kN/m3]",    "Peso spec. tavo [kN/m3]",       nullptr,
-    "Ni",                          "Vi",                            "dN",
-    nullptr};
-
 // A result box shows a number, or the words that stand in for the
 // overturning factor of a wall that cannot overturn: wide enough for them.
 int LarghezzaRisultato(const QLineEdit& box) {
@@ -54,8 +42,8 @@ QLineEdit* Casella(QWidget* genitore, const QString& nome, bool solaLettura) {
 }
 
 // The label of an input box, tied to it.
-QLabel* Etichetta(const char* testo, QLineEdit* box) {
-    auto* l = new QLabel(QString::fromUtf8(testo));
+QLabel* Etichetta(const std::string& testo, QLineEdit* box) {
+    auto* l = new QLabel(QString::fromStdString(testo));
     l->setBuddy(box);
     return l;
 }
@@ -90,7 +78,7 @@ void FrmTavoMain::CostruisceControlli() {
     auto* geometria = new QGroupBox(QStringLiteral("Geometria"), centro);
     auto* gGeometria = new QGridLayout(geometria);
     for (int i = 0; i <= 8; ++i) {
-        gGeometria->addWidget(Etichetta(EtichetteDati[i], txtDati_[static_cast<std::size_t>(i)]), i, 0);
+        gGeometria->addWidget(Etichetta(EtichettaCampo(i, NormativaNTC2008), txtDati_[static_cast<std::size_t>(i)]), i, 0);
         gGeometria->addWidget(txtDati_[static_cast<std::size_t>(i)], i, 1);
     }
     colonnaDati->addWidget(geometria);
@@ -98,7 +86,7 @@ void FrmTavoMain::CostruisceControlli() {
     auto* terreno = new QGroupBox(QStringLiteral("Terreno e materiali"), centro);
     auto* gTerreno = new QGridLayout(terreno);
     for (int i = 9; i <= 13; ++i) {
-        gTerreno->addWidget(Etichetta(EtichetteDati[i], txtDati_[static_cast<std::size_t>(i)]), i - 9, 0);
+        gTerreno->addWidget(Etichetta(EtichettaCampo(i, NormativaNTC2008), txtDati_[static_cast<std::size_t>(i)]), i - 9, 0);
         gTerreno->addWidget(txtDati_[static_cast<std::size_t>(i)], i - 9, 1);
     }
     colonnaDati->addWidget(terreno);
@@ -135,7 +123,7 @@ void FrmTavoMain::CostruisceControlli() {
     auto* impalcato = new QGroupBox(QStringLiteral("Impalcato"), centro);
     auto* gImpalcato = new QGridLayout(impalcato);
     for (int i = 15; i <= 17; ++i) {
-        gImpalcato->addWidget(Etichetta(EtichetteDati[i], txtDati_[static_cast<std::size_t>(i)]), 0, 2 * (i - 15));
+        gImpalcato->addWidget(Etichetta(EtichettaCampo(i, NormativaNTC2008), txtDati_[static_cast<std::size_t>(i)]), 0, 2 * (i - 15));
         gImpalcato->addWidget(txtDati_[static_cast<std::size_t>(i)], 0, 2 * (i - 15) + 1);
     }
     colonnaDati->addWidget(impalcato);
@@ -146,7 +134,7 @@ void FrmTavoMain::CostruisceControlli() {
     principale->addLayout(colonnaProfilo);
     auto* riquadroLati = new QHBoxLayout;
     txtNTratti_ = Casella(centro, QStringLiteral("txtNTratti"), false);
-    riquadroLati->addWidget(Etichetta("N° lati terreno", txtNTratti_));
+    riquadroLati->addWidget(Etichetta(EtichettaNumeroLati, txtNTratti_));
     riquadroLati->addWidget(txtNTratti_);
     colonnaProfilo->addLayout(riquadroLati);
     griglia_ = new GrigliaFlex(centro);

@@ -1,6 +1,6 @@
 #include "app/ui/GrigliaFlex.h"
 
-#include "app/DatiForm.h"
+#include "fileio/NumeriRegionali.h"
 
 #include <QHeaderView>
 #include <algorithm>
@@ -51,7 +51,7 @@ QString GrigliaFlex::TestoCella(int riga, int colonna) const {
 }
 
 bool GrigliaFlex::TestoNumerico(const QString& testo) {
-    return !testo.trimmed().isEmpty() && NumeroDigitato(testo.toStdString()).has_value();
+    return NumeroDigitato(testo.toStdString()).has_value();
 }
 
 void GrigliaFlex::impostaCellaCorrente(int riga, int colonna) {

@@ -98,12 +98,12 @@ void FrmSpettroNTC::CostruisceControlli() {
         return cmb;
     };
     cmbStatoLimite_ = lista("cmbStatoLimite", "Stalo Limite", "");
-    casella(0, "VR (anni)", "Periodo di riferimento (anni)", true);
+    casella(0, EtichettaVR, "Periodo di riferimento (anni)", true);
     cmbSuolo_ = lista("cmbSuolo", "Categoria sottosuolo", "Categoria sottosuolo");
     cmbSuolo_->setPlaceholderText(QStringLiteral("?"));
     casella(1, "SS", "Coefficiente di amplificazione stratigrafica", false);
     cmbTopo_ = lista("cmbTopo", "Categoria topografica", "Categoria topografica");
-    casella(3, "h/H", "h=quota sito, H=altezza rilievo topografico", true);
+    casella(3, EtichettahSuH, "h=quota sito, H=altezza rilievo topografico", true);
     casella(4, "ST", "Coefficiente di amplificazione topografica ", false);
     casella(5, "ag (g)", "", false);
     casella(6, "F0", "", false);
@@ -128,13 +128,12 @@ void FrmSpettroNTC::CostruisceControlli() {
         r->addWidget(opt, m, 0, 1, 2);
         connect(opt, &QRadioButton::clicked, this, [this, m] { Evento([this, m] { logica_.optTipoRicerca_Click(m); }); });
     }
-    const char* assi[] = {"Longitudine", "Latitudine"};
     for (int i = 0; i < 2; ++i) {
         auto* box = new QLineEdit(ricerca);
         box->setObjectName(QStringLiteral("txtCoord%1").arg(i));
         box->installEventFilter(this);
         txtCoord_[static_cast<std::size_t>(i)] = box;
-        r->addWidget(new QLabel(QString::fromUtf8(assi[i]), ricerca), 3 + i, 0);
+        r->addWidget(new QLabel(QString::fromUtf8(EtichetteCoordinate[static_cast<std::size_t>(i)]), ricerca), 3 + i, 0);
         r->addWidget(box, 3 + i, 1);
         connect(box, &QLineEdit::returnPressed, this, [this, i] { Evento([this, i] { logica_.txtCoord_Invio(i); }); });
     }
@@ -303,9 +302,7 @@ void FrmSpettroNTC::ScriveControlli() {
     lblIsole_->setVisible(c.isoleVisibili);
     ScriveGriglia();
     cmdOK_[0]->setEnabled(c.okAbilitato);
-    cmdOK_[0]->setToolTip(c.okAbilitato ? QString()
-                                         : QStringLiteral("Il reticolo sismico non si può leggere: il sito del "
-                                                          "progetto resta com'era."));
+    cmdOK_[0]->setToolTip(c.okAbilitato ? QString() : Q(c.suggerimentoOk));
     blocchi.clear();
 
     if (c.fuoco != FuocoSito::Invariato) {

@@ -151,6 +151,38 @@ TEST(CoefficientiParziali, ZeroDivisorsStopTheCalculation) {
     }
 }
 
+// Every box of both pages set to 0 in turn: only the factors of the
+// surcharge (row 5) and of the deck's horizontal action (row 7) may be 0;
+// every other is refused by its page, row and column, and nothing changes.
+TEST(LeggeCoefficientiDaForm, SoloSovraccaricoEAzioneOrizzontalePossonoEssereZero) {
+    const Separatori italiano{U',', U'.'};
+    VariabiliPubbliche v;
+    CoefficientiParzialiDefault(v);
+    const VariabiliPubbliche prima = v;
+    for (std::size_t p = 0; p < 2; ++p) {
+        for (int i = 1; i <= 28; ++i) {
+            TestiCoefficienti testi;
+            for (auto& pagina : testi) pagina.fill("1,1");
+            testi[p][static_cast<std::size_t>(i - 1)] = "0";
+            VariabiliPubbliche letto = prima;
+            const std::string rifiuto = LeggeCoefficientiDaForm(testi, letto, italiano);
+            const int riga = (i - 1) / 4 + 1;
+            if (riga == 5 || riga == 7) {
+                EXPECT_EQ(rifiuto, "") << p << " " << i;
+                EXPECT_EQ((p == 0 ? letto.CoefParzStatici : letto.CoefParzSismici)(i), 0.f);
+                EXPECT_EQ((p == 0 ? letto.CoefParzSismici : letto.CoefParzStatici)(i), 1.1f);
+            } else {
+                EXPECT_EQ(rifiuto, std::string("Dato non valido in \"") + PagineCoefficienti[p] + ", " +
+                                       RigheCoefficienti[static_cast<std::size_t>(riga - 1)] + ", " +
+                                       ColonneCoefficienti[static_cast<std::size_t>((i - 1) % 4)] +
+                                       "\": deve essere maggiore di zero.");
+                EXPECT_EQ(letto.CoefParzStatici, prima.CoefParzStatici);
+                EXPECT_EQ(letto.CoefParzSismici, prima.CoefParzSismici);
+            }
+        }
+    }
+}
+
 TEST(CoefficientiParziali, IndexOutsideTheTableIsASubscriptError) {
     VariabiliPubbliche v;
     EXPECT_THROW(CoefficienteParziale(v, 0), std::out_of_range);

@@ -30,22 +30,42 @@ TEST(DatiArmature, SettingsNotAboveZeroTakeTheDefaults) {
     for (std::int16_t normativa : {NormativaNTC2008, NormativaDM1996}) {
         VariabiliPubbliche v;
         v.Normativa = normativa;
-        LeggeDatiArmature(v, {"0", "-1", "abc", ""});
+        LeggeDatiArmature(v, {"0", "-1", "0", "-15"});
         const char* acciaio = normativa == NormativaNTC2008 ? "391" : "255";
         EXPECT_EQ(ScriveDatiArmature(v), (TestiDatiArmature{"1", "3", acciaio, "15"}));
     }
 }
 
-TEST(DatiArmature, AValueBeyondTheSingleRangeChangesNothing) {
-    VariabiliPubbliche v;
-    v.DistanzaSezioni = 0.5f;
-    try {
-        LeggeDatiArmature(v, {"0.2", "3", "255", "1E40"});
-        FAIL() << "no error";
-    } catch (const ErroreCalcolo& e) {
-        EXPECT_STREQ(e.what(), "Errore in LeggeDati: valore fuori scala nella casella 3");
+// Each box that holds no number as the user reads it is refused by its
+// caption, and no setting changes.
+TEST(DatiArmature, ABoxThatIsNoNumberIsRefusedByNameAndChangesNothing) {
+    SeparatoriInstallati italiano(Separatori{U',', U'.'});
+    struct Caso { std::int16_t normativa; TestiDatiArmature testi; const char* messaggio; };
+    const Caso casi[] = {
+        {NormativaNTC2008, {"0.2", "3", "391", "15"},
+         "Dato non valido in \"Distanza fra le sezioni\": \"0.2\" non è un numero: scrivere ad esempio 1.234,5 "
+         "(separatore decimale \",\")."},
+        {NormativaNTC2008, {"1", "", "391", "15"}, "Dato non valido in \"Copriferro\": manca il valore."},
+        {NormativaNTC2008, {"1", "3", "3,9,1", "15"},
+         "Dato non valido in \"fyd\": \"3,9,1\" non è un numero: scrivere ad esempio 1.234,5 (separatore decimale \",\")."},
+        {NormativaDM1996, {"1", "3", "abc", "15"},
+         "Dato non valido in \"σs,adm\": \"abc\" non è un numero: scrivere ad esempio 1.234,5 (separatore decimale \",\")."},
+        {NormativaNTC2008, {"1", "3", "391", "1E40"}, "Dato non valido in \"Es/Ec\": \"1E40\" è fuori scala."},
+    };
+    for (const Caso& c : casi) {
+        VariabiliPubbliche v;
+        v.Normativa = c.normativa;
+        v.DistanzaSezioni = 0.5f;
+        v.Copriferro = 4;
+        try {
+            LeggeDatiArmature(v, c.testi);
+            ADD_FAILURE() << "no error: " << c.messaggio;
+        } catch (const ErroreCalcolo& e) {
+            EXPECT_EQ(std::string(e.what()), c.messaggio);
+        }
+        EXPECT_EQ(v.DistanzaSezioni, 0.5f);
+        EXPECT_EQ(v.Copriferro, 4.0f);
     }
-    EXPECT_EQ(v.DistanzaSezioni, 0.5f);
 }
 
 }  // namespace

@@ -117,11 +117,23 @@ private slots:
         QVERIFY(!w.TestoReport().empty());
         w.txtDati(3)->setText(QStringLiteral("1E40"));
         QTest::mouseClick(w.Command1(), Qt::LeftButton);
-        QCOMPARE(porta->testi(),
-                 std::vector<std::string>{"Errore in LeggeDati: valore fuori scala nella casella 3"});
+        QCOMPARE(porta->testi(), std::vector<std::string>{"Dato non valido in \"Es/Ec\": \"1E40\" è fuori scala."});
         QCOMPARE(p.v.Copriferro, 4.0f);  // nothing read
         QCOMPARE(w.TestoReport(), std::string());
         QCOMPARE(annunci.count(), 4);
+    }
+
+    // A point typed under Italian settings is no decimal: the box is
+    // refused by its caption, not read as five.
+    void aBoxThatIsNoNumberIsRefusedByName() {
+        FrmArmature w(p.v, p.ntc, principale);
+        const std::string prima = w.TestoReport();
+        w.txtDati(0)->setText(QStringLiteral("0.5"));
+        QTest::mouseClick(w.Command1(), Qt::LeftButton);
+        QCOMPARE(porta->testi(), std::vector<std::string>{"Dato non valido in \"Distanza fra le sezioni\": \"0.5\" non è "
+                                                          "un numero: scrivere ad esempio 1.234,5 (separatore decimale \",\")."});
+        QCOMPARE(p.v.DistanzaSezioni, 0.5f);
+        QCOMPARE(w.TestoReport(), prima);
     }
 
     void enterMovesThroughTheBoxesToRicalcola() {

@@ -9,29 +9,6 @@ namespace {
 const Separatori Italiano{U',', U'.'};
 const Separatori Inglese{U'.', U','};
 
-TEST(NumeroDigitato, SecondoISeparatoriRegionali) {
-    struct Caso { const char* testo; Separatori sep; std::optional<double> valore; };
-    const Caso casi[] = {
-        {"12,5", Italiano, 12.5},
-        {"1.250,5", Italiano, 1250.5},
-        {" -0,25 ", Italiano, -0.25},
-        {"+3", Italiano, 3.0},
-        {"1E-05", Italiano, 1e-5},
-        {",5", Italiano, 0.5},
-        {"", Italiano, 0.0},        // an empty box reads 0
-        {"   ", Italiano, 0.0},
-        {"1,250.5", Inglese, 1250.5},
-        {"12.5", Inglese, 12.5},
-        {"abc", Italiano, std::nullopt},
-        {"2,5m", Italiano, std::nullopt},
-        {"1,2,3", Italiano, std::nullopt},  // a second decimal character
-        {"...", Italiano, std::nullopt},
-        {"inf", Inglese, std::nullopt},
-        {"nan", Inglese, std::nullopt},
-    };
-    for (const auto& c : casi) EXPECT_EQ(NumeroDigitato(c.testo, c.sep), c.valore) << c.testo;
-}
-
 // The fields of a small wall with a profile of two sides, Italian separators.
 TestiForm Campi() {
     TestiForm t;
@@ -125,16 +102,27 @@ TEST(LeggeDatiDaForm, SottoDM1996LaCasella14EIlGradoELa18NonSiLegge) {
     EXPECT_FLOAT_EQ(ntc.KvNTC, 0.5f);
 }
 
-TEST(LeggeDatiDaForm, UnCampoIllegibileNonCambiaNulla) {
-    struct Guasto { const char* cosa; void (*guasta)(TestiForm&); };
+// A field that is not a number as the user reads it is refused by its
+// caption (a cell by its side and column), and nothing changes.
+TEST(LeggeDatiDaForm, UnCampoIllegibileVieneRifiutatoPerNomeENonCambiaNulla) {
+    const std::string esempio = " non è un numero: scrivere ad esempio 1.234,5 (separatore decimale \",\").";
+    struct Guasto { const char* cosa; void (*guasta)(TestiForm&); std::string messaggio; };
     const Guasto guasti[] = {
-        {"box 3", [](TestiForm& t) { t.dati[3] = "sei"; }},
-        {"kv", [](TestiForm& t) { t.dati[18] = "0,0,6"; }},
-        {"beyond single", [](TestiForm& t) { t.dati[0] = "1E+39"; }},
-        {"grid cell", [](TestiForm& t) { t.profilo[1][2] = "x"; }},
-        {"side count", [](TestiForm& t) { t.lati = "due"; }},
-        {"side count range", [](TestiForm& t) { t.lati = "40000"; }},
-        {"more sides than rows", [](TestiForm& t) { t.lati = "4"; }},
+        {"a point typed for a decimal", [](TestiForm& t) { t.dati[3] = "5.5"; },
+         "Dato non valido in \"Altezza parete (m)\": \"5.5\"" + esempio},
+        {"letters", [](TestiForm& t) { t.dati[3] = "sei"; }, "Dato non valido in \"Altezza parete (m)\": \"sei\"" + esempio},
+        {"empty", [](TestiForm& t) { t.dati[15] = ""; }, "Dato non valido in \"Ni\": manca il valore."},
+        {"kv", [](TestiForm& t) { t.dati[18] = "0,0,6"; }, "Dato non valido in \"kv\": \"0,0,6\"" + esempio},
+        {"kh", [](TestiForm& t) { t.dati[14] = "0.12"; }, "Dato non valido in \"kh\": \"0.12\"" + esempio},
+        {"beyond single", [](TestiForm& t) { t.dati[0] = "1E+39"; },
+         "Dato non valido in \"Altezza paraghiaia (m)\": \"1E+39\" è fuori scala."},
+        {"grid cell", [](TestiForm& t) { t.profilo[1][2] = "2.5"; }, "Dato non valido in \"Lato 2, q\": \"2.5\"" + esempio},
+        {"empty grid cell", [](TestiForm& t) { t.profilo[0][0] = " "; }, "Dato non valido in \"Lato 1, Lungh.\": manca il valore."},
+        {"side count", [](TestiForm& t) { t.lati = "due"; }, "Dato non valido in \"N° lati terreno\": \"due\"" + esempio},
+        {"side count not whole", [](TestiForm& t) { t.lati = "2,5"; },
+         "Dato non valido in \"N° lati terreno\": \"2,5\" non è un numero intero."},
+        {"side count range", [](TestiForm& t) { t.lati = "40000"; },
+         "Dato non valido in \"N° lati terreno\": \"40000\" è fuori scala."},
     };
     for (const auto& g : guasti) {
         VariabiliPubbliche v;
@@ -149,7 +137,7 @@ TEST(LeggeDatiDaForm, UnCampoIllegibileNonCambiaNulla) {
             LeggeDatiDaForm(t, v, ntc, Italiano);
             ADD_FAILURE() << g.cosa << ": no error";
         } catch (const ErroreDatiForm& e) {
-            EXPECT_STREQ(e.what(), "Errore nei dati") << g.cosa;
+            EXPECT_EQ(e.messaggio(), g.messaggio) << g.cosa;
         }
         EXPECT_EQ(v.TitoloTavo, prima.TitoloTavo) << g.cosa;
         EXPECT_EQ(v.AltezzaParaghiaia, prima.AltezzaParaghiaia) << g.cosa;
@@ -158,11 +146,34 @@ TEST(LeggeDatiDaForm, UnCampoIllegibileNonCambiaNulla) {
     }
 }
 
-TEST(LeggeDatiDaForm, NumeroDiLatiArrotondatoENessunLatoTieneIlProfilo) {
+// Under DM 1996 box 14 is named as the seismicity grade.
+TEST(LeggeDatiDaForm, SottoDM1996LaCasella14SiChiamaGradoDiSismicita) {
+    VariabiliPubbliche v;
+    v.Normativa = NormativaDM1996;
+    NTC ntc;
+    auto t = Campi();
+    t.dati[14] = "9.5";
+    try {
+        LeggeDatiDaForm(t, v, ntc, Italiano);
+        ADD_FAILURE() << "no error";
+    } catch (const ErroreDatiForm& e) {
+        EXPECT_EQ(e.messaggio().rfind("Dato non valido in \"Grado di sismicità\": \"9.5\"", 0), 0u) << e.messaggio();
+    }
+}
+
+TEST(LeggeDatiDaForm, PiuLatiDelleRigheDellaGrigliaNonCambiaNulla) {
     VariabiliPubbliche v;
     NTC ntc;
     auto t = Campi();
-    t.lati = "2,5";  // half to even, as the original's integer conversion
+    t.lati = "4";
+    EXPECT_THROW(LeggeDatiDaForm(t, v, ntc, Italiano), ErroreDatiForm);
+    EXPECT_EQ(v.nLatiTerreno, VariabiliPubbliche{}.nLatiTerreno);
+}
+
+TEST(LeggeDatiDaForm, NessunLatoTieneIlProfilo) {
+    VariabiliPubbliche v;
+    NTC ntc;
+    auto t = Campi();
     LeggeDatiDaForm(t, v, ntc, Italiano);
     EXPECT_EQ(v.nLatiTerreno, 2);
     t.lati = "0";

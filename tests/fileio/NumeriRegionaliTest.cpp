@@ -1,6 +1,7 @@
-// Reading and formatting numbers in the separators of five regional
-// conventions: Italian, US English, the C locale (no grouping), French
-// (narrow no-break space) and Swiss German (right single quote).
+// Reading and formatting numbers in the separators of the regional
+// conventions: Italian, US English, the C locale (as Qt gives it, and with
+// no grouping), French (narrow no-break space) and Swiss German (right
+// single quote).
 
 #include "fileio/NumeriRegionali.h"
 #include "ports/ErroreCalcolo.h"
@@ -8,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace tavo {
@@ -19,40 +21,75 @@ const Separatori LocaleC{U'.', 0};
 const Separatori Francese{U',', 0x202F};
 const Separatori SvizzeroTedesco{U'.', 0x2019};
 
+// The C locale as Qt gives it: point decimals, comma grouping.
+const Separatori LocaleCQt{U'.', U','};
+
 struct CasoLettura {
     const char* nome;
     Separatori sep;
     const char* testo;
-    double atteso;
+    std::optional<double> atteso;  // none: refused
 };
 
-class ValLocaleTest : public ::testing::TestWithParam<CasoLettura> {};
+class NumeroDigitatoTest : public ::testing::TestWithParam<CasoLettura> {};
 
-TEST_P(ValLocaleTest, LeggeIlTestoDigitato) {
+TEST_P(NumeroDigitatoTest, LeggeIlTestoComeLoLeggeUnaPersona) {
     const auto& c = GetParam();
-    EXPECT_EQ(ValLocale(c.testo, c.sep), c.atteso) << c.nome << ": \"" << c.testo << "\"";
+    EXPECT_EQ(NumeroDigitato(c.testo, c.sep), c.atteso) << c.nome << ": \"" << c.testo << "\"";
+    // ValLocale reads the same number, and 0 for what is none.
+    EXPECT_EQ(ValLocale(c.testo, c.sep), c.atteso.value_or(0)) << c.nome << ": \"" << c.testo << "\"";
 }
 
-// The expected values are hand readings: thousands removed, the first
-// decimal character taken as the point, then the leading-number rule.
+// The expected values are hand readings in each convention: a grouping
+// character only between groups of three digits before the decimal one.
+const std::optional<double> Rifiutato;
 INSTANTIATE_TEST_SUITE_P(
-    Convenzioni, ValLocaleTest,
+    Convenzioni, NumeroDigitatoTest,
     ::testing::Values(
-        CasoLettura{"it", Italiano, "12,5", 12.5}, CasoLettura{"it", Italiano, "1.250,5", 1250.5},
-        CasoLettura{"it", Italiano, "1.234,5", 1234.5}, CasoLettura{"it", Italiano, "1.5", 15},
-        CasoLettura{"it", Italiano, "1,2,3", 1.2}, CasoLettura{"it", Italiano, "-,25", -0.25},
-        CasoLettura{"it", Italiano, "abc", 0}, CasoLettura{"it", Italiano, "", 0},
-        CasoLettura{"it", Italiano, "  3,5 m", 3.5}, CasoLettura{"it", Italiano, "1E-05", 1e-05},
-        CasoLettura{"en", Inglese, "12.5", 12.5}, CasoLettura{"en", Inglese, "1,250.5", 1250.5},
-        CasoLettura{"en", Inglese, "1.5", 1.5}, CasoLettura{"en", Inglese, "-.25", -0.25},
-        CasoLettura{"C", LocaleC, "2.5", 2.5}, CasoLettura{"C", LocaleC, "1234", 1234},
-        CasoLettura{"C", LocaleC, "1,5", 1},
-        CasoLettura{"fr", Francese, "12 345,5", 12345.5},
-        CasoLettura{"fr", Francese, "12\u202F345,5", 12345.5},
-        CasoLettura{"fr", Francese, "12\u00A0345,5", 12345.5},
-        CasoLettura{"fr", Francese, "0,5", 0.5},
+        // Italian: well formed.
+        CasoLettura{"it", Italiano, "12,5", 12.5}, CasoLettura{"it", Italiano, "1.234,5", 1234.5},
+        CasoLettura{"it", Italiano, "1.234.567,25", 1234567.25}, CasoLettura{"it", Italiano, "1.250", 1250},
+        CasoLettura{"it", Italiano, "-,25", -0.25}, CasoLettura{"it", Italiano, "+3", 3},
+        CasoLettura{"it", Italiano, "  3,5 ", 3.5}, CasoLettura{"it", Italiano, "1E-05", 1e-05},
+        CasoLettura{"it", Italiano, "2,5e3", 2500}, CasoLettura{"it", Italiano, "5,", 5},
+        // Italian: the point typed as a decimal, misplaced grouping.
+        CasoLettura{"it", Italiano, "5.5", Rifiutato}, CasoLettura{"it", Italiano, "1.5", Rifiutato},
+        CasoLettura{"it", Italiano, "2.50", Rifiutato}, CasoLettura{"it", Italiano, "12.3456", Rifiutato},
+        CasoLettura{"it", Italiano, "1234.567", Rifiutato}, CasoLettura{"it", Italiano, "0.500", Rifiutato},
+        CasoLettura{"it", Italiano, ".500", Rifiutato}, CasoLettura{"it", Italiano, "1..234", Rifiutato},
+        CasoLettura{"it", Italiano, "1,234.5", Rifiutato}, CasoLettura{"it", Italiano, "1.234,5.6", Rifiutato},
+        // Italian: two decimal separators, letters, empty.
+        CasoLettura{"it", Italiano, "1,2,3", Rifiutato}, CasoLettura{"it", Italiano, "abc", Rifiutato},
+        CasoLettura{"it", Italiano, "3,5 m", Rifiutato}, CasoLettura{"it", Italiano, "2,5m", Rifiutato},
+        CasoLettura{"it", Italiano, "1E", Rifiutato}, CasoLettura{"it", Italiano, "-", Rifiutato},
+        CasoLettura{"it", Italiano, "inf", Rifiutato}, CasoLettura{"it", Italiano, "", Rifiutato},
+        CasoLettura{"it", Italiano, "   ", Rifiutato}, CasoLettura{"it", Italiano, "1E999", Rifiutato},
+        // C: the same cases the other way round.
+        CasoLettura{"C", LocaleCQt, "2.5", 2.5}, CasoLettura{"C", LocaleCQt, "1,234.5", 1234.5},
+        CasoLettura{"C", LocaleCQt, "1234", 1234}, CasoLettura{"C", LocaleCQt, "-.25", -0.25},
+        CasoLettura{"C", LocaleCQt, "2,5", Rifiutato}, CasoLettura{"C", LocaleCQt, "1,5", Rifiutato},
+        CasoLettura{"C", LocaleCQt, "1.2.3", Rifiutato}, CasoLettura{"C", LocaleCQt, "abc", Rifiutato},
+        CasoLettura{"C", LocaleCQt, "", Rifiutato},
+        CasoLettura{"C no grouping", LocaleC, "1,234", Rifiutato}, CasoLettura{"C no grouping", LocaleC, "12.5", 12.5},
+        // Other conventions: blanks and a quote as grouping.
+        CasoLettura{"en", Inglese, "1,250.5", 1250.5}, CasoLettura{"en", Inglese, "1.5", 1.5},
+        CasoLettura{"fr", Francese, "12 345,5", 12345.5}, CasoLettura{"fr", Francese, "12\u202F345,5", 12345.5},
+        CasoLettura{"fr", Francese, "12\u00A0345,5", 12345.5}, CasoLettura{"fr", Francese, "1 5", Rifiutato},
         CasoLettura{"ch", SvizzeroTedesco, "12\u2019345.5", 12345.5},
-        CasoLettura{"ch", SvizzeroTedesco, "1.5", 1.5}));
+        CasoLettura{"ch", SvizzeroTedesco, "1\u20195", Rifiutato}));
+
+TEST(MotivoNonNumero, DiceCosaNonVaConLEsempioNeiSeparatoriInUso) {
+    EXPECT_EQ(MotivoNonNumero("5.5", Italiano),
+              "\"5.5\" non è un numero: scrivere ad esempio 1.234,5 (separatore decimale \",\").");
+    EXPECT_EQ(MotivoNonNumero("2,5", LocaleCQt),
+              "\"2,5\" non è un numero: scrivere ad esempio 1,234.5 (separatore decimale \".\").");
+    EXPECT_EQ(MotivoNonNumero(" ", Italiano), "manca il valore.");
+    EXPECT_EQ(MotivoNonNumero("1E+39", Italiano), "\"1E+39\" è fuori scala.");
+    EXPECT_FALSE(SingoloDigitato("1E+39", Italiano).has_value());
+    EXPECT_EQ(SingoloDigitato("0,1", Italiano), 0.1f);
+    EXPECT_EQ(RifiutoCasella("Altezza parete (m)", "manca il valore."),
+              "Dato non valido in \"Altezza parete (m)\": manca il valore.");
+}
 
 struct CasoFormato {
     const char* nome;

@@ -25,7 +25,7 @@ private slots:
     void valoriDiDefaultPoiAnnulla();
     void salvaNelFileTavoIni();
     void invioPassaAllaCasellaSuccessiva();
-    void valoreFuoriSingolaPrecisione();
+    void coefficienteNonValidoRifiutatoPerNome();
     void apertoDalMenuImpostazioniSullaPagina();
 
 private:
@@ -71,15 +71,14 @@ void FrmGammaTest::okLeggeEntrambeLePagine() {
     d.show();
     d.MostraPagina(0);
     scrive(box(d, 0, 5), "1,2");
-    box(d, 1, 28)->clear();  // an empty box stores 0
-    scrive(box(d, 1, 27), "x");  // what ValLocale makes of it: 0
-    scrive(box(d, 1, 26), "1,1abc");
+    scrive(box(d, 1, 28), "0");  // the deck's horizontal action may be left out
+    scrive(box(d, 1, 26), " 1,1 ");
     premi(d, 0);
     QCOMPARE(d.result(), int(QDialog::Accepted));
     QCOMPARE(stato.CoefParzStatici(5), 1.2f);
     QCOMPARE(stato.CoefParzSismici(28), 0.f);
-    QCOMPARE(stato.CoefParzSismici(27), 0.f);
     QCOMPARE(stato.CoefParzSismici(26), 1.1f);
+    QVERIFY(porta.testi().empty());
 }
 
 void FrmGammaTest::annullaLasciaLeTabelle() {
@@ -148,15 +147,37 @@ void FrmGammaTest::invioPassaAllaCasellaSuccessiva() {
     QCOMPARE(b->text(), QStringLiteral("1,3"));
 }
 
-void FrmGammaTest::valoreFuoriSingolaPrecisione() {
-    FrmGamma d(stato, {}, SeparatoriItaliani);
-    d.show();
-    scrive(box(d, 0, 3), "5");
-    scrive(box(d, 0, 4), "1E+40");
-    premi(d, 0);
-    QVERIFY(d.isVisible());
-    QCOMPARE(porta.testi(), std::vector<std::string>{"Valore troppo grande tra i coefficienti parziali: nulla è stato cambiato."});
-    QCOMPARE(stato.CoefParzStatici(3), 1.25f);
+// A box that is no positive number (no negative one where 0 is allowed)
+// keeps the dialog open with one message that names it, and changes nothing.
+void FrmGammaTest::coefficienteNonValidoRifiutatoPerNome() {
+    const std::string esempio = " non è un numero: scrivere ad esempio 1.234,5 (separatore decimale \",\").";
+    struct Caso { int pagina; int casella; const char* testo; std::string messaggio; };
+    const Caso casi[] = {
+        {1, 28, "", "Dato non valido in \"Verifiche SISMICHE, Azione orizzontale impalcato, Schiacc.\": manca il valore."},
+        {0, 1, "x", "Dato non valido in \"Verifiche STATICHE, Angolo d'attrito interno, Parete\": \"x\"" + esempio},
+        {0, 2, "1.5", "Dato non valido in \"Verifiche STATICHE, Angolo d'attrito interno, Ribalt.\": \"1.5\"" + esempio},
+        {1, 26, "1,1abc", "Dato non valido in \"Verifiche SISMICHE, Azione orizzontale impalcato, Ribalt.\": \"1,1abc\"" + esempio},
+        {0, 1, "0", "Dato non valido in \"Verifiche STATICHE, Angolo d'attrito interno, Parete\": deve essere maggiore di zero."},
+        {0, 5, "-1", "Dato non valido in \"Verifiche STATICHE, Peso cuneo di spinta, Parete\": deve essere maggiore di zero."},
+        {1, 24, "0", "Dato non valido in \"Verifiche SISMICHE, Azione verticale impalcato, Schiacc.\": deve essere maggiore di zero."},
+        {0, 18, "-0,1", "Dato non valido in \"Verifiche STATICHE, Sovraccarico, Ribalt.\": non può essere minore di zero."},
+        {0, 4, "1E+40", "Dato non valido in \"Verifiche STATICHE, Angolo d'attrito interno, Schiacc.\": \"1E+40\" è fuori scala."},
+    };
+    for (const Caso& c : casi) {
+        porta.svuota();
+        FrmGamma d(stato, [&] { ++salvataggi; }, SeparatoriItaliani);
+        d.show();
+        scrive(box(d, 0, 3), "5");  // read before the refused box, still not kept
+        box(d, c.pagina, c.casella)->setText(QString::fromUtf8(c.testo));
+        for (int pulsante : {0, 2}) {
+            premi(d, pulsante);
+            QVERIFY2(d.isVisible(), c.testo);
+        }
+        QCOMPARE(porta.testi(), (std::vector<std::string>{c.messaggio, c.messaggio}));
+        QCOMPARE(salvataggi, 0);
+        QCOMPARE(stato.CoefParzStatici(3), 1.25f);
+        QCOMPARE(stato.CoefParzSismici(28), 1.f);
+    }
 }
 
 void FrmGammaTest::apertoDalMenuImpostazioniSullaPagina() {

@@ -260,7 +260,8 @@ void FrmTavoMainTest::campoNonNumericoNonCalcola() {
     const float altezza = f.stato.AltezzaParete;
     f.scrive(f.dati(3), "5,5 m");
     QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
-    QCOMPARE(f.porta.testi(), std::vector<std::string>{"ERRORE! Controllare i dati"});
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{"Dato non valido in \"Altezza parete (m)\": \"5,5 m\" non è un "
+                                                        "numero: scrivere ad esempio 1.234,5 (separatore decimale \",\")."});
     QCOMPARE(f.porta.registrati()[0].icona, Icona::Critico);
     // Nothing else: the state and the boxes keep the last valid calculation.
     QCOMPARE(f.stato.AltezzaParete, altezza);
@@ -268,7 +269,8 @@ void FrmTavoMainTest::campoNonNumericoNonCalcola() {
     // The drawing button does not go on to its window either.
     f.porta.svuota();
     QTest::mouseClick(Pulsante(f, "cbDiagramma"), Qt::LeftButton);
-    QCOMPARE(f.porta.testi(), std::vector<std::string>{"ERRORE! Controllare i dati"});
+    QCOMPARE(f.porta.testi(), std::vector<std::string>{"Dato non valido in \"Altezza parete (m)\": \"5,5 m\" non è un "
+                                                        "numero: scrivere ad esempio 1.234,5 (separatore decimale \",\")."});
 }
 
 void FrmTavoMainTest::normativaDM1996NascondeICampiSismici() {
