@@ -315,6 +315,7 @@ void FinestraSpettroNTC::LeggeCoordinate(int confermata) {
         if (confermata >= 0 && static_cast<std::size_t>(confermata) != i) continue;
         if (coordinate[i] && *coordinate[i] != 0) continue;
         NessunSitoCercato("Le coordinate indicate non sono valide: correggerle o premere Annulla.");
+        c.fuoco = i == 0 ? FuocoSito::Longitudine : FuocoSito::Latitudine;
         messaggi().mostra(RifiutoCasella(EtichetteCoordinate[i], coordinate[i]
                                                                      ? "0 non può essere la coordinata di un sito."
                                                                      : MotivoNonNumero(c.txtCoord[i], sep_)),
@@ -340,8 +341,8 @@ void FinestraSpettroNTC::NessunSitoCercato(const char* motivo) {
 
 void FinestraSpettroNTC::txtCoord_Invio(int indice) {
     if (Caricamento) return;
-    LeggeCoordinate(indice);
     c.fuoco = indice == 0 ? FuocoSito::Latitudine : FuocoSito::Longitudine;
+    LeggeCoordinate(indice);
 }
 
 void FinestraSpettroNTC::txtCoord_LostFocus(int indice) {

@@ -244,6 +244,87 @@ TEST_F(FinestraSpettroNTCTest, AnnullaRipristinaLoStatoSismicoDiApertura) {
     EXPECT_EQ(modulo.Longitudine, prima.Longitudine);
 }
 
+// A coordinate typed that is no number, or 0, is refused by name: no site
+// is searched, "OK" accepts nothing, and closing the window leaves the
+// project's site whole as it was.
+TEST_F(FinestraSpettroNTCTest, UnaCoordinataNonValidaVieneRifiutataEOKNonAccetta) {
+    const std::string esempio = " non è un numero: scrivere ad esempio 1,234.5 (separatore decimale \".\").";
+    const std::pair<const char*, std::string> casi[] = {
+        {"abc", "Dato non valido in \"Longitudine\": \"abc\"" + esempio},
+        {"12,5", "Dato non valido in \"Longitudine\": \"12,5\"" + esempio},
+        {"", "Dato non valido in \"Longitudine\": manca il valore."},
+        {"0", "Dato non valido in \"Longitudine\": 0 non può essere la coordinata di un sito."},
+    };
+    for (const auto& [testo, messaggio] : casi) {
+        modulo = test::ProgettoARoma();
+        const NTC prima = modulo;
+        Apre();
+        porta.svuota();
+        f.c.txtCoord[0] = testo;
+        f.txtCoord_Invio(0);
+        EXPECT_EQ(porta.testi(), std::vector<std::string>{messaggio});
+        EXPECT_FALSE(f.c.okAbilitato) << testo;
+        EXPECT_EQ(f.c.fuoco, FuocoSito::Longitudine);  // back to the box refused
+        // Leaving the box unchanged says nothing more.
+        f.txtCoord_LostFocus(0);
+        EXPECT_EQ(porta.testi().size(), 1u);
+        f.cmdOK_Click(0);
+        EXPECT_FALSE(f.DaChiudere()) << testo;
+        f.Form_Unload();
+        EXPECT_TRUE(f.Annullato) << testo;
+        EXPECT_EQ(consegne, 0);
+        EXPECT_EQ(modulo, prima) << testo;
+    }
+}
+
+// Coordinates typed without Enter are searched when "OK" is pressed, so
+// that what it accepts is the site of the coordinates shown; while only one
+// of a new site's coordinates is typed, nothing is searched or said, and
+// "OK" waits for the other.
+TEST_F(FinestraSpettroNTCTest, OKCercaLeCoordinateDigitateEAspettaLaCoppia) {
+    Apre();
+    f.c.txtCoord[0] = "12.5";
+    f.txtCoord_Invio(0);
+    EXPECT_TRUE(porta.testi().empty());
+    EXPECT_FALSE(f.c.okAbilitato);
+    f.c.txtCoord[1] = "41.9";
+    f.cmdOK_Click(0);
+    EXPECT_TRUE(f.DaChiudere());
+    EXPECT_TRUE(porta.testi().empty());
+    EXPECT_EQ(consegne, 1);
+    EXPECT_FLOAT_EQ(modulo.Longitudine, 12.5f);
+    EXPECT_FLOAT_EQ(modulo.Latitudine, 41.9f);
+    EXPECT_NEAR(modulo.AgTR[6], 0.085f, 1e-7);  // the mean of nodes 1..4, as above
+}
+
+// VR and h/H that are no number are refused by name, on Enter and on "OK".
+TEST_F(FinestraSpettroNTCTest, VROHSuHNonNumericiVengonoRifiutati) {
+    modulo = test::ProgettoARoma();
+    Apre();
+    const NTC aperto = modulo;
+    porta.svuota();
+    f.c.txtNTC[0] = "5O";
+    f.txtNTC_Invio(0);
+    const std::string vr = "Dato non valido in \"VR (anni)\": \"5O\" non è un numero: scrivere ad esempio 1,234.5 "
+                           "(separatore decimale \".\").";
+    EXPECT_EQ(porta.testi(), std::vector<std::string>{vr});
+    EXPECT_EQ(modulo, aperto);
+    f.cmdOK_Click(0);
+    EXPECT_FALSE(f.DaChiudere());
+    EXPECT_EQ(porta.testi(), (std::vector<std::string>{vr, vr}));
+    f.c.txtNTC[0] = "100";
+    f.c.txtNTC[3] = "";
+    porta.svuota();
+    f.cmdOK_Click(0);
+    EXPECT_EQ(porta.testi(), std::vector<std::string>{"Dato non valido in \"h/H\": manca il valore."});
+    // VR typed without Enter is the VR that "OK" hands over.
+    f.c.txtNTC[3] = "0";
+    f.cmdOK_Click(0);
+    EXPECT_TRUE(f.DaChiudere());
+    EXPECT_EQ(modulo.VR, 100.f);
+    EXPECT_NE(modulo.KhNTC, aperto.KhNTC);
+}
+
 TEST_F(FinestraSpettroNTCTest, SenzaReticoloRestaIlProgettoESiPuoSoloAnnullare) {
     std::filesystem::remove(cartella.percorso() / NomeFileReticolo);
     modulo = test::ProgettoARoma();

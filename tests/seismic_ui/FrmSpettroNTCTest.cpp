@@ -388,6 +388,27 @@ private slots:
         QCOMPARE(sisma.Latitudine, 41.9f);
         QCOMPARE(sisma.StatoLimite, SLV);
     }
+
+    // "abc" typed as the longitude of a site found: one message naming the
+    // box, "OK" no longer offered, and the close box leaves the site whole.
+    void unaCoordinataNonNumericaNonSiAccetta() {
+        Apre();
+        Digita("txtCoord0", "12,5");
+        Digita("txtCoord1", "41,9");
+        QVERIFY(porta->testi().empty());
+        finestra->close();
+        QCOMPARE(consegne, 1);
+        const NTC trovato = sisma;
+        Apre();
+        Digita("txtCoord0", "abc");
+        QCOMPARE(porta->testi(), std::vector<std::string>{"Dato non valido in \"Longitudine\": \"abc\" non è un "
+                                                          "numero: scrivere ad esempio 1.234,5 (separatore decimale \",\")."});
+        QVERIFY(!w<QPushButton>("cmdOK0")->isEnabled());
+        QVERIFY(!w<QPushButton>("cmdOK0")->toolTip().isEmpty());
+        finestra->close();
+        QCOMPARE(consegne, 0);
+        QCOMPARE(sisma, trovato);
+    }
 };
 
 }  // namespace tavo
