@@ -24,6 +24,7 @@
 #include "analysis/CoefficientiParziali.h"
 #include "app/DatiForm.h"
 #include "app/FileProgetto.h"
+#include "fileio/NumeriRegionali.h"
 #include "fuzz/support/ControlloDxf.h"
 #include "fuzz/support/SupportoFuzz.h"
 #include "walldrawing/DisegnoTavo.h"
