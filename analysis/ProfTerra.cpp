@@ -3,6 +3,8 @@
 #include "analysis/ArrayUno.h"
 #include "geometry/Rette.h"
 
+#include <algorithm>
+
 namespace tavo {
 
 namespace {
@@ -59,15 +61,15 @@ IncrociPoligonale ProfTerra::IntersezioneConRetta(double a, double b, double c) 
     return IntersezionePoligonaleRetta(a, b, c, x_, y_, nVertici, true);
 }
 
-bool ProfTerra::PrimoIncrocio(double a, double b, double c, double& xc, double& yc,
-                              int& lato) const {
+bool ProfTerra::PrimoIncrocio(double a, double b, double c, double& xc, double& yc, int& lato,
+                              int primoLato) const {
     const int n = nVertici;
     if (n > static_cast<int>(x_.size()))
         throw std::out_of_range("ProfTerra.PrimoIncrocio: nVertici oltre i punti del profilo");
     ImpostaZeroMaxDimen(n == nZero_ ? zero_ : MaxDimensionePunti(x_, y_, n, 1000000));
     bool ultimaIncrocia = false;
     double xu = 0, yu = 0;
-    for (int i = 1; i <= n - 1; ++i) {
+    for (int i = std::max(primoLato, 1); i <= n - 1; ++i) {
         const Lato& l = lati_[i - 1];
         double xo = 0, yo = 0;
         if (!l.costruito || !IntersezioneRette(a, b, c, l.a, l.b, l.c, xo, yo)) continue;
@@ -110,6 +112,17 @@ float ProfTerra::SovraccaricoPrisma() {
     }
     float Q = 0;
     for (int i = 1; i <= nqPrisma; ++i) Q = Q + q_[i - 1] * caricata_[i - 1];
+    return Q;
+}
+
+float ProfTerra::SovraccaricoPrisma(float xInizio) {
+    SovraccaricoPrisma();
+    float Q = 0;
+    for (int i = 1; i <= nqPrisma; ++i) {
+        const float xi = static_cast<float>(x_[i - 1]);
+        if (xi < xInizio) caricata_[i - 1] = std::max(0.0f, caricata_[i - 1] - (xInizio - xi));
+        Q = Q + q_[i - 1] * caricata_[i - 1];
+    }
     return Q;
 }
 

@@ -60,12 +60,19 @@ public:
     // even that exists (the line parallel to the last segment, or fewer than
     // two points). Like every crossing of a polyline it sets the shared
     // length tolerance ZeroMaxDimen to the profile's extent / 1e6. It
-    // allocates nothing: the trial wedges call it for every angle.
-    bool PrimoIncrocio(double a, double b, double c, double& xc, double& yc, int& lato) const;
+    // allocates nothing: the trial wedges call it for every angle. The
+    // segments before `primoLato` are not searched (a wedge whose top starts
+    // further along the ground).
+    bool PrimoIncrocio(double a, double b, double c, double& xc, double& yc, int& lato,
+                       int primoLato = 1) const;
 
     // Resultant (kN/m) of the surcharges between point 1 and xFinePrisma,
     // over horizontal lengths; rewrites nqPrisma and the loaded lengths.
     float SovraccaricoPrisma();
+    // The same from the abscissa xInizio on: the segments wholly before it
+    // carry nothing, the one holding it only its part beyond (a wedge whose
+    // top starts where the ground leaves the back, past point 1).
+    float SovraccaricoPrisma(float xInizio);
     // Loaded horizontal length of segment i written by the last
     // SovraccaricoPrisma (1..n−1), which the wedge drawing reads.
     float LunghezzaCaricata(int i) const;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <span>
 #include <string>
 #include <vector>
@@ -87,38 +88,114 @@ thread_local std::vector<float> xCuneo, yCuneo;
 
 // A back with its ground: the failure lines start at (x0, y0); the wedge is
 // the `inizio` vertices xd, yd of the back, then the ground points from
-// `primoPunto` to the crossed side's start, then the crossing.
+// `primoPunto` to the crossed side's start, then the crossing, which is
+// sought from side `primoLato` on. The top of the wedge is loaded from
+// xInizio on. senzaTerreno: no soil touches the back (the ground lies at or
+// below its foot), so every wedge is empty.
 struct Dorso {
     double x0, y0;
     float xd[3], yd[3];
     int inizio;
     ProfTerra* profilo;
     int primoPunto;
+    int primoLato;
+    float xInizio;
+    bool senzaTerreno;
     Poligono* cuneo;
 };
+
+// Where the soil's surface leaves the stem's back for good. The ground starts
+// at the top of the backwall, but a ground that falls from there more
+// steeply than a battered face passes into the stem and comes out through
+// its face lower down: the soil touches the face only below that point, and
+// the wedge starts there, never folding back over the concrete. A ground
+// that comes out at or below the foot leaves no soil against the back.
+void ContattoParete(Dorso& d) {
+    const ProfTerra& profilo = *d.profilo;
+    const double xa = d.xd[0], ya = d.yd[0];
+    // The face's line, from the foot upward (the backwall's when the stem
+    // has no height).
+    double xb = d.xd[1], yb = d.yd[1];
+    if (xb == xa && yb == ya) {
+        xb = d.xd[2];
+        yb = d.yd[2];
+    }
+    if (xb == xa && yb == ya) {
+        d.senzaTerreno = true;
+        return;
+    }
+    // Negative on the soil side, right of the face walked upward.
+    const auto lato = [&](double x, double y) { return (xb - xa) * (y - ya) - (yb - ya) * (x - xa); };
+    const double xMassimo = std::max({xa, xb, static_cast<double>(d.xd[2])});
+    const std::span<const double> x = profilo.CoordX(), y = profilo.CoordY();
+    int uscita = 0;  // the side through which the ground last comes out of the wall
+    double xt = 0, yt = 0;
+    for (int j = 1; j <= profilo.nVertici - 1 && x[j - 1] <= xMassimo; ++j) {
+        const double s0 = lato(x[j - 1], y[j - 1]), s1 = lato(x[j], y[j]);
+        if (!(s0 >= 0 && s1 < 0)) continue;
+        const double t = s0 / (s0 - s1);
+        uscita = j;
+        xt = x[j - 1] + t * (x[j] - x[j - 1]);
+        yt = y[j - 1] + t * (y[j] - y[j - 1]);
+    }
+    if (uscita == 0) return;
+    // Its place along the face: 0 at the foot, 1 at the seat.
+    const double u = ((xt - xa) * (xb - xa) + (yt - ya) * (yb - ya)) /
+                     ((xb - xa) * (xb - xa) + (yb - ya) * (yb - ya));
+    if (u >= 1) return;  // out at the seat or above: the whole back is in contact
+    if (u <= 0) {
+        d.senzaTerreno = true;
+        return;
+    }
+    d.xd[1] = static_cast<float>(xt);
+    d.yd[1] = static_cast<float>(yt);
+    d.inizio = 2;
+    d.primoPunto = uscita + 1;
+    d.primoLato = uscita;
+    d.xInizio = d.xd[1];
+}
 
 Dorso DorsoParete(VariabiliPubbliche& v) {
     // Stem vertices 1, 2, 3; the ground from its point 2 (point 1 is vertex 3).
     const Poligono& parete = v.PolParete;
-    Dorso d{parete.Xi(1), parete.Yi(1), {}, {}, 3, &v.ProfiloTerreno, 2, &v.PolCuneoParete};
+    Dorso d{parete.Xi(1), parete.Yi(1), {}, {}, 3,    &v.ProfiloTerreno,
+            2,            1,            -std::numeric_limits<float>::infinity(),
+            false,        &v.PolCuneoParete};
     for (int i = 0; i < 3; ++i) {
         d.xd[i] = static_cast<float>(parete.Xi(i + 1));
         d.yd[i] = static_cast<float>(parete.Yi(i + 1));
     }
+    ContattoParete(d);
     return d;
 }
 
 Dorso DorsoFondazione(VariabiliPubbliche& v) {
     // Footing vertex 3 (heel end, bottom); the cut ground from its point 1.
     const double x0 = v.PolFondazione.Xi(3), y0 = v.PolFondazione.Yi(3);
+    ProfTerra& profilo = v.ProfiloTerrenoFondazione;
+    // The ground at the heel end at or below the foot: nothing touches the back.
+    const bool senzaTerreno = profilo.nVertici < 1 || profilo.Yi(1) <= static_cast<float>(y0);
     return {x0,
             y0,
             {static_cast<float>(x0)},
             {static_cast<float>(y0)},
             1,
-            &v.ProfiloTerrenoFondazione,
+            &profilo,
             1,
+            1,
+            -std::numeric_limits<float>::infinity(),
+            senzaTerreno,
             &v.PolCuneoFondazione};
+}
+
+// The wedge of a back that no soil touches: its foot alone, twice, so that
+// the height of the back read from it is 0; nothing loaded.
+void CuneoVuoto(const Dorso& d) {
+    const float x[2] = {d.xd[0], d.xd[0]}, y[2] = {d.yd[0], d.yd[0]};
+    d.cuneo->Coordinate(std::span<const float>(x), std::span<const float>(y), 2);
+    ProfTerra& profilo = *d.profilo;
+    profilo.xFinePrisma = profilo.nVertici > 0 ? profilo.Xi(1) : 0;
+    profilo.SovraccaricoPrisma();
 }
 
 // Builds the wedge at theta into the back's polygon and the profile's prism;
@@ -131,7 +208,7 @@ bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
     RettaPuntoAngolo(d.x0, d.y0, 1, t, a, b, c);
     double xInt = 0, yInt = 0;
     int k = 0;
-    if (!profilo.PrimoIncrocio(a, b, c, xInt, yInt, k)) return false;
+    if (!profilo.PrimoIncrocio(a, b, c, xInt, yInt, k, d.primoLato)) return false;
     const std::span<const double> xp = profilo.CoordX(), yp = profilo.CoordY();
     if (k == profilo.nVertici && !OltreUltimoPunto(xp, k, xInt)) return false;
     const float xc = static_cast<float>(xInt);
@@ -158,7 +235,7 @@ bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
     yCuneo[i] = yc;
     d.cuneo->Coordinate(std::span<const float>(xCuneo), std::span<const float>(yCuneo), m);
     profilo.xFinePrisma = xc;
-    Q = profilo.SovraccaricoPrisma();
+    Q = d.primoLato == 1 ? profilo.SovraccaricoPrisma() : profilo.SovraccaricoPrisma(d.xInizio);
     return true;
 }
 
@@ -182,6 +259,11 @@ AngoliSpinta Angoli(VariabiliPubbliche& v, float phi, float delta, float eps, fl
 
 std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpinta& g, float& Pq) {
     float Q = 0;
+    if (g.dorso.senzaTerreno) {
+        CuneoVuoto(g.dorso);
+        Pq = 0;
+        return 0.0f;
+    }
     if (!CostruisceCuneo(theta, g.dorso, Q)) return std::nullopt;
     // The force polygon closes with a reaction and a thrust that press on
     // the wedge only where both factors of the thrust keep their sign. Below
@@ -206,7 +288,11 @@ std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpin
     if (g.fattoreKv == 0)
         throw ErroreCalcolo("SpintaCuneo: fattore sismico verticale 1 + kv nullo");
     P = P * g.fattoreKv;
-    if (V == 0) throw ErroreCalcolo("SpintaCuneo: cuneo senza carico");
+    // No soil weight and no surcharge on the wedge: no thrust.
+    if (V == 0) {
+        Pq = 0;
+        return 0.0f;
+    }
     Pq = P / V * Q * v.GammaSovraccarico;
     return P;
 }
@@ -249,6 +335,19 @@ Massimo Scansione(VariabiliPubbliche& v, const AngoliSpinta& g, float theta0, fl
     return m;
 }
 
+// No wedge carries a load (no soil weight, no surcharge within reach): the
+// thrust is 0, with the wedge of the steepest angle that gives one left in
+// the state.
+float SenzaSpinta(VariabiliPubbliche& v, const AngoliSpinta& g, float& Pq) {
+    for (float theta = 88; theta > 2; theta = theta - 2) {
+        if (Spinta(v, theta, g, Pq)) {
+            Pq = 0;
+            return 0;
+        }
+    }
+    throw ErroreCalcolo("SpintaMassima: la retta di rottura non incontra il terreno");
+}
+
 }  // namespace
 
 ErroreProfiloTroppoRipido::ErroreProfiloTroppoRipido(bool sismica)
@@ -269,9 +368,15 @@ float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, fl
     if (delta + eps + psi >= 90) throw ErroreRicercaSpinta(TestoPoligonoAperto(eps, psi));
     if (phi + delta + eps < 0) throw ErroreRicercaSpinta(TestoSommaNegativa(eps));
     const AngoliSpinta g = Angoli(v, phi, delta, eps, psi, fattoreKv, quale);
+    if (g.dorso.senzaTerreno) {
+        CuneoVuoto(g.dorso);
+        Pq = 0;
+        return 0;
+    }
     // Every angle from 88° down to 2° in steps of 2°.
     const Massimo grosso = Scansione(v, g, 88, 2, 44, Pq);
     if (grosso.senzaMassimo) SenzaMassimo(v, phi, psi);
+    if (grosso.P <= 0) return SenzaSpinta(v, g, Pq);
     // Every angle from 2° above that one to 2° below it in steps of 0.2°,
     // and on downward while the thrust still grows.
     const Massimo fine = Scansione(v, g, grosso.theta + 2, 0.2f, 21, Pq);

@@ -47,9 +47,16 @@
 //   (2°, or the last angle above the slope of a steeper ground) for any other
 //   data: the ground is steeper than the design friction angle (less the
 //   seismic angle) allows, so no active thrust exists.
-// - ErroreCalcolo for a wedge with no load (V = 0, the surcharge share would
-//   divide by zero), a vertical factor of 0 (1 + kv = 0), a thrust that is
+// - ErroreCalcolo for a vertical factor of 0 (1 + kv = 0), a thrust that is
 //   not finite, or a vertex count beyond the 16-bit Integer range.
+//
+// No soil, no thrust: a wedge with no load (no soil weight, no surcharge on
+// its top) pushes with 0, and so does every wedge of a back that no soil
+// touches (the ground beside it at or below its foot: the heel's back under
+// a ground falling away, a stem standing above the backfill). Where the
+// ground falls from the top of a battered stem into it and comes out through
+// its face, the wedge starts where the ground leaves the face, never folding
+// over the concrete.
 //
 // After the first wedge of a profile has sized its buffers, evaluating a
 // wedge allocates no memory.

@@ -8,6 +8,7 @@
 #include "geometry/Rette.h"
 
 #include <cmath>
+#include <limits>
 
 namespace tavo {
 namespace {
@@ -67,7 +68,10 @@ void VerificaRibaltamento(VariabiliPubbliche& v, const NTC& sisma, float& St, fl
     MStab = PesoConKv(v, sisma, MStab, psi);
     MStab = static_cast<float>(MStab + static_cast<double>(v.GammaNi) * v.NImpalcato * (v.xImpalcato - xO));
 
-    Fs = DivisioneControllata(MStab, MRib, "VerificaRibaltamento: momento ribaltante nullo");
+    // No overturning moment at all (no thrust, no horizontal load): the wall
+    // cannot overturn, and the factor, never shown then, is 0.
+    Fs = MRib == 0 ? 0.0f
+                   : DivisioneControllata(MStab, MRib, "VerificaRibaltamento: momento ribaltante nullo");
 }
 
 void VerificaScorrimento(VariabiliPubbliche& v, const NTC& sisma, float& St, float& Sq, float& Ss,
@@ -92,8 +96,11 @@ void VerificaScorrimento(VariabiliPubbliche& v, const NTC& sisma, float& St, flo
     T = static_cast<float>(S * std::cos(inclinazione) + Si + static_cast<double>(v.GammaVi) * v.VImpalcato);
 
     const float phiBase = AngoloAttritoProgetto(v, v.AngoloAttritoFondazione);
-    Fs = DivisioneControllata(N * std::tan(static_cast<double>(phiBase) * PiGreco / 180), T,
-                              "VerificaScorrimento: forza orizzontale nulla");
+    // No horizontal force at all (no thrust, no horizontal load): nothing
+    // pushes the wall along its base; the factor is the largest a Single holds.
+    Fs = T == 0 ? std::numeric_limits<float>::max()
+                : DivisioneControllata(N * std::tan(static_cast<double>(phiBase) * PiGreco / 180),
+                                       T, "VerificaScorrimento: forza orizzontale nulla");
 }
 
 bool Ribaltabile(const VariabiliPubbliche& v, int k) { return v.MRibaltante(k) > 0; }

@@ -89,3 +89,33 @@ TEST(CalcoloMainSpinta, DataWithoutMaximumAreNamedInTheMessage) {
 
 }  // namespace
 }  // namespace tavo
+
+namespace tavo {
+namespace {
+
+// A soil without weight, no surcharge, no deck thrust, no earthquake: no
+// wedge has a load, so no thrust and no overturning moment. The wall is
+// computed, and its overturning check says it cannot overturn.
+TEST(CalcoloMainSpinta, SoilWithoutWeightIsComputedWithoutThrust) {
+    test::RecordingMessagePort messaggi;
+    test::RecordingFinestraPrincipale finestra;
+    finestra.campi = [](VariabiliPubbliche& w, NTC& s) {
+        test::CompilaMuroAMano(w, s);
+        w.PesoSpecificoTerreno = 0;
+        w.qProfilo(1) = w.qProfilo(2) = 0;
+        w.VImpalcato = 0;
+        w.GradoSismicita = 0;
+    };
+    VariabiliPubbliche v;
+    CoefficientiParzialiDefault(v);
+    v.Normativa = NormativaDM1996;
+    NTC sisma;
+    ASSERT_TRUE(CalcoloMain(v, sisma, finestra)) << ::testing::PrintToString(messaggi.testi());
+    EXPECT_EQ(messaggi.conta(), 0u) << ::testing::PrintToString(messaggi.testi());
+    EXPECT_EQ(v.StParete(1) + v.SqParete(1) + v.SsParete(1), 0.0f);
+    EXPECT_EQ(v.StRibaltamento(1) + v.SqRibaltamento(1) + v.SsRibaltamento(1), 0.0f);
+    EXPECT_EQ(finestra.txtMNfondazione[4], "non ribaltabile");
+}
+
+}  // namespace
+}  // namespace tavo

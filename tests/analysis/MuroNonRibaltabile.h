@@ -1,6 +1,6 @@
 #pragma once
-// Low walls on wide footings under ground falling away from them: the heel
-// thrust's line passes below the toe, so the static earth thrust holds the
+// Low walls on wide footings under ground falling away from them: where soil
+// touches the heel's back, the heel thrust's line passes below the toe, so the static earth thrust holds the
 // wall back instead of overturning it. Applied on top of the hand-calculation
 // abutment's inputs (no backwall, no deck, no surcharge, one side of 10 m).
 
@@ -15,7 +15,10 @@ struct MuroBasso {
 // Only the static combination cannot overturn; under NTC 2008 the seismic
 // increment makes combinations 2 and 3 overturnable (factors about 30 and 28).
 inline constexpr MuroBasso MuroRibaltabileSoloDalSisma{2, 6, 4, -6};
-// Ground falling at 45°: no combination can overturn.
+// Ground falling at 45°: at the heel end it lies 4 m below the footing's
+// bottom, so no soil touches the heel's back and there is no thrust at all;
+// the static combination has no overturning moment and the seismic ones
+// turn the wall toward the backfill: no combination can overturn.
 inline constexpr MuroBasso MuroMaiRibaltabile{1, 8, 6, -10};
 
 inline void CompilaMuroBasso(VariabiliPubbliche& v, const MuroBasso& m) {

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -268,7 +269,6 @@ TEST(SpintaCuneo, WedgesThatCannotBeComputedStopTheCalculation) {
         const char* testo;
     };
     const Caso casi[] = {
-        {0, 1, "SpintaCuneo: cuneo senza carico"},  // no soil weight, no surcharge: V = 0
         {18, 0, "SpintaCuneo: fattore sismico verticale 1 + kv nullo"},
     };
     for (const Caso& c : casi) {
@@ -282,6 +282,51 @@ TEST(SpintaCuneo, WedgesThatCannotBeComputedStopTheCalculation) {
         } catch (const ErroreCalcolo& e) {
             EXPECT_STREQ(e.what(), c.testo);
         }
+    }
+}
+
+// No soil, no thrust: a wedge with nothing to weigh (no soil weight, no
+// surcharge) and a back whose foot stands at or above the ground beside it
+// (ground falling away behind a low heel, a ground stepping down from the
+// backwall's top below the stem's foot, as the shortened stems of the
+// reinforcement report have) push with 0, and the calculation goes on.
+TEST(SpintaMassima, NoSoilAgainstTheBackGivesNoThrust) {
+    struct Caso {
+        const char* nome;
+        test::DatiMuro d;
+        Paramento quale;
+    };
+    const std::vector<test::LatoTerreno> gradino{{0, -7, 20}, {30, 0, 20}};
+    const Caso casi[] = {
+        {"peso nullo, parete", test::DatiMuro{.gamma = 0}, Paramento::Parete},
+        {"peso nullo, fondazione", test::DatiMuro{.gamma = 0}, Paramento::Fondazione},
+        {"peso nullo, sovraccarico oltre il cuneo", test::DatiMuro{.gamma = 0,
+                                                                   .lati = {{30, 0, 0}, {5, 0, 50}}},
+         Paramento::Parete},
+        // At the heel end (x = 3) the ground lies at 6 − 3·3 = −3, below the
+        // foot at −1; further on it only falls.
+        {"terreno sotto il piede della fondazione", test::DatiMuro{.lati = {{10, -30, 5}}},
+         Paramento::Fondazione},
+        // The ground at the heel end exactly at the foot's level.
+        {"terreno al piede della fondazione", test::DatiMuro{.lati = {{3, -7, 0}, {20, 0, 0}}},
+         Paramento::Fondazione},
+        {"gradino sotto il piede della parete", test::DatiMuro{.lati = gradino}, Paramento::Parete},
+        {"gradino sotto il piede della parete inclinata", test::DatiMuro{.i = 10, .lati = gradino},
+         Paramento::Parete},
+        {"gradino sotto il piede della fondazione", test::DatiMuro{.i = 10, .lati = gradino},
+         Paramento::Fondazione},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        VariabiliPubbliche v = test::CostruisceMuro(c.d);
+        for (float psi : {0.0f, 8.0f}) {
+            float Pq = -1;
+            EXPECT_EQ(SpintaMassima(v, 30, 20, 0, psi, 1.05f, c.quale, Pq), 0.0f);
+            EXPECT_EQ(Pq, 0.0f);
+        }
+        float Pq = -1;
+        EXPECT_EQ(SpintaCuneo(v, 50, 30, 20, 0, 0, 1, c.quale, Pq), std::optional<float>(0.0f));
+        EXPECT_EQ(Pq, 0.0f);
     }
 }
 
