@@ -10,6 +10,7 @@ namespace tavo::test {
 
 struct MuroBasso {
     float H, B, L2, dy;
+    bool sisma = true;  // false: no seismic action (kh = kv = 0 under NTC 2008)
 };
 
 // Only the static combination cannot overturn; under NTC 2008 the seismic
@@ -17,9 +18,10 @@ struct MuroBasso {
 inline constexpr MuroBasso MuroRibaltabileSoloDalSisma{2, 6, 4, -6};
 // Ground falling at 45°: at the heel end it lies 4 m below the footing's
 // bottom, so no soil touches the heel's back and there is no thrust at all;
-// the static combination has no overturning moment and the seismic ones
-// turn the wall toward the backfill: no combination can overturn.
-inline constexpr MuroBasso MuroMaiRibaltabile{1, 8, 6, -10};
+// without an earthquake nothing pushes the wall over: no combination can
+// overturn. (With kh the inertia of the wall and of the soil on the heel
+// does overturn it, if only just.)
+inline constexpr MuroBasso MuroMaiRibaltabile{1, 8, 6, -10, false};
 
 inline void CompilaMuroBasso(VariabiliPubbliche& v, const MuroBasso& m) {
     v.AltezzaParaghiaia = 0;

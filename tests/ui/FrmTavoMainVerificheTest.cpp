@@ -26,10 +26,11 @@ namespace {
 
 // A low wall on a wide footing (stem height H, footing B, heel L2), its one
 // side of ground 10 m long falling by `caduta`, no deck; NTC 2008 with
-// kh = 0.1, kv = 0.05.
-void DigitaMuroBasso(FinestraDiProva& f, const char* H, const char* B, const char* L2, const char* caduta) {
+// the seismic coefficients kh, kv.
+void DigitaMuroBasso(FinestraDiProva& f, const char* H, const char* B, const char* L2, const char* caduta,
+                     const char* kh = "0,1", const char* kv = "0,05") {
     const char* valori[] = {"0", "0,25", "0", H,    "0,75", "0,75", "1",  L2,  B,     "30",
-                            "20", "30",  "18", "25", "0,1",  "0",    "0", "0", "0,05"};
+                            "20", "30",  "18", "25", kh,     "0",    "0", "0", kv};
     for (int i = 0; i < NumeroCampiDati; ++i) f.scrive(f.dati(i), QString::fromUtf8(valori[i]));
     f.scrive(f.box("txtNTratti"), "1");
     QTest::keyClick(f.box("txtNTratti"), Qt::Key_Return);
@@ -57,8 +58,9 @@ QString Etichetta(const FinestraDiProva& f, QLineEdit* box) {
 
 void FrmTavoMainVerificheTest::muroCheNonPuoRibaltare() {
     FinestraDiProva f(CartellaDiProva("non_ribaltabile"));
-    // Ground falling at 45°: no combination can overturn.
-    DigitaMuroBasso(f, "1", "8", "6", "-10");
+    // Ground falling at 45°, below the heel's foot: no thrust; without an
+    // earthquake no combination can overturn.
+    DigitaMuroBasso(f, "1", "8", "6", "-10", "0", "0");
     Calcola(f);
     QCOMPARE(f.porta.testi(), std::vector<std::string>{});
     QCOMPARE(SicurezzaRibaltamento(f)->text(), QStringLiteral("non ribaltabile"));
