@@ -35,6 +35,9 @@ endfunction()
 # One Qt Test program per file of tests/<folder>, linked with the windows'
 # library, run offscreen. Extra arguments are further environment entries.
 function(tavo_qt_tests folder library)
+  if(NOT TAVO_TESTS)
+    return()
+  endif()
   file(GLOB _tests CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/${folder}/*.cpp")
   set(_ambiente "QT_QPA_PLATFORM=offscreen;TAVO_SOURCE_DIR=${PROJECT_SOURCE_DIR};TAVO_DATI_NTC=${TAVO_DATI_NTC_DIR}")
   foreach(_voce IN LISTS ARGN)

@@ -9,7 +9,7 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 cd "$root"
 secondi="${1:-600}"
 
-scripts/setup.sh
+scripts/setup.sh --test
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 

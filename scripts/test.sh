@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh --test
 export QT_QPA_PLATFORM=offscreen
 
 for preset in default asan fuzz; do

@@ -957,7 +957,13 @@ void FrmTavoMainTest::guidaSenzaVisualizzatoreLoDiceUnaVolta() {
         std::ofstream(bin / "xdg-open") << "#!/bin/sh\n" << corpo << "\n";
         std::filesystem::permissions(bin / "xdg-open", std::filesystem::perms::owner_all);
     };
-    const QByteArray percorso = qgetenv("PATH");
+    // The search path is restored however the test ends, so that a failed
+    // check never leaves the fake launcher in front of later tests.
+    struct RipristinaPercorso {
+        QByteArray percorso = qgetenv("PATH");
+        ~RipristinaPercorso() { qputenv("PATH", percorso); }
+    } const originale;
+    const QByteArray& percorso = originale.percorso;
     qputenv("PATH", QByteArray::fromStdString(bin.string()) + ':' + percorso);
     std::ofstream(cartella / "Tavo.html") << "<html></html>";
     OpzioniAvvio avvio;
@@ -995,7 +1001,6 @@ void FrmTavoMainTest::guidaSenzaVisualizzatoreLoDiceUnaVolta() {
     qputenv("PATH", QByteArray::fromStdString(cartella.string()));
     aiuto->trigger();
     QCOMPARE(porta.testi(), avviso);
-    qputenv("PATH", percorso);
 }
 
 void FrmTavoMainTest::fileDiEsempioEZoom() {
