@@ -45,12 +45,17 @@ void VerificaRibaltamento(VariabiliPubbliche& v, const NTC& sisma, float& St, fl
     MRib = static_cast<float>(MRib + Si * (p.yGw - yO));
     MStab = static_cast<float>(gGM * p.Ww * (p.xGw - xO));
 
-    // Seismic increment: it always overturns, whatever side of O its line passes.
+    // Seismic increment: a positive one always overturns, whatever side of O
+    // its line passes. A negative one (a wedge lightened by kv < 0 more than
+    // the inclination loads it) takes its arm with its sign: below O it turns
+    // the wall toward the toe.
     const float psi = AngoloTheta(v, sisma);
     Ss = IncrementoSismicoFondazione(v, sisma, psi, P0);
     RettaSpintaFondazione(v, Ss, v.xRettaSsFondazione, v.yRettaSsFondazione, a, b, c, delta, 0,
                           ComponenteSpinta::Sismica);
-    MRib = static_cast<float>(MRib + Ss * DistanzaPuntoRetta(xO, yO, a, b, c));
+    const double dSs = Ss < 0 ? BraccioSpinta(v.xRettaSsFondazione, v.yRettaSsFondazione, delta, 0, xO, yO)
+                              : DistanzaPuntoRetta(xO, yO, a, b, c);
+    MRib = static_cast<float>(MRib + Ss * dSs);
 
     // Soil on the heel.
     const double F = Kh * gGZ * v.PesoZavorra;

@@ -6,7 +6,10 @@
 // through the heel end, the inertia of the masses and the deck loads.
 //
 // Each writes its seven outputs (element k of the state's result triples);
-// overturning also rewrites the three heel thrust lines.
+// overturning also rewrites the three heel thrust lines. In overturning the
+// static components take their arms about the toe with their sign, a
+// positive seismic increment its unsigned distance (it always overturns),
+// a negative one its arm with its sign.
 //
 // Errors: a zero overturning moment or a zero horizontal force (the safety
 // factor would divide by zero) and a factor that is not a finite Single
