@@ -19,21 +19,13 @@ namespace {
 
 constexpr const char* MessaggioErrore = "ERRORE! Controllare i dati";
 
-bool ProfiloAccettato(const VariabiliPubbliche& v, FinestraPrincipalePort& finestra) {
-    if (v.nLatiTerreno < 1) {
-        messaggi().mostra("Inserire profilo terreno", Icona::Critico);
-        finestra.FuocoSuNumeroLati();
-        return false;
-    }
+// The ground profile: a message naming the side, or an empty text.
+std::string DifettoProfilo(const VariabiliPubbliche& v) {
     // The last side is extended to the far end of the ground, which divides
     // by its run: a run that is too short (or negative) is refused.
     const float soglia = (v.AltezzaParaghiaia + v.AltezzaParete + v.AltezzaFondazione) / 100;
-    if (v.dxProfilo(v.nLatiTerreno) < soglia) {
-        messaggi().mostra("Lunghezza del segmento " + std::to_string(v.nLatiTerreno) +
-                              " del profilo terreno troppo piccola",
-                          Icona::Critico);
-        return false;
-    }
+    if (v.dxProfilo(v.nLatiTerreno) < soglia)
+        return "Lunghezza del segmento " + std::to_string(v.nLatiTerreno) + " del profilo terreno troppo piccola";
     // A ground reaching beyond any real site only overflows the geometry of
     // the drawing and coarsens the profile's tolerance (a millionth of its
     // extent): refused, naming the first side that goes that far.
@@ -42,23 +34,20 @@ bool ProfiloAccettato(const VariabiliPubbliche& v, FinestraPrincipalePort& fines
     for (int j = 1; j <= v.nLatiTerreno; ++j) {
         x += v.dxProfilo(j);
         y += v.dyProfilo(j);
-        if (!(std::fabs(x) <= limite && std::fabs(y) <= limite)) {
-            messaggi().mostra("Il segmento " + std::to_string(j) +
-                                  " del profilo terreno arriva a più di 1000 km dal tavo: controllare dx e dy",
-                              Icona::Critico);
-            return false;
-        }
+        if (!(std::fabs(x) <= limite && std::fabs(y) <= limite))
+            return "Il segmento " + std::to_string(j) +
+                   " del profilo terreno arriva a più di 1000 km dal tavo: controllare dx e dy";
     }
-    return true;
+    return {};
 }
 
-// A section that cannot exist is refused before anything is built from it.
-bool SezioneAccettata(const VariabiliPubbliche& v) {
-    const std::string difetto = DifettoSezione(v);
-    if (difetto.empty()) return true;
-    messaggi().mostra(difetto, Icona::Critico);
-    return false;
-}
+// The checks of the inputs, in the order of the main window's boxes: each
+// gives the message that refuses the wall, or an empty text.
+using Controllo = std::string (*)(const VariabiliPubbliche&);
+constexpr Controllo Controlli[] = {
+    DifettoProfilo,
+    DifettoSezione,
+};
 
 void VerificaFinito(float x) {
     if (!std::isfinite(x)) throw ErroreCalcolo("CalcoloMain: risultato non finito");
@@ -81,8 +70,7 @@ void VerificaRisultatiFiniti(const VariabiliPubbliche& v) {
 }
 
 bool Calcola(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
-    finestra.LeggeDatiDaForm(v, sisma);
-    if (!ProfiloAccettato(v, finestra) || !SezioneAccettata(v)) return false;
+    if (!LeggeDatiControllati(v, sisma, finestra)) return false;
     for (int voce : {2, 4, 5}) finestra.AbilitaVoceFile(voce);
 
     CalcolaGeometria(v);
@@ -103,6 +91,27 @@ bool Calcola(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra
 }
 
 }  // namespace
+
+bool LeggeDatiControllati(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
+    try {
+        finestra.LeggeDatiDaForm(v, sisma);
+    } catch (const ErroreDatiForm&) {
+        messaggi().mostra(MessaggioErrore, Icona::Critico);
+        return false;
+    }
+    if (v.nLatiTerreno < 1) {
+        messaggi().mostra("Inserire profilo terreno", Icona::Critico);
+        finestra.FuocoSuNumeroLati();
+        return false;
+    }
+    for (Controllo controllo : Controlli) {
+        const std::string difetto = controllo(v);
+        if (difetto.empty()) continue;
+        messaggi().mostra(difetto, Icona::Critico);
+        return false;
+    }
+    return true;
+}
 
 bool CalcoloMain(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
     // Until the run ends well the state holds no results of its inputs.

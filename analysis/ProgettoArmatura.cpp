@@ -53,9 +53,9 @@ void SezioneCaRettangolare::Progetto() {
     // the term of the neutral-axis cubic). Otherwise, without compression
     // steel, no area is in equilibrium: every trial would meet the complex
     // roots of the cubic and the search would end on an area that fails its
-    // own check. (Without any moment the trial area is 0 and the check
-    // stops the calculation, as nothing reacts.)
-    if (n < 0.0 && A1st == 0.0 && M > 0.0 && M + n * (H - h1 - H / 2.0) <= 0.0) {
+    // own check. A centred tension (no moment at all) is one of them: the
+    // tension steel alone lies off its line of action.
+    if (n < 0.0 && A1st == 0.0 && M + n * (H - h1 - H / 2.0) <= 0.0) {
         TrazioneNonEquilibrata = true;
         Ast = 0.0;
         TauC = TauCCalcola();

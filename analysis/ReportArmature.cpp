@@ -4,6 +4,7 @@
 #include "analysis/Combinazioni.h"
 #include "analysis/GeometriaSezione.h"
 #include "analysis/MomentiSuole.h"
+#include "analysis/SpintaTerre.h"
 #include "analysis/VariabiliRipristinate.h"
 #include "fileio/NumeriRegionali.h"
 #include "ports/ErroreCalcolo.h"
@@ -193,18 +194,25 @@ std::string RigaConN(float d, const AzioniSezione& a) { return Celle(d, a, true)
 std::string RigaSenzaN(float d, const AzioniSezione& a) { return Celle(d, a, false); }
 
 std::optional<std::string> ListaArmature(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
+    // The report is one action: the same message from many sections is shown once.
+    MessaggiSenzaRipetizioni unaVolta;
     const VariabiliPubbliche statoIniziale = v;
     const NTC sismaIniziale = sisma;
-    auto fallisce = [&](const std::string& messaggio) {
+    auto ripristina = [&] {
         v = statoIniziale;
         sisma = sismaIniziale;
-        messaggi().mostra(messaggio, Icona::Critico);
         return std::nullopt;
+    };
+    auto fallisce = [&](const std::string& messaggio) {
+        messaggi().mostra(messaggio, Icona::Critico);
+        return ripristina();
     };
 
     try {
         SezioneCaRettangolare sez = SezioneDelReport(v);
-        finestra.LeggeDatiDaForm(v, sisma);
+        // The fields are read and accepted as the calculation does, before
+        // any section is computed from them; a refusal has said why.
+        if (!LeggeDatiControllati(v, sisma, finestra)) return ripristina();
         const float s = v.DistanzaSezioni;
         const float lSbalzoValle = v.LarghezzaFondazione - v.SbalzoFondazione - v.SpessoreBaseParete;
         const bool paraghiaia = v.AltezzaParaghiaia > 0 && v.SpessoreParaghiaia > 0;
@@ -245,6 +253,9 @@ std::optional<std::string> ListaArmature(VariabiliPubbliche& v, NTC& sisma, Fine
         for (float d : dMonte) testo += RigaSenzaN(d, conta(CalcolaAzioniSuolaMonte(v, sez, d)));
         if (nonVerificate > 0) messaggi().mostra(MessaggioNonVerificate(nonVerificate), Icona::Esclamazione);
         return testo;
+    } catch (const ErroreRicercaSpinta& e) {
+        // Ground too steep for the friction: the calculation's own words.
+        return fallisce(e.what());
     } catch (const std::exception& e) {
         return fallisce(std::string("Errore in ListaArmature. ") + e.what());
     }

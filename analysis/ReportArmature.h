@@ -96,15 +96,19 @@ std::string FormSig(double V);
 std::string RigaConN(float d, const AzioniSezione& a);
 std::string RigaSenzaN(float d, const AzioniSezione& a);
 
-// The whole report. Reads the main window's inputs into the state, lists
-// stem and backwall, runs CalcoloMain, lists toe and heel. When CalcoloMain
-// fails ("Errore in ListaArmature provocato da CalcoloMain") or an error
-// stops a section ("Errore in ListaArmature. " and what went wrong), one
-// message with the critical icon, std::nullopt, and the project state is
-// put back as it was before the report (no stem is left shortened in the
-// derived geometry). The messages of the design (Progetto, Illinois) appear
-// during the rows and the report goes on. When some rows are not verified,
-// one message for the whole report says how many, after it is built.
+// The whole report. Reads and accepts the main window's inputs as the
+// calculation does (LeggeDatiControllati), lists stem and backwall, runs
+// CalcoloMain, lists toe and heel. Fields that are refused give the
+// refusal's one message and nothing more. When CalcoloMain fails ("Errore
+// in ListaArmature provocato da CalcoloMain" after its own message), the
+// ground is too steep for a section (the thrust search's message) or an
+// error stops a section ("Errore in ListaArmature. " and what went wrong):
+// one message with the critical icon. On every failure std::nullopt, and
+// the project state is put back as it was before the report (no stem is
+// left shortened in the derived geometry). The messages of the design
+// (Progetto, Illinois) appear during the rows, each text once per report,
+// and the report goes on. When some rows are not verified, one message for
+// the whole report says how many, after it is built.
 std::optional<std::string> ListaArmature(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra);
 
 }  // namespace tavo

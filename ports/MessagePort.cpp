@@ -30,4 +30,14 @@ PortaMessaggiInstallata::PortaMessaggiInstallata(MessagePort& porta)
 
 PortaMessaggiInstallata::~PortaMessaggiInstallata() { portaCorrente = precedente_; }
 
+MessaggiSenzaRipetizioni::MessaggiSenzaRipetizioni() : inoltro_(messaggi()), guardia_(*this) {}
+
+void MessaggiSenzaRipetizioni::mostra(std::string_view testo, Icona icona, std::string_view titolo) {
+    if (mostrati_.emplace(std::string(testo), icona).second) inoltro_.mostra(testo, icona, titolo);
+}
+
+bool MessaggiSenzaRipetizioni::chiedi(std::string_view testo, Icona icona, std::string_view titolo) {
+    return inoltro_.chiedi(testo, icona, titolo);
+}
+
 }  // namespace tavo

@@ -4,8 +4,10 @@
 // the recording fake of tests/support. Deep geometry routines reach the
 // installed port through messaggi(), the calculation takes it explicitly.
 
+#include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace tavo {
 
@@ -36,6 +38,25 @@ public:
 
 private:
     MessagePort* precedente_;
+};
+
+// One message per cause and per user action: for its lifetime (the span of
+// one action), a message whose text and icon were already shown during it
+// goes no further; every question reaches the user. Installs itself over
+// the port in use and passes the rest on to it.
+class MessaggiSenzaRipetizioni final : public MessagePort {
+public:
+    MessaggiSenzaRipetizioni();
+    MessaggiSenzaRipetizioni(const MessaggiSenzaRipetizioni&) = delete;
+    MessaggiSenzaRipetizioni& operator=(const MessaggiSenzaRipetizioni&) = delete;
+
+    void mostra(std::string_view testo, Icona icona = Icona::Nessuna, std::string_view titolo = {}) override;
+    bool chiedi(std::string_view testo, Icona icona = Icona::Domanda, std::string_view titolo = {}) override;
+
+private:
+    MessagePort& inoltro_;
+    std::set<std::pair<std::string, Icona>> mostrati_;
+    PortaMessaggiInstallata guardia_;
 };
 
 }  // namespace tavo

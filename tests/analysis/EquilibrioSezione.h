@@ -12,6 +12,7 @@
 #include <cmath>
 #include <optional>
 #include <utility>
+#include <vector>
 
 namespace tavo::test {
 
@@ -61,11 +62,18 @@ inline std::optional<StatoFisico> risolviEquilibrio(const SezioneFisica& s) {
         return Mint != 0.0 ? Mc / Mint : s.N / Nint;
     };
 
+    // A fine scan within 200 H of the section, then geometric steps out to
+    // 1e12 H on either side: a resultant a hair's breadth from mid-depth
+    // puts the neutral axis of a fully compressed section that far away.
+    std::vector<double> punti;
     const double da = -200.0 * s.H, a = 200.0 * s.H;
     const int passi = 40000;
-    double xPrec = da, rPrec = residuo(da);
-    for (int i = 1; i <= passi; ++i) {
-        const double x = da + (a - da) * i / passi;
+    for (double x = -1e12 * s.H; x < da; x /= 1.01) punti.push_back(x);
+    for (int i = 0; i <= passi; ++i) punti.push_back(da + (a - da) * i / passi);
+    for (double x = a * 1.01; x < 1e12 * s.H; x *= 1.01) punti.push_back(x);
+    double xPrec = punti.front(), rPrec = residuo(xPrec);
+    for (std::size_t i = 1; i < punti.size(); ++i) {
+        const double x = punti[i];
         const double r = residuo(x);
         if ((r > 0.0) != (rPrec > 0.0)) {
             double lo = xPrec, hi = x;

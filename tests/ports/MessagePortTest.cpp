@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
+#include <vector>
 
 namespace tavo {
 namespace {
@@ -22,6 +24,29 @@ TEST(MessagePort, RecordingFakeIsInstalledForItsLifetimeAndAnswersFromItsScript)
         EXPECT_TRUE(porta.registrati()[1].domanda);
     }
     EXPECT_EQ(&messaggi(), prima);
+}
+
+// One user action: a text shown again with the same icon goes no further;
+// another icon is another message; every question is asked; the port in
+// use before the action is back afterwards.
+TEST(MessaggiSenzaRipetizioni, ShowsEachMessageOncePerActionAndAsksEveryQuestion) {
+    test::RecordingMessagePort porta;
+    porta.rispondi({true, false});
+    {
+        MessaggiSenzaRipetizioni azione;
+        EXPECT_EQ(&messaggi(), &azione);
+        for (int i = 0; i < 6; ++i) messaggi().mostra("Superati 11 giri", Icona::Nessuna);
+        messaggi().mostra("Superati 11 giri", Icona::Critico);
+        messaggi().mostra("altro", Icona::Nessuna, "titolo");
+        EXPECT_TRUE(messaggi().chiedi("Proseguire ?"));
+        EXPECT_FALSE(messaggi().chiedi("Proseguire ?"));
+    }
+    EXPECT_EQ(&messaggi(), &porta);
+    messaggi().mostra("Superati 11 giri", Icona::Nessuna);  // the next action
+    EXPECT_EQ(porta.testi(), (std::vector<std::string>{"Superati 11 giri", "Superati 11 giri", "altro",
+                                                       "Proseguire ?", "Proseguire ?", "Superati 11 giri"}));
+    EXPECT_EQ(porta.registrati()[1].icona, Icona::Critico);
+    EXPECT_EQ(porta.registrati()[2].titolo, "titolo");
 }
 
 TEST(ErroreCalcolo, NonFiniteValuesThrow) {
