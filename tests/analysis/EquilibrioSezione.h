@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -34,6 +35,12 @@ struct StatoFisico {
 inline std::optional<StatoFisico> risolviEquilibrio(const SezioneFisica& s) {
     const double Mc = std::fabs(s.M);
     const double d = s.H - s.h1;
+    // A centred compression stresses the whole section alike: the neutral
+    // axis is at infinity, beyond any scan.
+    if (Mc == 0.0 && s.N > 0.0) {
+        const double sigma = s.N / (s.b * s.H + s.n * (s.AsTesa + s.AsCompressa));
+        return StatoFisico{std::numeric_limits<double>::infinity(), sigma, -s.n * sigma};
+    }
     auto interni = [&](double x, double& Nint, double& Mint) {
         Nint = 0.0;
         Mint = 0.0;
