@@ -95,8 +95,9 @@ bool Calcola(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra
 bool LeggeDatiControllati(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& finestra) {
     try {
         finestra.LeggeDatiDaForm(v, sisma);
-    } catch (const ErroreDatiForm&) {
-        messaggi().mostra(MessaggioErrore, Icona::Critico);
+    } catch (const ErroreDatiForm& e) {
+        // A field that is not a number: the message names it.
+        messaggi().mostra(e.messaggio().empty() ? MessaggioErrore : e.messaggio(), Icona::Critico);
         return false;
     }
     if (v.nLatiTerreno < 1) {
@@ -120,10 +121,6 @@ bool CalcoloMain(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& fine
         if (!Calcola(v, sisma, finestra)) return false;
         SegnaRisultati(v, sisma);
         return true;
-    } catch (const ErroreDatiForm& e) {
-        // A field that is not a number: the message names it.
-        messaggi().mostra(e.messaggio().empty() ? MessaggioErrore : e.messaggio(), Icona::Critico);
-        return false;
     } catch (const ErroreRicercaSpinta& e) {
         // The thrust search names the data that leave it without a maximum.
         messaggi().mostra(e.what(), Icona::Critico);

@@ -29,7 +29,8 @@ bool CalcoloMain(VariabiliPubbliche& v, NTC& sisma, FinestraPrincipalePort& fine
 // so that a refused wall gives the same single message wherever the user
 // started. True when the fields describe a wall that can be computed; false
 // after exactly one message (critical-stop icon) when:
-// - a field cannot be read: "ERRORE! Controllare i dati";
+// - a field cannot be read: the message that names it, or "ERRORE!
+//   Controllare i dati" when none is named;
 // - the profile has no side: "Inserire profilo terreno", and the focus goes
 //   to the side-count box;
 // - the last side's run is below (h1 + H + h3)/100 (a negative run too):
