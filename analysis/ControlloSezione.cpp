@@ -62,6 +62,15 @@ std::string DifettoSezione(const VariabiliPubbliche& v) {
                                      std::pair{EtichettaAngoloAttritoTerraTavo, v.AngoloAttritoTerraTavo},
                                      std::pair{EtichettaAngoloAttritoFondazione, v.AngoloAttritoFondazione}})
         if (!(angolo >= 0 && angolo < 90)) return Rifiuto(etichetta, Angolo);
+    // A side that runs back toward the wall folds the ground over itself, and
+    // a negative surcharge pulls the wall: neither exists. The rise may have
+    // any sign, and a run of 0 is a vertical step.
+    for (int i = 1; i <= v.nLatiTerreno; ++i)
+        for (auto [colonna, valore] : {std::pair{ColonnaLunghezzaLato, v.dxProfilo(i)},
+                                       std::pair{ColonnaSovraccaricoLato, v.qProfilo(i)}})
+            if (!(valore >= 0))
+                return std::string("Dato non valido in \"") + colonna + "\" del lato " + std::to_string(i) +
+                       " del profilo terreno: " + NonNegativo;
     return {};
 }
 

@@ -10,6 +10,10 @@
 // computes on purpose passes: no backwall, a toe or a heel of 0, a soil unit
 // weight of 0, a wall friction of 0, a seismicity grade of 0.
 //
+// Of the ground profile, every side with a negative run or a negative
+// surcharge is refused, naming the side and the column; a rise of any sign
+// and a run of 0 (a vertical step) pass.
+//
 // The values compared are the Singles the calculation uses; the toe is the
 // distance between the footing's toe end and the stem's front foot as the
 // section geometry places them, and is refused only when it falls short of
@@ -34,6 +38,10 @@ inline constexpr const char* EtichettaLarghezzaFondazione = "Larghezza totale fo
 inline constexpr const char* EtichettaAngoloAttritoInterno = "Angolo attrito interno";
 inline constexpr const char* EtichettaAngoloAttritoTerraTavo = "Ang. attrito terra-tavo";
 inline constexpr const char* EtichettaAngoloAttritoFondazione = "Ang. attrito fondazione";
+
+// Headers of the ground grid's columns that the check names.
+inline constexpr const char* ColonnaLunghezzaLato = "Lungh.";
+inline constexpr const char* ColonnaSovraccaricoLato = "q";
 
 // The message that refuses the section's inputs in `v`, or an empty text
 // when they describe a section that can exist. The first fault in the order

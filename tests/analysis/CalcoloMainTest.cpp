@@ -359,6 +359,60 @@ TEST_F(CalcoloMainTest, SectionThatCannotExistIsRefusedNamingItsField) {
     }
 }
 
+// A side running back toward the wall or carrying a negative surcharge
+// would put a negative surcharge thrust on the stem and a surcharge block on
+// the valley side: every side is checked, not only the last one. The
+// abutment's two sides run 10 m with 10 kN/m².
+TEST_F(CalcoloMainTest, GroundSideThatCannotExistIsRefusedNamingSideAndColumn) {
+    auto lato = [](int i, const char* colonna) {
+        return "Dato non valido in \"" + std::string(colonna) + "\" del lato " + std::to_string(i) +
+               " del profilo terreno: non può essere minore di zero.";
+    };
+    const std::string lunghezza1 = lato(1, "Lungh."), carico2 = lato(2, "q"), carico1 = lato(1, "q");
+    const CasoSezione casi[] = {
+        {"first side running back 6 m", [](VariabiliPubbliche& w) { w.dxProfilo(1) = -6; }, lunghezza1.c_str()},
+        {"negative surcharge on the last side", [](VariabiliPubbliche& w) { w.qProfilo(2) = -2.5f; },
+         carico2.c_str()},
+        {"surcharge that is not a number",
+         [](VariabiliPubbliche& w) { w.qProfilo(1) = std::numeric_limits<float>::quiet_NaN(); }, carico1.c_str()},
+        {"both faults: the first side's run is named first",
+         [](VariabiliPubbliche& w) {
+             w.dxProfilo(1) = -0.01f;
+             w.qProfilo(1) = -1;
+         },
+         lunghezza1.c_str()},
+        // What the calculation computes on purpose.
+        {"vertical step with no surcharge",
+         [](VariabiliPubbliche& w) {
+             w.dxProfilo(1) = 0;
+             w.dyProfilo(1) = 2;
+             w.qProfilo(1) = 0;
+         },
+         nullptr},
+        {"ground falling away", [](VariabiliPubbliche& w) { w.dyProfilo(1) = -3; }, nullptr},
+    };
+    VariabiliPubbliche calcolato;
+    CoefficientiParzialiDefault(calcolato);
+    ASSERT_TRUE(CalcoloMain(calcolato, sisma, finestra));
+    for (const CasoSezione& c : casi) {
+        SCOPED_TRACE(c.nome);
+        messaggi.svuota();
+        finestra = test::RecordingFinestraPrincipale{};
+        usaCampi([&c](VariabiliPubbliche& w, NTC&) { c.campi(w); });
+        VariabiliPubbliche w = calcolato;
+        const bool esito = CalcoloMain(w, sisma, finestra);
+        if (c.messaggio == nullptr) {
+            EXPECT_TRUE(esito);
+            EXPECT_EQ(messaggi.conta(), 0u) << ::testing::PrintToString(messaggi.testi());
+            continue;
+        }
+        EXPECT_FALSE(esito);
+        attendeSoloMessaggio(c.messaggio);
+        EXPECT_TRUE(finestra.vociFileAbilitate.empty());
+        AttendeStessoDerivato(w, calcolato);
+    }
+}
+
 // Under DM 1996 a seismicity grade of 0 is no seismic action at all.
 TEST_F(CalcoloMainTest, SeismicityGradeZeroIsAccepted) {
     v.Normativa = NormativaDM1996;
