@@ -6,6 +6,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <optional>
+#include <utility>
 
 namespace tavo {
 namespace {
@@ -45,6 +47,42 @@ std::string RipristinaAcapo(std::string testo) {
         testo.replace(p, 2, "\r\n");
     }
     return testo;
+}
+
+std::size_t SaltaBianchi(std::string_view riga, std::size_t i) {
+    while (i < riga.size() && Bianco(riga[i])) ++i;
+    return i;
+}
+
+// The text of the quoted field that starts at riga[i] (after blanks), and
+// the position after its closing quote; nothing when there is none.
+std::optional<std::pair<std::string, std::size_t>> CampoTraVirgolette(std::string_view riga, std::size_t i) {
+    i = SaltaBianchi(riga, i);
+    if (i >= riga.size() || riga[i] != '"') return std::nullopt;
+    const std::size_t chiusa = riga.find('"', i + 1);
+    if (chiusa == std::string_view::npos) return std::nullopt;
+    return std::pair{std::string(riga.substr(i + 1, chiusa - i - 1)), chiusa + 1};
+}
+
+// A format version: digits, or digits separated by single points ("2.1").
+bool Versione(std::string_view v) {
+    if (v.empty() || v.front() == '.' || v.back() == '.' || v.find("..") != std::string_view::npos) return false;
+    return v.find_first_not_of("0123456789.") == std::string_view::npos;
+}
+
+// The header pair of `riga`: a quoted title, then a comma and a quoted
+// version, blanks allowed around the fields; a title alone gives the
+// version "0", as the files of the first releases hold it.
+std::optional<std::pair<std::string, std::string>> CoppiaTestata(std::string_view riga) {
+    const auto titolo = CampoTraVirgolette(riga, 0);
+    if (!titolo) return std::nullopt;
+    std::size_t i = SaltaBianchi(riga, titolo->second);
+    if (i == riga.size()) return std::pair{titolo->first, std::string("0")};
+    if (riga[i] != ',') return std::nullopt;
+    const auto versione = CampoTraVirgolette(riga, i + 1);
+    if (!versione || SaltaBianchi(riga, versione->second) != riga.size() || !Versione(versione->first))
+        return std::nullopt;
+    return std::pair{titolo->first, versione->first};
 }
 
 std::string NonNumero(std::size_t k, const std::string& testo, std::string_view cosa) {
@@ -265,13 +303,18 @@ void FileRighe::FileInOutStringColl(std::vector<std::string>& coll) {
 
 void FileRighe::FileInOutDueValori(std::string& primo, std::string& secondoLetto,
                                    std::string_view secondoDaScrivere) {
-    std::vector<std::string> coll;
-    if (modo_ == Modo::Scrittura) coll = {primo, std::string(secondoDaScrivere)};
-    FileInOutStringColl(coll);
-    if (modo_ == Modo::Lettura) {
-        primo = coll[0];
-        secondoLetto = coll.size() > 1 ? coll[1] : "0";
+    if (modo_ == Modo::Scrittura) {
+        std::vector<std::string> coll{primo, std::string(secondoDaScrivere)};
+        FileInOutStringColl(coll);
+        return;
     }
+    // Read strictly: a quote missing or one too many would shift the fields
+    // and read a version that the file does not hold, and with it another
+    // code in force.
+    const auto coppia = CoppiaTestata(ProssimaRiga());
+    if (!coppia) Errore("non contiene un titolo e una versione tra virgolette.");
+    primo = RipristinaAcapo(coppia->first);
+    secondoLetto = coppia->second;
 }
 
 }  // namespace tavo

@@ -82,8 +82,10 @@ public:
     template <class T>
     void FileInOutMat(std::vector<std::vector<T>>& matrice);
 
-    // The header pair: a line of two string fields. Reading: `primo` gets the
-    // first, `secondoLetto` the second or "0" when the line holds one only.
+    // The header pair: a line of two string fields, a title and a format
+    // version. Reading: `primo` gets the first, `secondoLetto` the second or
+    // "0" when the line holds one only; a line that is not one or two quoted
+    // fields, or a version that is not digits and points, throws ErroreFile.
     // Writing: `primo` and `secondoDaScrivere`.
     void FileInOutDueValori(std::string& primo, std::string& secondoLetto,
                             std::string_view secondoDaScrivere);

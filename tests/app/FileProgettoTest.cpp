@@ -214,6 +214,8 @@ struct CasoMalformato {
     std::string errore;  // empty: the file reads as the muro example
 };
 
+constexpr const char* Testata = "Riga 1: non contiene un titolo e una versione tra virgolette.";
+
 TEST_F(FileProgettoTest, UnFileMalformatoDaUnMessaggioELasciaIlProgettoComEra) {
     // The muro has three ground sides (lines 18 to 20) and its seismic block
     // starts at line 29.
@@ -222,6 +224,15 @@ TEST_F(FileProgettoTest, UnFileMalformatoDaUnMessaggioELasciaIlProgettoComEra) {
         {"troncato nel profilo", Unisce(righe, 18), "Riga 19: il file finisce prima del previsto."},
         {"troncato nel blocco sismico", Unisce(righe, 35), "Riga 36: il file finisce prima del previsto."},
         {"vuoto", "", "Riga 1: il file finisce prima del previsto."},
+        // A first line that is not a title and a version between quotes
+        // would put another code in force: "Muro,"2.1" read as version "1".
+        {"titolo senza la virgoletta di chiusura", ConRiga(righe, 1, "\"Muro,\"2.1\""), Testata},
+        {"titolo senza la virgoletta di apertura", ConRiga(righe, 1, "Muro\",\"2.1\""), Testata},
+        {"versione senza virgolette", ConRiga(righe, 1, "\"Muro\",2.1"), Testata},
+        {"testo dopo la versione", ConRiga(righe, 1, "\"Muro\",\"2.1\",\"x\""), Testata},
+        {"versione vuota", ConRiga(righe, 1, "\"Muro\",\"\""), Testata},
+        {"versione che non è un numero", ConRiga(righe, 1, "\"Muro\",\"abc\""), Testata},
+        {"riga vuota", ConRiga(righe, 1, ""), Testata},
         {"nessun lato", ConRiga(righe, 17, "0"), "Riga 17: il valore 0 è fuori dai limiti (1..32767)."},
         {"lati a miliardi", ConRiga(righe, 17, "2000000000"),
          "Riga 17: il campo 1 (\"2000000000\") è fuori dai limiti di un numero intero."},
