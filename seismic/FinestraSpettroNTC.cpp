@@ -406,11 +406,10 @@ void FinestraSpettroNTC::cmbCategoria_Click() {
 void FinestraSpettroNTC::CalcolaSpettro() {
     try {
         CalcolaDaFormNTC(modulo_, c, sep_);
+        PeriodiSpettro(modulo_, TB, TC, TD);
     } catch (const ErroreCalcolo& e) {
         messaggi().mostra(e.what(), Icona::Critico);
-        return;
     }
-    PeriodiSpettro(modulo_, TB, TC, TD);
 }
 
 void FinestraSpettroNTC::IntestaGrigliaNTC() { c.intestazioneGriglia = IntestazioneGrigliaNTC; }

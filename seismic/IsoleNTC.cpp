@@ -2,6 +2,7 @@
 
 #include "fileio/FileRighe.h"
 #include "fileio/FileSuDisco.h"
+#include "seismic/ReticoloNTC.h"
 
 #include <cstdint>
 
@@ -35,6 +36,8 @@ void LeggeScriveIsole(FileRighe& file, ElencoIsole& e) {
             e.F0Isole[k][i] = riga[0][3 * i + 1];
             e.TcIsole[k][i] = riga[0][3 * i + 2];
         }
+        if (file.inLettura() && !ParametriSitoPossibili(e.AgIsole[k], e.F0Isole[k], e.TcIsole[k]))
+            file.Errore("i parametri dell'isola " + std::to_string(k + 1) + " non sono possibili per un sito.");
     }
 }
 

@@ -26,7 +26,8 @@ struct ElencoIsole {
 };
 
 // Reads the file's bytes; throws ErroreFile naming the line when a field is
-// missing or wrong or the count is negative or beyond 1000.
+// missing or wrong, the count is negative or beyond 1000, or an island holds
+// parameters that no site can have (ParametriSitoPossibili).
 ElencoIsole LeggeIsole(std::string_view byte);
 
 // The bytes of the file for `elenco`: the count, one name per line, one line

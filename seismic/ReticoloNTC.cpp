@@ -15,14 +15,9 @@ constexpr std::size_t OffsetAg = 12;
 constexpr std::size_t OffsetF0 = 48;
 constexpr std::size_t OffsetTc = 84;
 
-bool NodoFinito(const NodoReticolo& n) {
-    auto finiti = [](const auto& v) {
-        for (float x : v)
-            if (!std::isfinite(x)) return false;
-        return true;
-    };
-    return std::isfinite(n.Longitudine) && std::isfinite(n.Latitudine) && finiti(n.Ag) && finiti(n.F0) &&
-           finiti(n.Tc);
+bool NodoPossibile(const NodoReticolo& n) {
+    return std::fabs(n.Longitudine) <= 180 && std::fabs(n.Latitudine) <= 90 &&
+           ParametriSitoPossibili(n.Ag, n.F0, n.Tc);
 }
 
 Quadrante QuadranteDi(const NodoReticolo& r, float lon, float lat) {
@@ -31,6 +26,17 @@ Quadrante QuadranteDi(const NodoReticolo& r, float lon, float lat) {
 }
 
 }  // namespace
+
+bool ParametriSitoPossibili(const std::array<float, NumeroPeriodiTabellati>& ag,
+                            const std::array<float, NumeroPeriodiTabellati>& f0,
+                            const std::array<float, NumeroPeriodiTabellati>& tc) {
+    auto entro = [](const auto& serie, float massimo) {
+        for (float x : serie)
+            if (!(x > 0 && x <= massimo)) return false;
+        return true;
+    };
+    return entro(ag, 20) && entro(f0, 10) && entro(tc, 5);
+}
 
 std::string CodificaNodo(const NodoReticolo& nodo) {
     std::string out;
@@ -76,7 +82,7 @@ std::optional<std::string> CercaNodiReticolo(std::istream& in, float lon, float 
         if (letti < static_cast<std::streamsize>(DimensioneRecordNodo))
             return "Record " + std::to_string(numero) + ": dati troncati.";
         const NodoReticolo r = DecodificaNodo(record);
-        if (!NodoFinito(r)) return "Record " + std::to_string(numero) + ": valore non valido.";
+        if (!NodoPossibile(r)) return "Record " + std::to_string(numero) + ": valore non valido.";
         if (r.Longitudine > lonMin) {
             const double d = DistanzaNodo(lon, lat, r);
             const Quadrante q = QuadranteDi(r, lon, lat);

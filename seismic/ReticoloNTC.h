@@ -45,6 +45,14 @@ using NodiSito = std::array<NodoReticolo, 4>;
 std::string CodificaNodo(const NodoReticolo& nodo);
 NodoReticolo DecodificaNodo(const char* p);
 
+// Whether the nine ag (tenths of g), F0 and Tc* (s) are values a site can
+// have: finite, above 0, ag at most 20 tenths of g (twice gravity), F0 at
+// most 10, Tc* at most 5 s. The spectrum divides by them and takes their
+// logarithms, and the largest in the national grid are 6.25, 3.25 and 0.6.
+bool ParametriSitoPossibili(const std::array<float, NumeroPeriodiTabellati>& ag,
+                            const std::array<float, NumeroPeriodiTabellati>& f0,
+                            const std::array<float, NumeroPeriodiTabellati>& tc);
+
 // Sets all four nodes to zero (AzzeraNodi).
 void AzzeraNodi(NodiSito& nodi);
 
@@ -55,8 +63,9 @@ double DistanzaNodo(float lon, float lat, const NodoReticolo& nodo);
 // the nearest record of each quadrant within 1 degree, among those west of
 // lon + 0.2 and east of lon − 0.2; equal distances keep the earlier record.
 // A record at the site's longitude and latitude counts as north-west.
-// Returns the reason when a record is cut short or holds a value that is
-// not a finite number; the scan then stops and the nodes found so far stay.
+// Returns the reason when a record is cut short, lies off the globe or holds
+// parameters that no site can have; the scan then stops and the nodes found
+// so far stay.
 std::optional<std::string> CercaNodiReticolo(std::istream& in, float lon, float lat, NodiSito& nodi);
 
 // The same on the grid file `file`. A missing or damaged file shows one

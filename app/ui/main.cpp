@@ -3,6 +3,7 @@
 #include "analysis/VariabiliPubbliche.h"
 #include "analysis/ui/FrmArmature.h"
 #include "app/RigaComando.h"
+#include "app/ui/ApplicazioneTavo.h"
 #include "app/ui/FrmTavoMain.h"
 #include "app/ui/PortaMessaggiQt.h"
 #include "app/ui/ServiziFinestra.h"
@@ -19,7 +20,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    tavo::ApplicazioneTavo app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tavo"));
     QApplication::setApplicationVersion(QStringLiteral(TAVO_VERSIONE));
     tavo::InstallaTraduzioniQt(app);

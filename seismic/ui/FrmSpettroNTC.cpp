@@ -2,6 +2,7 @@
 
 #include "drawing/ui/FiltroTastoDecimale.h"
 #include "drawing/ui/SuperficiePainter.h"
+#include "ports/GuardiaEventi.h"
 #include "seismic/DisegnoSito.h"
 
 #include <QCloseEvent>
@@ -216,7 +217,9 @@ void FrmSpettroNTC::Evento(const std::function<void()>& evento) {
     if (inEvento_) return;
     inEvento_ = true;
     LeggeControlli();
-    evento();
+    // An error of the core ends the event with its message; the window goes
+    // on showing what the logic holds.
+    EventoProtetto(evento);
     ScriveControlli();
     inEvento_ = false;
     if (logica_.DaChiudere()) {
@@ -239,7 +242,7 @@ void FrmSpettroNTC::closeEvent(QCloseEvent* e) {
     // reject), unless the logic cancels.
     if (!logica_.DaChiudere()) {
         LeggeControlli();
-        logica_.Form_Unload();
+        EventoProtetto([this] { logica_.Form_Unload(); });
     }
     e->accept();
     done(logica_.Annullato ? Rejected : Accepted);

@@ -145,15 +145,17 @@ TEST(LeggeFileComuni, UnFileMancanteOGuastoDaUnMessaggioEListeVuote) {
 }
 
 TEST(LeggeIsole, ValoriIntercalatiPerPeriodo) {
-    // Per period: ag, F0, Tc*; the second line holds the two names.
-    const ElencoIsole e = LeggeIsole("2\r\n\"Ustica\",\"Tremiti\"\r\n" + std::string("1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,20,21,22,23,24,25,26,27\r\n") +
+    // Per period: ag, F0, Tc*, each telling its place (period i: ag 1.i,
+    // F0 2.i, Tc* 0.3i); the second line holds the two names.
+    const ElencoIsole e = LeggeIsole("2\r\n\"Ustica\",\"Tremiti\"\r\n" + std::string("1.1,2.1,0.31,1.2,2.2,0.32,1.3,2.3,0.33,1.4,2.4,0.34,1.5,2.5,0.35,1.6,2.6,0.36,1.7,2.7,0.37,1.8,2.8,0.38,1.9,2.9,0.39\r\n") +
                                      "0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3,0.5,2.5,0.3\n");
     EXPECT_EQ(e.Nomi, (std::vector<std::string>{"Ustica", "Tremiti"}));
-    EXPECT_EQ(e.AgIsole[0][0], 1);
-    EXPECT_EQ(e.F0Isole[0][0], 2);
-    EXPECT_EQ(e.TcIsole[0][0], 3);
-    EXPECT_EQ(e.AgIsole[0][8], 25);
-    EXPECT_EQ(e.TcIsole[0][8], 27);
+    EXPECT_EQ(e.AgIsole[0][0], 1.1f);
+    EXPECT_EQ(e.F0Isole[0][0], 2.1f);
+    EXPECT_EQ(e.TcIsole[0][0], 0.31f);
+    EXPECT_EQ(e.AgIsole[0][8], 1.9f);
+    EXPECT_EQ(e.F0Isole[0][8], 2.9f);
+    EXPECT_EQ(e.TcIsole[0][8], 0.39f);
     EXPECT_FLOAT_EQ(e.F0Isole[1][4], 2.5f);
     EXPECT_EQ(LeggeIsole(CodificaIsole(e)).AgIsole, e.AgIsole);
 }
@@ -172,6 +174,20 @@ TEST(LeggeFileIsole, UnFileCortoOUnConteggioImpossibileDaUnMessaggioEListeVuote)
     const std::string lettura = "Lettura incompleta del file " + file.string() + "\r\n";
     EXPECT_EQ(porta.testi(), (std::vector<std::string>{lettura + "Riga 4: il file finisce prima del previsto.",
                                                        lettura + "Riga 1: il valore -3 è fuori dai limiti (0..1000)."}));
+    // Parameters that no site can have: a negative ag, a Tc* of 0.
+    porta.svuota();
+    ElencoIsole assurdo = test::IsoleDiProva();
+    assurdo.AgIsole[1][6] = -5;
+    cartella.scrive(NomeFileIsole, CodificaIsole(assurdo));
+    EXPECT_FALSE(LeggeFileIsole(file, e));
+    assurdo = test::IsoleDiProva();
+    assurdo.TcIsole[0][0] = 0;
+    cartella.scrive(NomeFileIsole, CodificaIsole(assurdo));
+    EXPECT_FALSE(LeggeFileIsole(file, e));
+    EXPECT_TRUE(e.Nomi.empty() && e.AgIsole.empty());
+    EXPECT_EQ(porta.testi(),
+              (std::vector<std::string>{lettura + "Riga 5: i parametri dell'isola 2 non sono possibili per un sito.",
+                                        lettura + "Riga 4: i parametri dell'isola 1 non sono possibili per un sito."}));
     // An empty list is a file without islands, not a damaged one.
     cartella.scrive(NomeFileIsole, "0\r\n");
     EXPECT_TRUE(LeggeFileIsole(file, e));

@@ -354,6 +354,24 @@ TEST_F(FinestraSpettroNTCTest, SenzaReticoloRestaIlProgettoESiPuoSoloAnnullare) 
     EXPECT_EQ(modulo, prima);
 }
 
+// A table whose ag passes the chain (kh = 0.29 ag stays a Single) but whose
+// spectrum period TD = 4 ag + 1.6 does not: one message, and the window goes on.
+TEST_F(FinestraSpettroNTCTest, UnPeriodoDelloSpettroNonFinitoDaUnMessaggio) {
+    modulo.AgTR.fill(1e38f);
+    modulo.F0TR.fill(2.5f);
+    modulo.TcTR.fill(0.3f);
+    Apre();
+    porta.svuota();
+    f.c.cmbStatoLimite.posizione = SLV - 1;
+    f.c.cmbSuolo.posizione = 0;
+    f.c.cmbTopo.posizione = 0;
+    EXPECT_NO_THROW(f.cmbCategoria_Click());
+    // After the chain's own warning on ag above 0.4.
+    ASSERT_EQ(porta.conta(), 2u) << ::testing::PrintToString(porta.testi());
+    EXPECT_EQ(porta.registrati()[1].icona, Icona::Critico);
+    EXPECT_NE(porta.testi()[1].find("PeriodiSpettro"), std::string::npos) << porta.testi()[1];
+}
+
 TEST_F(FinestraSpettroNTCTest, UnReticoloDanneggiatoRiportaLaTabellaDelProgetto) {
     // The file ends inside a ninth record: Roma is read before it, Rieti's
     // band runs into it.

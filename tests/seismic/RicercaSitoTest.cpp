@@ -68,6 +68,36 @@ TEST(CercaNodiReticolo, UnRecordTroncatoOGuastoFermaLaLettura) {
     EXPECT_EQ(CercaNodiReticolo(nan, 12.0f, 42.0f, n), "Record 2: valore non valido.");
 }
 
+// Values that no site can have would reach the spectrum's logarithms and
+// divisions: the record is refused like a damaged one.
+TEST(CercaNodiReticolo, UnNodoConValoriImpossibiliPerUnSitoFermaLaLettura) {
+    struct Caso {
+        const char* nome;
+        void (*guasta)(NodoReticolo&);
+    };
+    const Caso casi[] = {
+        {"ag negativo", [](NodoReticolo& r) { r.Ag[6] = -1.62f; }},
+        {"ag nullo", [](NodoReticolo& r) { r.Ag[0] = 0; }},
+        {"ag di 1e30 decimi di g", [](NodoReticolo& r) { r.Ag[8] = 1e30f; }},
+        {"F0 nullo", [](NodoReticolo& r) { r.F0[2] = 0; }},
+        {"Tc* negativo", [](NodoReticolo& r) { r.Tc[4] = -0.3f; }},
+        {"Tc* di un miliardo di secondi", [](NodoReticolo& r) { r.Tc[4] = 1e9f; }},
+        {"Tc* infinito", [](NodoReticolo& r) { r.Tc[0] = std::numeric_limits<float>::infinity(); }},
+        {"latitudine fuori dal globo", [](NodoReticolo& r) { r.Latitudine = 1e30f; }},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        NodoReticolo guasto = Nodo(2, 11.95f, 42.0f);
+        c.guasta(guasto);
+        std::istringstream in(test::Reticolo({Nodo(1, 11.9f, 42.0f), guasto}));
+        NodiSito n{};
+        EXPECT_EQ(CercaNodiReticolo(in, 12.0f, 42.0f, n), "Record 2: valore non valido.");
+        EXPECT_EQ(n[NordOvest].ID, 1);
+    }
+    // The largest values a test node holds (node 12: ag up to 20 tenths) pass.
+    EXPECT_EQ(Id(Cerca({Nodo(12, 11.95f, 42.0f)}, 12.0f, 42.0f)), (std::array<std::int32_t, 4>{12, 0, 0, 0}));
+}
+
 TEST(InterpolaParametriSito, SulNodoPrendeISuoiValori) {
     // Within 1e-5 degrees of node 3: its own 27 values, ag divided by 10.
     NodiSito n{};
@@ -167,6 +197,19 @@ TEST_F(CercaSitoTest, UnFileDelReticoloMancanteOGuastoLoDiceEAzzeraLaTabella) {
     EXPECT_EQ(porta.testi(), std::vector<std::string>{"Lettura incompleta del file " + file + "\r\nRecord 2: dati troncati."});
     EXPECT_EQ(modulo.AgTR, (std::array<float, 9>{}));
     EXPECT_EQ(NumeroNodi(f.Nodi), 0);
+
+    // A grid damaged with absurd values: the same one message, and the
+    // spectrum is never computed from them.
+    porta.svuota();
+    modulo.AgTR.fill(9);
+    NodoReticolo assurdo = test::NodoModerato(2, 12.01f, 42.0f);
+    assurdo.Tc.fill(-1e30f);
+    cartella.scrive(NomeFileReticolo, test::Reticolo({test::NodoModerato(1, 11.99f, 42.0f), assurdo}));
+    f.CercaSito(12.0f, 42.0f);
+    f.CalcolaSpettro();
+    EXPECT_EQ(porta.testi(),
+              std::vector<std::string>{"Lettura incompleta del file " + file + "\r\nRecord 2: valore non valido."});
+    EXPECT_EQ(modulo.AgTR, (std::array<float, 9>{}));
 }
 
 }  // namespace
