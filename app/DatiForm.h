@@ -28,6 +28,7 @@ struct TestiForm {
     std::string lati;  // the side-count box
     // The grid's data rows 1, 2, ...: columns run, rise, surcharge.
     std::vector<std::array<std::string, 3>> profilo;
+    friend bool operator==(const TestiForm&, const TestiForm&) = default;
 };
 
 // The caption of input box i (0..18) in the main window; boxes 14 and 18

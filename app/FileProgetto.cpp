@@ -5,6 +5,7 @@
 #include "fileio/FileSuDisco.h"
 #include "seismic/FileNTC.h"
 
+#include <exception>
 #include <string>
 
 namespace tavo {
@@ -71,6 +72,20 @@ bool SalvaFileProgetto(const std::filesystem::path& percorso, const VariabiliPub
     VariabiliPubbliche copia = v;
     NTC copiaNtc = ntc;
     return ScriveFileRighe(percorso, [&](FileRighe& f) { FileLeggeScrive(f, copia, copiaNtc); });
+}
+
+std::optional<std::string> TestoProgetto(const TestiForm& testi, const VariabiliPubbliche& v, const NTC& ntc,
+                                         const Separatori& sep) {
+    VariabiliPubbliche copia = v;
+    NTC copiaNtc = ntc;
+    try {
+        LeggeDatiDaForm(testi, copia, copiaNtc, sep);
+        FileRighe f;
+        FileLeggeScrive(f, copia, copiaNtc);
+        return f.contenuto();
+    } catch (const std::exception&) {
+        return std::nullopt;
+    }
 }
 
 }  // namespace tavo

@@ -19,10 +19,13 @@
 //   seismic block (seismic/FileNTC.h)
 
 #include "analysis/VariabiliPubbliche.h"
+#include "app/DatiForm.h"
 #include "fileio/FileRighe.h"
 #include "seismic/NTC.h"
 
 #include <filesystem>
+#include <optional>
+#include <string>
 
 namespace tavo {
 
@@ -46,5 +49,12 @@ bool ApreFileProgetto(const std::filesystem::path& percorso, VariabiliPubbliche&
 // put in its place. On any failure one message, the result is false and the
 // old file is left as it was. The states are not changed.
 bool SalvaFileProgetto(const std::filesystem::path& percorso, const VariabiliPubbliche& v, const NTC& ntc);
+
+// The bytes that saving would write with the fields `testi` typed over the
+// states, which stay as they are: what tells whether a project changed
+// since it was last opened or saved, typed or computed alike. Nothing when
+// a field cannot be read or a value cannot be written.
+std::optional<std::string> TestoProgetto(const TestiForm& testi, const VariabiliPubbliche& v, const NTC& ntc,
+                                         const Separatori& sep);
 
 }  // namespace tavo

@@ -13,6 +13,9 @@ namespace tavo {
 
 enum class Icona { Nessuna, Informazione, Esclamazione, Critico, Domanda };
 
+// The answers of a question that can also be cancelled.
+enum class Risposta { Si, No, Annulla };
+
 class MessagePort {
 public:
     virtual ~MessagePort() = default;
@@ -22,6 +25,12 @@ public:
     // A question with Yes and No buttons; true for Yes.
     virtual bool chiedi(std::string_view testo, Icona icona = Icona::Domanda,
                         std::string_view titolo = {}) = 0;
+    // A question with the buttons "Sì", "No" and "Annulla". A port that only
+    // asks yes or no answers through chiedi and never cancels.
+    virtual Risposta chiediOAnnulla(std::string_view testo, Icona icona = Icona::Domanda,
+                                    std::string_view titolo = {}) {
+        return chiedi(testo, icona, titolo) ? Risposta::Si : Risposta::No;
+    }
 };
 
 // The port in use. Until one is installed it is a port that writes to

@@ -103,6 +103,7 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
     cmbCombinazione_->setEnabled(false);
     TipoVerificaSettaggi(true);
     caricamento_ = false;
+    RicordaSalvato();
 }
 
 FrmTavoMain::~FrmTavoMain() = default;
@@ -410,38 +411,76 @@ void FrmTavoMain::DopoApertura(EsitoFile esito) {
         DimensionaGriglia();
         ScriveDatiInForm();
         AggiornaMenuNormativa();
+        RicordaSalvato();
         CalcoloMain();
     }
     cbCalcolo_->setFocus();
 }
 
 void FrmTavoMain::ApriFileDati(const std::optional<std::filesystem::path>& cartella) {
+    if (!ConfermaAbbandono()) return;
+    ApreProgetto(cartella);
+}
+
+void FrmTavoMain::ApreProgetto(const std::optional<std::filesystem::path>& cartella) {
     DopoApertura(file_.OperazioneFile(OperazioneFileTipo::Apri, cartella));
 }
 
-void FrmTavoMain::ApriFileEsempio() { DopoApertura(file_.ApriFileEsempio()); }
+void FrmTavoMain::ApriFileEsempio() {
+    if (!ConfermaAbbandono()) return;
+    DopoApertura(file_.ApriFileEsempio());
+}
+
+FrmTavoMain::Istantanea FrmTavoMain::ProgettoAttuale() {
+    // What the user is still typing in the grid belongs to the fields.
+    griglia_->ConfermaEditor();
+    Istantanea p{TestiCampi(), std::nullopt};
+    p.testo = TestoProgetto(p.testi, stato_, sisma_, separatori_);
+    return p;
+}
+
+void FrmTavoMain::RicordaSalvato() { salvato_ = ProgettoAttuale(); }
+
+bool FrmTavoMain::ConfermaAbbandono() {
+    // A change typed counts before it is computed; one undone does not.
+    if (ProgettoAttuale() == salvato_) return true;
+    switch (messaggi().chiediOAnnulla("Il progetto è stato modificato.\r\nSalvare le modifiche?")) {
+    case Risposta::Si: return Salva(OperazioneFileTipo::Salva);
+    case Risposta::No: return true;
+    case Risposta::Annulla: break;
+    }
+    return false;
+}
+
+bool FrmTavoMain::Salva(OperazioneFileTipo op) {
+    const bool salvato = CalcoloMain() && file_.OperazioneFile(op) == EsitoFile::Fatto;
+    AggiornaTitolo();
+    if (salvato) RicordaSalvato();
+    return salvato;
+}
 
 void FrmTavoMain::MenuFile(int indice) {
     // An error inside a File command ends that command silently.
     try {
         switch (indice) {
         case 0:
+            // The fields stay: what was not saved stays unsaved.
+            if (!ConfermaAbbandono()) break;
             file_.OperazioneFile(OperazioneFileTipo::Nuovo);
             AggiornaTitolo();
             txtTavoTitolo_->setFocus();
             SelezionaTxt(txtTavoTitolo_);
             break;
         case 1:
+            if (!ConfermaAbbandono()) break;
             FileIniLeggeScrive(Modo::Lettura);
-            ApriFileDati();
+            ApreProgetto();
             break;
         case 2:
-            if (CalcoloMain()) file_.OperazioneFile(OperazioneFileTipo::Salva);
-            AggiornaTitolo();
+            Salva(OperazioneFileTipo::Salva);
             break;
         case 3:
-            if (CalcoloMain()) file_.OperazioneFile(OperazioneFileTipo::SalvaConNome);
-            AggiornaTitolo();
+            Salva(OperazioneFileTipo::SalvaConNome);
             break;
         case 5:
             if (CalcoloMain()) StampaForm();
@@ -450,7 +489,7 @@ void FrmTavoMain::MenuFile(int indice) {
             messaggi().mostra("Funzione non implementata\r\nUsare il disegno in Autocad che contiene dati e risultati");
             break;
         case 19:
-            ChiudiApplicazione();
+            close();
             break;
         default:
             break;
@@ -555,6 +594,11 @@ void FrmTavoMain::ChiudiApplicazione() {
 }
 
 void FrmTavoMain::closeEvent(QCloseEvent* e) {
+    // Esci and the close box alike: unsaved work is never dropped unasked.
+    if (!ConfermaAbbandono()) {
+        e->ignore();
+        return;
+    }
     ChiudiApplicazione();
     e->accept();
 }

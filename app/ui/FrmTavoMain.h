@@ -25,6 +25,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 class QAction;
 class QComboBox;
@@ -106,10 +107,31 @@ private:
     bool scriveProgetto(const std::filesystem::path& file) override;
 
     void CostruisceControlli();
+    // The open dialog and the file, without asking first.
+    void ApreProgetto(const std::optional<std::filesystem::path>& cartella = {});
     void DopoApertura(EsitoFile esito);
     // Runs one command of the window, then lets the open windows compare
     // what they show with the project.
     void Esegue(const std::function<void()>& comando);
+    // The project as it stands: the texts of the fields and what saving
+    // would write from them (nothing while they cannot be saved, a profile
+    // of no side for one).
+    struct Istantanea {
+        TestiForm testi;
+        std::optional<std::string> testo;
+        friend bool operator==(const Istantanea&, const Istantanea&) = default;
+    };
+    Istantanea ProgettoAttuale();
+    // The project as it was last opened or saved is what the fields hold now.
+    void RicordaSalvato();
+    // Before the project in front is dropped (Esci, Nuovo, Apri, the
+    // examples): when it changed since it was last opened or saved, asks
+    // whether to save it. True when the action may go on: nothing changed,
+    // "No", or "Sì" and the save succeeded.
+    bool ConfermaAbbandono();
+    // "&Salva" or "S&alva Come...": the calculation, then the file. True
+    // when the project was written.
+    bool Salva(OperazioneFileTipo op);
     void DimensionaGriglia(int lati);
     // The side count typed in its box when it is a whole number of sides.
     std::optional<int> NumeroLatiDigitato() const;
@@ -146,6 +168,7 @@ private:
     GestioneFile file_;
     AvvisoProgetto avviso_;
     bool caricamento_ = true;
+    Istantanea salvato_;  // at the last open or save
     bool schemaIngrandito_ = false;
 
     QLineEdit* txtTavoTitolo_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QString>
 
 namespace tavo {
@@ -48,6 +49,23 @@ bool PortaMessaggiQt::chiedi(std::string_view testo, Icona icona, std::string_vi
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
+}
+
+Risposta PortaMessaggiQt::chiediOAnnulla(std::string_view testo, Icona icona, std::string_view titolo) {
+    QMessageBox box(IconaQt(icona), Titolo(titolo), Testo(testo),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    // In Italian whether or not Qt's own catalogue could be installed.
+    box.button(QMessageBox::Yes)->setText(QString::fromUtf8("Sì"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Risposta::Si;
+    case QMessageBox::No: return Risposta::No;
+    default: return Risposta::Annulla;
+    }
 }
 
 }  // namespace tavo

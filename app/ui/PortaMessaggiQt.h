@@ -10,6 +10,7 @@ class PortaMessaggiQt final : public MessagePort {
 public:
     void mostra(std::string_view testo, Icona icona, std::string_view titolo) override;
     bool chiedi(std::string_view testo, Icona icona, std::string_view titolo) override;
+    Risposta chiediOAnnulla(std::string_view testo, Icona icona, std::string_view titolo) override;
 };
 
 }  // namespace tavo

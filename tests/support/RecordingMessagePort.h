@@ -24,9 +24,12 @@ public:
 
     void mostra(std::string_view testo, Icona icona, std::string_view titolo) override;
     bool chiedi(std::string_view testo, Icona icona, std::string_view titolo) override;
+    Risposta chiediOAnnulla(std::string_view testo, Icona icona, std::string_view titolo) override;
 
-    // Answers for the next questions, in order.
+    // Answers for the next questions, in order (true: Sì); a question
+    // that can be cancelled takes them as they are.
     void rispondi(std::initializer_list<bool> risposte);
+    void rispondi(std::initializer_list<Risposta> risposte);
 
     const std::vector<MessaggioRegistrato>& registrati() const { return registrati_; }
     std::size_t conta() const { return registrati_.size(); }
@@ -35,7 +38,7 @@ public:
 
 private:
     std::vector<MessaggioRegistrato> registrati_;
-    std::deque<bool> risposte_;
+    std::deque<Risposta> risposte_;
     PortaMessaggiInstallata guardia_;
 };
 

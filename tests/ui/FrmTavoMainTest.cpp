@@ -446,17 +446,22 @@ void FrmTavoMainTest::aprireUnFileGuastoTieneIlProgetto() {
     f.scrive(f.dati(0), "2");  // typed, not yet computed
     const VariabiliPubbliche prima = f.stato;
     f.servizi.aperture.push_back(guasto);
+    // The typed change is dropped ("No" to the question), then the file is read.
+    f.porta.rispondi({Risposta::No});
     Azione(f, "MnufileItem_1")->trigger();
-    QCOMPARE(f.porta.conta(), std::size_t{1});
-    QVERIFY(f.porta.testi()[0].starts_with("Lettura incompleta del file"));
+    QCOMPARE(f.porta.conta(), std::size_t{2});
+    QVERIFY(f.porta.registrati()[0].domanda);
+    QVERIFY(f.porta.testi()[1].starts_with("Lettura incompleta del file"));
     QCOMPARE(f.stato.TitoloTavo, prima.TitoloTavo);
     QCOMPARE(f.stato.dxProfilo, prima.dxProfilo);
     QCOMPARE(f.dati(0)->text(), QStringLiteral("2"));
     QCOMPARE(f.finestra->windowTitle(), QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: Spalla"));
     // A cancelled dialog changes nothing either.
     f.porta.svuota();
+    f.porta.rispondi({Risposta::No});
     Azione(f, "MnufileItem_1")->trigger();
-    QCOMPARE(f.porta.conta(), std::size_t{0});
+    QCOMPARE(f.porta.conta(), std::size_t{1});
+    QVERIFY(f.porta.registrati()[0].domanda);
     QCOMPARE(f.dati(0)->text(), QStringLiteral("2"));
 }
 
