@@ -126,7 +126,7 @@ TEST_F(FileProgettoTest, OgniValoreStaNellaSuaRiga) {
 }
 
 TEST_F(FileProgettoTest, GliEsempiSonoScrittiDaQuestoProgrammaESiRileggono) {
-    const std::pair<const char*, Progetto> esempi[] = {{"Spalla.Tav", test::Spalla()}, {"Muro.Tav", test::Muro()}};
+    const std::pair<const char*, Progetto> esempi[] = {{"Spalla.Tav", test::SpallaDiEsempio()}, {"Muro.Tav", test::Muro()}};
     for (const auto& [nome, progetto] : esempi) {
         const fs::path percorso = test::CartellaSorgenti() / "examples" / nome;
         ConfrontaConFile(Scritto(progetto), percorso);

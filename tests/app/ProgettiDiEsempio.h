@@ -1,7 +1,8 @@
 #pragma once
 // Filled project states for the project-file tests: the two bundled examples
-// (examples/Spalla.Tav, examples/Muro.Tav) and a project that exercises the
-// text forms of the format.
+// (examples/Spalla.Tav, examples/Muro.Tav), the abutment they start from
+// with an earlier site table that the hand calculations pin, and a project
+// that exercises the text forms of the format.
 
 #include "analysis/CoefficientiParziali.h"
 #include "analysis/VariabiliPubbliche.h"
@@ -84,6 +85,22 @@ inline Progetto Spalla() {
     n.TipoRicerca = RicercaCoordinate;
     n.KhNTC = 0.0635f;
     n.KvNTC = 0.0318f;
+    return p;
+}
+
+// The bundled example examples/Spalla.Tav: the abutment above with the
+// table, kh and kv that the site search on the shipped grid gives at its
+// coordinates (what the site window stores on an untouched OK).
+inline Progetto SpallaDiEsempio() {
+    Progetto p = Spalla();
+    NTC& n = p.ntc;
+    n.AgTR = {0.054011643f, 0.067223825f, 0.077843055f, 0.08940038f, 0.10297922f,
+              0.12054432f,  0.16665807f,  0.21210231f,  0.280685f};
+    n.F0TR = {2.4780586f, 2.4792767f, 2.4828205f, 2.4712183f, 2.4580586f,
+              2.4223447f, 2.3957138f, 2.427792f,  2.462684f};
+    n.TcTR = {0.26f, 0.27f, 0.28f, 0.28523794f, 0.29f, 0.29f, 0.31f, 0.31476206f, 0.32476208f};
+    n.KhNTC = 0.0652f;
+    n.KvNTC = 0.0326f;
     return p;
 }
 

@@ -1,13 +1,18 @@
 // A site found in the site window survives the project file: saved, opened
 // again, and shown by the window in the same place with the same values.
 
+#include "app/DatiForm.h"
 #include "app/FileProgetto.h"
+#include "analysis/CoefficientiParziali.h"
 #include "tests/app/ProgettiDiEsempio.h"
 #include "tests/seismic/DatiSitoDiProva.h"
 #include "tests/support/CartellaDiProva.h"
 #include "tests/support/RecordingMessagePort.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
 
 namespace tavo {
 namespace {
@@ -100,6 +105,49 @@ TEST(SitoNelProgetto, UnProgettoApertoMostraIlSuoSitoNonQuelloDelPrecedente) {
     EXPECT_EQ(sitoMuro.c.txtNTC, sitoPrimo.c.txtNTC);
     EXPECT_EQ(sitoMuro.c.GridNTC, sitoPrimo.c.GridNTC);
     EXPECT_NE(sitoMuro.c.txtNTC[1], ssSpalla);
+}
+
+// Opening "Dati Sisma" on a bundled example and pressing OK without touching
+// anything searches the site again on the shipped grid: the example must
+// already hold what that search gives, so that neither kh nor kv nor the
+// stored block moves. kh and kv come back through the main window's boxes
+// (four decimals), as the next calculation and Salva read them.
+TEST(SitoNelProgetto, GliEsempiTengonoCioCheIlReticoloDaPerIlLoroSito) {
+    const auto datiNTC = test::CartellaDatiConvertiti();
+    ASSERT_FALSE(datiNTC.empty()) << "TAVO_DATI_NTC not set";
+    for (const char* nome : {"Spalla.Tav", "Muro.Tav"}) {
+        SCOPED_TRACE(nome);
+        test::RecordingMessagePort porta;
+        const auto percorso = test::CartellaSorgenti() / "examples" / nome;
+        std::ifstream in(percorso, std::ios::binary);
+        const std::string memorizzato(std::istreambuf_iterator<char>(in), {});
+        test::Progetto p;
+        CoefficientiParzialiDefault(p.v);
+        ASSERT_TRUE(ApreFileProgetto(percorso, p.v, p.ntc));
+        const NTC aperto = p.ntc;
+
+        test::DisegniRegistrati disegni;
+        FinestraSpettroNTC f{p.ntc, datiNTC, Separatori{}, disegni, [] {}};
+        f.Form_Load();
+        f.Form_Activate();
+        f.cmdOK_Click(0);
+        ASSERT_TRUE(f.DaChiudere());
+        const Separatori sep{U',', U'.'};
+        LeggeDatiDaForm(ScriveDatiInForm(p.v, p.ntc, sep), p.v, p.ntc, sep);
+
+        EXPECT_TRUE(porta.testi().empty()) << ::testing::PrintToString(porta.testi());
+        EXPECT_EQ(p.ntc.AgTR, aperto.AgTR);
+        EXPECT_EQ(p.ntc.F0TR, aperto.F0TR);
+        EXPECT_EQ(p.ntc.TcTR, aperto.TcTR);
+        EXPECT_EQ(p.ntc.KhNTC, aperto.KhNTC);
+        EXPECT_EQ(p.ntc.KvNTC, aperto.KvNTC);
+        const std::string scritto = Scritto(p);
+        if (scritto != memorizzato) {
+            std::ofstream(std::string(nome) + ".nuovo", std::ios::binary) << scritto;
+            ADD_FAILURE() << nome << " differs from what the program stores for its site; written bytes left in "
+                          << nome << ".nuovo";
+        }
+    }
 }
 
 }  // namespace

@@ -109,7 +109,7 @@ void FrmTavoMainTest::avvioConUnFileSullaRigaDiComando() {
     QCOMPARE(f.finestra->windowTitle(),
              QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: Spalla di prova"));
     QCOMPARE(f.dati(0)->text(), QStringLiteral("1,8"));
-    QCOMPARE(f.dati(14)->text(), QStringLiteral("0,0635"));
+    QCOMPARE(f.dati(14)->text(), QStringLiteral("0,0652"));
     QCOMPARE(f.box("txtNTratti")->text(), QStringLiteral("2"));
     const auto* g = f.controllo<GrigliaFlex>("FlexGrid");
     QCOMPARE(g->rowCount(), 3);
@@ -299,8 +299,8 @@ void FrmTavoMainTest::normativaDM1996NascondeICampiSismici() {
     QCOMPARE(Colore(f, "txtMNfondazione", 4), fsDM >= 0 && fsDM < 1.5f ? QColor(Qt::red) : QColor(Qt::black));
     // Back to NTC 2008: kh and kv with four decimals again.
     Azione(f, "NormativaItem_0")->trigger();
-    QCOMPARE(f.dati(14)->text(), QStringLiteral("0,0635"));
-    QCOMPARE(f.dati(18)->text(), QStringLiteral("0,0318"));
+    QCOMPARE(f.dati(14)->text(), QStringLiteral("0,0652"));
+    QCOMPARE(f.dati(18)->text(), QStringLiteral("0,0326"));
     QCOMPARE(f.dati(14)->toolTip(), QStringLiteral("Coefficiente sismico orizzontale"));
     QVERIFY(f.dati(18)->isVisible());
     QVERIFY(f.controllo<QComboBox>("cmbCombinazione")->isVisible());
@@ -367,8 +367,8 @@ void FrmTavoMainTest::calcoloFallitoChiudeLElencoDelleCombinazioni() {
     QCOMPARE(Risultato(f, "txtMNfondazione", 4), fs);
     f.porta.svuota();
     griglia->ScriveCella(QStringLiteral("0,6"), 2, 2);
-    f.scrive(f.dati(14), "0,0635");
-    f.scrive(f.dati(18), "0,0318");
+    f.scrive(f.dati(14), "0,0652");
+    f.scrive(f.dati(18), "0,0326");
     QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
     QCOMPARE(f.porta.testi(), std::vector<std::string>{});
     QVERIFY(combinazioni->isEnabled());
