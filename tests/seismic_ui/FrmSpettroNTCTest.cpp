@@ -192,6 +192,36 @@ private slots:
         QCOMPARE(w<QComboBox>("cmbComune2")->currentText(), QStringLiteral("Assisi"));
     }
 
+    // A damaged data file or a table no site can have gives one message and
+    // the window goes on taking events.
+    void valoriAssurdiDannoUnMessaggioELaFinestraResta() {
+        ElencoIsole isole = test::IsoleDiProva();
+        isole.AgIsole[0][6] = -1e30f;
+        cartella->scrive(NomeFileIsole, CodificaIsole(isole));
+        Apre();
+        w<QRadioButton>("optTipoRicerca2")->click();
+        QCOMPARE(porta->testi(), std::vector<std::string>{"Lettura incompleta del file " +
+                                                          (cartella->percorso() / NomeFileIsole).string() +
+                                                          "\r\nRiga 4: i parametri dell'isola 1 non sono possibili per un sito."});
+        QVERIFY(finestra->isVisible());
+        finestra.reset();
+
+        // A project's table whose spectrum period 4 ag + 1.6 leaves the Singles.
+        porta->svuota();
+        sisma.AgTR.fill(1e38f);
+        sisma.F0TR.fill(2.5f);
+        sisma.TcTR.fill(0.3f);
+        Apre();
+        Sceglie("cmbStatoLimite", 2);
+        Sceglie("cmbTopo", 0);
+        Sceglie("cmbSuolo", 0);
+        QVERIFY(finestra->isVisible());
+        QVERIFY(!porta->testi().empty());
+        QVERIFY(porta->testi().back().find("PeriodiSpettro") != std::string::npos);
+        Digita("txtNTC0", "50");
+        QCOMPARE(testo("txtNTC0"), QStringLiteral("50"));
+    }
+
     void annullaLasciaTuttoComEra() {
         sisma.VR = 50;
         const NTC prima = sisma;

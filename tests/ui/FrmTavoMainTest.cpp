@@ -868,15 +868,15 @@ void FrmTavoMainTest::ilReportSegueIlProgettoInPrimoPiano() {
         return a->TestoReport() == ReportDelloStato(f) &&
                a->Text1()->toPlainText() == QString::fromStdString(a->TestoReport()).replace("\r\n", "\n");
     };
-    // The example abutment: 6.55 cm²/m in the first stem row.
-    QCOMPARE(AsPrimaRigaParete(a->TestoReport()), QStringLiteral("6,55"));
+    // The example abutment: 6.65 cm²/m in the first stem row.
+    QCOMPARE(AsPrimaRigaParete(a->TestoReport()), QStringLiteral("6,65"));
 
     // (a) A taller stem and Calcolo: the report is the 7 m stem's.
     f.scrive(f.dati(3), "7");
     QTest::mouseClick(Pulsante(f, "cbCalcolo"), Qt::LeftButton);
     QVERIFY(delProgetto());
     QVERIFY(a && a->isVisible());
-    QCOMPARE(AsPrimaRigaParete(a->TestoReport()), QStringLiteral("13,84"));
+    QCOMPARE(AsPrimaRigaParete(a->TestoReport()), QStringLiteral("14,01"));
     QVERIFY(SalvaImmagine(*a, "FrmArmatureDopoCalcolo.png"));
     const std::string stelo7 = a->TestoReport();
 
