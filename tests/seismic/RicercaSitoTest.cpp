@@ -199,14 +199,13 @@ TEST_F(CercaSitoTest, UnFileDelReticoloMancanteOGuastoLoDiceEAzzeraLaTabella) {
     EXPECT_EQ(NumeroNodi(f.Nodi), 0);
 
     // A grid damaged with absurd values: the same one message, and the
-    // spectrum is never computed from them.
+    // table keeps none of them.
     porta.svuota();
     modulo.AgTR.fill(9);
     NodoReticolo assurdo = test::NodoModerato(2, 12.01f, 42.0f);
     assurdo.Tc.fill(-1e30f);
     cartella.scrive(NomeFileReticolo, test::Reticolo({test::NodoModerato(1, 11.99f, 42.0f), assurdo}));
     f.CercaSito(12.0f, 42.0f);
-    f.CalcolaSpettro();
     EXPECT_EQ(porta.testi(),
               std::vector<std::string>{"Lettura incompleta del file " + file + "\r\nRecord 2: valore non valido."});
     EXPECT_EQ(modulo.AgTR, (std::array<float, 9>{}));
