@@ -106,7 +106,11 @@ FrmTavoMain::FrmTavoMain(VariabiliPubbliche& stato, NTC& sisma, const OpzioniAvv
     RicordaSalvato();
 }
 
-FrmTavoMain::~FrmTavoMain() = default;
+FrmTavoMain::~FrmTavoMain() {
+    // The side-count box loses the focus while the widgets are taken down,
+    // after this window's own part is gone: its handler must not run then.
+    disconnect(txtNTratti_, nullptr, this, nullptr);
+}
 
 QString FrmTavoMain::FormCaption() {
     return QStringLiteral("Tavo/Spalla - Unità di misura [kN, m] - File: ");
