@@ -111,10 +111,23 @@ void CostruisceProfiloTerreno(VariabiliPubbliche& v) {
 
 void TagliaProfiloTerreno(VariabiliPubbliche& v) {
     const ProfTerra& p = v.ProfiloTerreno;
+    const float xh = xs(v.PolFondazione, 3);
     float xc = 0, yc = 0;
     int s = 0;
-    IncrocioVerticale(v.ProfiloTerreno, xs(v.PolFondazione, 3), xc, yc, s);
-    const int k = s - 1;
+    IncrocioVerticale(v.ProfiloTerreno, xh, xc, yc, s);
+    int k = s - 1;
+    // A vertical side standing on the heel end's vertical: the crossing is
+    // the end of the side before it, but the wedge behind the heel rests on
+    // the ground just beyond, which starts at the last point of the vertical
+    // sides (the top of a step up, the foot of a step down). The cut starts
+    // there, so that moving the step a hair toward the wall changes nothing.
+    int ultimo = s + 1;
+    while (ultimo + 1 < p.nVertici && p.Xi(ultimo) == xh && p.Xi(ultimo + 1) == xh) ++ultimo;
+    if (ultimo > s + 1) {
+        k = ultimo - 1;
+        xc = p.Xi(ultimo);
+        yc = p.Yi(ultimo);
+    }
     const int m = p.nVertici - k;
     std::vector<float> x(static_cast<std::size_t>(m)), y(static_cast<std::size_t>(m)),
         q(static_cast<std::size_t>(m > 1 ? m - 1 : 0));

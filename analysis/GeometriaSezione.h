@@ -38,7 +38,10 @@ void CostruisceProfiloTerreno(VariabiliPubbliche& v);
 
 // ProfiloTerrenoFondazione: the ground from its crossing with the vertical
 // through the heel end onward; its first segment carries the surcharge of
-// the crossed segment.
+// the crossed segment. Where vertical sides of the ground stand on that
+// vertical, it starts at the last of their points (the top of a step up,
+// the foot of a step down) with the surcharges of the sides beyond: the
+// ground the heel's wedge rests on.
 void TagliaProfiloTerreno(VariabiliPubbliche& v);
 
 // PolZavorra: the soil that lies on the heel. The outline up the back of

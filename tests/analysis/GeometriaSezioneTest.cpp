@@ -181,3 +181,50 @@ TEST(GeometriaSezione, RefusesAProfileItCannotClose) {
 
 }  // namespace
 }  // namespace tavo
+
+namespace tavo {
+namespace {
+
+// A vertical step of the ground standing exactly on the vertical through the
+// heel end: the wedge behind the heel rests on the ground just beyond it, so
+// the cut profile starts at the last profile point on that vertical (the top
+// of a step up, the foot of a step down), with the surcharges of the sides
+// that follow. Heel end at x = 2.5; the first side (3, 0.5) from the back's
+// top at (−0.5, 6) ends on it at (2.5, 6.5); then the step, then a flat side
+// of run 3; closing point at 68.
+TEST_F(MuroPiccolo, VerticalStepOnTheHeelEndStartsTheCutProfileBeyondTheStep) {
+    struct Caso {
+        const char* nome;
+        std::vector<float> gradini;  // rises of the vertical sides at x = 2.5
+        float y;                     // ground just beyond the heel end
+    };
+    const Caso casi[] = {
+        {"gradino in salita", {1.5f}, 8},
+        {"gradino in discesa", {-1.5f}, 5},
+        {"due lati verticali", {1.5f, 0.5f}, 8.5f},
+        {"salita e discesa sulla verticale", {2, -0.5f}, 8},
+    };
+    for (const Caso& c : casi) {
+        SCOPED_TRACE(c.nome);
+        const int N = static_cast<int>(c.gradini.size()) + 2;
+        v.nLatiTerreno = static_cast<std::int16_t>(N);
+        for (auto* a : {&v.dxProfilo, &v.dyProfilo, &v.qProfilo}) a->ridimensiona(N);
+        v.dxProfilo(1) = 3;
+        v.dyProfilo(1) = 0.5f;
+        v.qProfilo(1) = 10;
+        for (int j = 2; j < N; ++j) {
+            v.dxProfilo(j) = 0;
+            v.dyProfilo(j) = c.gradini[static_cast<std::size_t>(j - 2)];
+            v.qProfilo(j) = 7;
+        }
+        v.dxProfilo(N) = 3;
+        v.dyProfilo(N) = 0;
+        v.qProfilo(N) = 20;
+        CalcolaGeometria(v);
+        ControllaPunti(v.ProfiloTerrenoFondazione, {{2.5f, c.y}, {5.5f, c.y}, {68, c.y}}, {20, 0},
+                       "ProfiloTerrenoFondazione");
+    }
+}
+
+}  // namespace
+}  // namespace tavo
