@@ -648,3 +648,131 @@ TEST(SpintaMassima, SearchWithoutMaximumNamesItsCause) {
 
 }  // namespace
 }  // namespace tavo
+
+namespace tavo {
+namespace {
+
+// ---- A ground falling into a battered stem ----------------------------------
+
+struct Vertice {
+    double x, y;
+};
+
+// Shoelace area of a simple polygon.
+double AreaPoligono(const std::vector<Vertice>& p) {
+    double A2 = 0;
+    for (std::size_t j = 0; j < p.size(); ++j) {
+        const Vertice& a = p[j];
+        const Vertice& b = p[(j + 1) % p.size()];
+        A2 += a.x * b.y - b.x * a.y;
+    }
+    return std::abs(A2) / 2;
+}
+
+// Stem 6 m with a batter of 20 % and no backwall: its back face runs from
+// the foot (0, 0) to the top (−1.2, 6), on the line x = −y/5; the ground
+// starts at the top and its first side falls more steeply than the face,
+// into the concrete (the stem spans −1.8 ≤ x ≤ −y/5). The soil against the
+// back lies only below the point E where the ground comes out of the face;
+// the wedge at θ is the soil between the face from the foot to E, the ground
+// from E on and the failure line y = x·tan θ. Built literally from the top
+// of the back, the wedge would run up the face to the top, down the ground
+// inside the stem and back out through E: a lobe of concrete between the
+// face and the ground above E, counted with the other sign.
+//
+// Case "piatto": sides (0.5, −4), (30, 0), no surcharge. The ground reaches
+// (−0.7, 2) inside the stem and runs flat at y = 2, coming out at E =
+// (−0.4, 2); the failure line meets it at C = (2 cot θ, 2). Wedge (0, 0), E,
+// C: A = ½·2·(2 cot θ + 0.4) = 2 cot θ + 0.4. (The folded polygon would give
+// that less the lobe E, (−1.2, 6), (−0.7, 2) of ½·0.3·4 = 0.6, counted
+// negative: 2 cot θ − 0.2.)
+//
+// Case "in salita": sides (0.2, −3, q 20), (4, −1, q 10), (30, 0, q 5). The
+// ground reaches (−1, 3) inside the stem (the face is at x = −0.6 there);
+// side 2, x = −1 + 4t, y = 3 − t, meets the face when −1 + 4t = −(3 − t)/5,
+// t = 2/19: E = (−11/19, 55/19); it ends at (3, 2), then the ground is flat.
+// For θ above atan(2/3) = 33.7° the failure line meets side 2, y = 3 −
+// (x + 1)/4, at x = 2.75/(tan θ + 0.25): wedge (0, 0), E, C; below it meets
+// y = 2 at x = 2 cot θ: wedge (0, 0), E, (3, 2), C. The surcharge stands on
+// the ground from E on: q 10 up to x = 3, q 5 beyond; side 1, in the
+// concrete, carries none.
+struct CasoScarpa {
+    const char* nome;
+    std::vector<test::LatoTerreno> lati;
+    float phi, delta;
+    std::vector<float> angoli;
+};
+
+// The wedge at theta by hand, and the surcharge on its top.
+struct CuneoAMano {
+    std::vector<Vertice> vertici;
+    double Q;
+};
+
+CuneoAMano CuneoScarpaAMano(const std::string& nome, double theta) {
+    const double t = std::tan(rad(theta));
+    if (nome == "piatto") return {{{0, 0}, {-0.4, 2}, {2 / t, 2}}, 0};
+    const Vertice E{-11.0 / 19, 55.0 / 19};
+    if (theta > gradi(std::atan(2.0 / 3))) {
+        const double xc = 2.75 / (t + 0.25);
+        return {{{0, 0}, E, {xc, xc * t}}, 10 * (xc - E.x)};
+    }
+    return {{{0, 0}, E, {3, 2}, {2 / t, 2}}, 10 * (3 - E.x) + 5 * (2 / t - 3)};
+}
+
+TEST(SpintaCuneo, GroundFallingIntoABatteredStemGivesTheWedgeOfTheSoilBelowItsExit) {
+    const CasoScarpa casi[] = {
+        {"piatto", {{0.5f, -4, 0}, {30, 0, 0}}, 30, 20, {40, 55, 70}},
+        {"in salita", {{0.2f, -3, 20}, {4, -1, 10}, {30, 0, 5}}, 25, 10, {30, 50, 65}},
+    };
+    const float eps = gradi(std::atan(0.2));
+    for (const CasoScarpa& c : casi) {
+        DatiMuro d;
+        d.i = 20;
+        d.lati = c.lati;
+        VariabiliPubbliche v = CostruisceMuro(d);
+        for (float theta : c.angoli) {
+            SCOPED_TRACE(std::string(c.nome) + ", theta " + std::to_string(theta));
+            const CuneoAMano atteso = CuneoScarpaAMano(c.nome, theta);
+            const double A = AreaPoligono(atteso.vertici);
+            float Pq = -1;
+            const float P = SpintaCuneo(v, theta, c.phi, c.delta, eps, 0, 1, Paramento::Parete, Pq)
+                                .value();
+            v.PolCuneoParete.AreaCalcola();
+            EXPECT_NEAR(v.PolCuneoParete.Area, A, 1e-5 * A);
+            // The force polygon, static, every factor 1.
+            const double V = d.gamma * A + atteso.Q;
+            const double Pm = V * std::sin(rad(theta - c.phi)) /
+                              std::cos(rad(theta - c.phi - c.delta - eps));
+            EXPECT_NEAR(P, Pm, 1e-5 * Pm);
+            EXPECT_NEAR(Pq, Pm * atteso.Q / V, 1e-5 * Pm);
+        }
+    }
+}
+
+// The same stem with a ground that comes out of the face's line exactly at
+// the foot (first side (0.5, −6), then flat at y = 0) or below it (first
+// side (0.5, −7), then flat at y = −1): no soil stands against the back, so
+// every wedge and the search give no thrust.
+TEST(SpintaCuneo, GroundFallingThroughABatteredStemToItsFootGivesNoThrust) {
+    for (float caduta : {-6.0f, -7.0f}) {
+        SCOPED_TRACE(caduta);
+        DatiMuro d;
+        d.i = 20;
+        d.lati = {{0.5f, caduta, 10}, {30, 0, 10}};
+        VariabiliPubbliche v = CostruisceMuro(d);
+        const float eps = gradi(std::atan(0.2));
+        for (float theta : {35.0f, 50.0f, 70.0f}) {
+            float Pq = -1;
+            EXPECT_EQ(SpintaCuneo(v, theta, 30, 20, eps, 0, 1, Paramento::Parete, Pq),
+                      std::optional<float>(0.0f));
+            EXPECT_EQ(Pq, 0.0f);
+        }
+        float Pq = -1;
+        EXPECT_EQ(SpintaMassima(v, 30, 20, eps, 0, 1, Paramento::Parete, Pq), 0.0f);
+        EXPECT_EQ(Pq, 0.0f);
+    }
+}
+
+}  // namespace
+}  // namespace tavo
