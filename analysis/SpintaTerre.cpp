@@ -86,6 +86,16 @@ bool OltreUltimoPunto(std::span<const double> x, int n, double xc) {
 // the wedge loop allocates nothing once they have grown to the longest wedge.
 thread_local std::vector<float> xCuneo, yCuneo;
 
+// A thrust evaluated during a search, kept so that the search can look again
+// at the stretches of angle where a larger wedge may hide.
+struct Campione {
+    float theta, P;
+};
+// The angles of the two scans are at most 44 + 441; the candidates one per
+// ground point.
+constexpr std::size_t CampioniScansioni = 44 + 441 + 2;
+thread_local std::vector<Campione> campioni;
+
 // A back with its ground: the failure lines start at (x0, y0); the wedge is
 // the `inizio` vertices xd, yd of the back, then the ground points from
 // `primoPunto` to the crossed side's start, then the crossing, which is
@@ -219,6 +229,7 @@ bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
     const int mMassimo = profilo.nVertici + d.inizio + 2 - d.primoPunto;
     xCuneo.reserve(static_cast<std::size_t>(mMassimo));
     yCuneo.reserve(static_cast<std::size_t>(mMassimo));
+    campioni.reserve(CampioniScansioni + static_cast<std::size_t>(profilo.nVertici));
     d.cuneo->nVertici(mMassimo);
     xCuneo.resize(static_cast<std::size_t>(m));
     yCuneo.resize(static_cast<std::size_t>(m));
@@ -324,6 +335,7 @@ Massimo Scansione(VariabiliPubbliche& v, const AngoliSpinta& g, float theta0, fl
         const std::optional<float> P = Spinta(v, theta, g, Pq);
         if (!P) continue;
         thetaUltimo = theta;
+        campioni.push_back({theta, *P});
         if (*P > m.P) {
             m.P = *P;
             m.theta = theta;
@@ -346,6 +358,183 @@ float SenzaSpinta(VariabiliPubbliche& v, const AngoliSpinta& g, float& Pq) {
         }
     }
     throw ErroreCalcolo("SpintaMassima: la retta di rottura non incontra il terreno");
+}
+
+// Whether the thrust of the search grows without limit: the last side of
+// the ground, which goes on without end, rises more steeply than φ − ψ, the
+// flattest angle at which a wedge still pushes, and the soil has weight.
+// Failure lines turning parallel to that side then cross it ever further
+// away, and the wedge, and its thrust, grow without bound; unless a point of
+// the ground lies below the line from the foot at the side's slope (a ditch
+// deeper than the foot), where those lines meet the ground first and the
+// wedges stay finite.
+bool SpintaIllimitata(const VariabiliPubbliche& v, const AngoliSpinta& g) {
+    if (!(v.PesoSpecificoTerreno * v.GammaCuneo > 0)) return false;
+    const Dorso& d = g.dorso;
+    const ProfTerra& profilo = *d.profilo;
+    const int n = profilo.nVertici;
+    if (n < 2) return false;
+    const std::span<const double> x = profilo.CoordX(), y = profilo.CoordY();
+    const double beta = std::atan2(y[n - 1] - y[n - 2], x[n - 1] - x[n - 2]);
+    if (!(beta * 180 / PiGreco > static_cast<double>(g.phi - g.psi))) return false;
+    const double c = std::cos(beta), s = std::sin(beta);
+    // Above the line from the foot at the slope β: positive.
+    const auto sopra = [&](double xp, double yp) { return (yp - d.y0) * c - (xp - d.x0) * s; };
+    // The ground starts on the back (the stem's) or at the profile's first
+    // point (the heel's, whose back is its foot alone).
+    if (d.inizio > 1 && !(sopra(d.xd[d.inizio - 1], d.yd[d.inizio - 1]) > 0)) return false;
+    for (int j = d.primoPunto; j <= n - 1; ++j)
+        if (!(sopra(x[j - 1], y[j - 1]) > 0)) return false;
+    return true;
+}
+
+// The factor of the wedge's load in its thrust, up to constants: it grows
+// with the angle on the branch where wedges push, while the load itself
+// never grows with it (a steeper failure line cuts a wedge that is part of a
+// flatter one, and carries part of its surcharge). So between two angles
+// a < b no wedge pushes harder than P(a) · F(b) / F(a).
+double FattoreAngolo(const AngoliSpinta& g, float theta) {
+    return std::sin(Radianti(theta - g.phi + g.psi)) /
+           std::cos(Radianti(theta - g.phi - (g.delta + g.eps)));
+}
+
+// A larger wedge than the search's is looked for only when it would beat it
+// by more than this share: below it the search's result stands.
+constexpr double ScartoRilevante = 1e-4;
+// A stretch of angle is searched down to this width.
+constexpr float PassoMinimo = 0.01f;
+// A ground point's angle is tried just below it, on the side where the
+// failure line has passed the point and the wedge holds all the ground up
+// to it (that side is where the thrust may jump up).
+constexpr double SottoIlVertice = 1e-4;
+
+// The largest value of the parabola through three thrusts, the middle one
+// not below the others.
+double VerticeParabola(const Campione& a, const Campione& m, const Campione& b) {
+    const double x1 = a.theta - m.theta, x2 = b.theta - m.theta;
+    const double y1 = a.P - m.P, y2 = b.P - m.P;
+    // y = p·x² + s·x through (0, 0), (x1, y1), (x2, y2).
+    const double det = x1 * x2 * (x1 - x2);
+    const double p = (y1 * x2 - y2 * x1) / det, s = (y2 * x1 * x1 - y1 * x2 * x2) / det;
+    if (!(p < 0)) return std::max({a.P, m.P, b.P});
+    return m.P - s * s / (4 * p);
+}
+
+struct Ricerca {
+    VariabiliPubbliche& v;
+    const AngoliSpinta& g;
+    // Whether P(a)·F(b)/F(a) bounds the thrust between a and b: the thrust
+    // a positive multiple of the load and F increasing.
+    bool limitata;
+    double soglia;      // a thrust must exceed it to count
+    Campione migliore;
+    float Pq = 0;
+
+    std::optional<float> valuta(float theta) {
+        const std::optional<float> P = Spinta(v, theta, g, Pq);
+        if (P && *P > migliore.P && *P > soglia) migliore = {theta, *P};
+        return P;
+    }
+    double limite() const { return std::max(soglia, static_cast<double>(migliore.P)); }
+    // Whether a wedge between the angles of a and b may beat the best so far.
+    bool puoVincere(const Campione* a, const Campione* b) const {
+        if (!limitata || a == nullptr || b == nullptr) return true;
+        const double fa = FattoreAngolo(g, a->theta);
+        if (!(fa > 0)) return true;
+        return static_cast<double>(a->P) * FattoreAngolo(g, b->theta) / fa > limite();
+    }
+    // Golden-section search of [a, b] down to PassoMinimo; angles without a
+    // wedge count as no thrust.
+    void affina(float a, float b) {
+        constexpr double r = 0.6180339887498949;
+        const auto P = [&](float t) {
+            const std::optional<float> p = valuta(t);
+            return p ? static_cast<double>(*p) : -1.0;
+        };
+        float c = static_cast<float>(b - r * (b - a)), e = static_cast<float>(a + r * (b - a));
+        double Pc = P(c), Pe = P(e);
+        while (b - a > PassoMinimo) {
+            if (Pc >= Pe) {
+                b = e;
+                e = c;
+                Pe = Pc;
+                c = static_cast<float>(b - r * (b - a));
+                Pc = P(c);
+            } else {
+                a = c;
+                c = e;
+                Pc = Pe;
+                e = static_cast<float>(a + r * (b - a));
+                Pe = P(e);
+            }
+        }
+    }
+};
+
+// Where the thrust has a kink or a jump, at the angles of the failure lines
+// through the ground's points, a peak may be narrower than the scans' steps,
+// and a second peak may hide between two of their angles. The search's
+// result (P0 at theta0, its samples in `campioni`) stands unless a wedge
+// beats it by more than ScartoRilevante: the angle of every ground point on
+// the branch where wedges push is tried, then every stretch around a local
+// largest thrust that could still beat the best is searched. Only stretches
+// whose bound allows a larger wedge are looked at, so that a single smooth
+// peak costs a few wedges more. The angle of the result is returned.
+float AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, float theta0) {
+    const float thetaMinimo = std::max(2.0f, g.phi - g.psi);
+    Ricerca r{v,
+              g,
+              g.fattoreKv > 0 && std::cos(Radianti(g.delta + g.eps + g.psi)) > 0,
+              static_cast<double>(P0) * (1 + ScartoRilevante),
+              {theta0, P0}};
+    std::vector<Campione>& c = campioni;
+    const auto perAngolo = [](const Campione& a, const Campione& b) { return a.theta < b.theta; };
+    std::sort(c.begin(), c.end(), perAngolo);
+    c.erase(std::unique(c.begin(), c.end(),
+                        [](const Campione& a, const Campione& b) { return a.theta == b.theta; }),
+            c.end());
+    // The ground points' angles.
+    const Dorso& d = g.dorso;
+    const ProfTerra& profilo = *d.profilo;
+    const std::span<const double> x = profilo.CoordX(), y = profilo.CoordY();
+    for (int j = d.primoPunto; j <= profilo.nVertici - 1; ++j) {
+        const double vertice = std::atan2(y[j - 1] - d.y0, x[j - 1] - d.x0) * 180 / PiGreco;
+        // Just below the point's angle; where no failure line that flat meets
+        // the ground, just above it, where the wedge ends at the point.
+        for (const double scarto : {-SottoIlVertice, SottoIlVertice}) {
+            const float theta = static_cast<float>(vertice + scarto);
+            if (!(theta > thetaMinimo && theta <= 88)) continue;
+            const auto dopo = std::upper_bound(c.begin(), c.end(), Campione{theta, 0}, perAngolo);
+            const Campione* sopra = dopo == c.end() ? nullptr : &*dopo;
+            const Campione* sotto = dopo == c.begin() ? nullptr : &*(dopo - 1);
+            if (sotto != nullptr && sotto->theta == theta) break;
+            if (!r.puoVincere(sotto, sopra)) break;
+            const std::optional<float> P = r.valuta(theta);
+            if (P) {
+                c.insert(dopo, Campione{theta, *P});
+                break;
+            }
+        }
+    }
+    // Every local largest thrust whose stretch is wider than the fine scan's
+    // step and may still hold a larger wedge.
+    const std::size_t n = c.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Campione* sotto = i > 0 ? &c[i - 1] : nullptr;
+        const Campione* sopra = i + 1 < n ? &c[i + 1] : nullptr;
+        if ((sotto != nullptr && sotto->P > c[i].P) || (sopra != nullptr && sopra->P > c[i].P))
+            continue;
+        const float a = sotto != nullptr ? sotto->theta : std::max(thetaMinimo, c[i].theta - 2);
+        const float b = sopra != nullptr ? sopra->theta : std::min(88.0f, c[i].theta + 2);
+        if (!r.puoVincere(sotto, &c[i]) && !r.puoVincere(&c[i], sopra)) continue;
+        // Between the fine scan's close angles a smooth peak is told by the
+        // parabola through the three thrusts.
+        if (b - a <= 2 * 0.2f + PassoMinimo && sotto != nullptr && sopra != nullptr &&
+            !(VerticeParabola(*sotto, c[i], *sopra) > r.limite()))
+            continue;
+        r.affina(a, b);
+    }
+    return r.migliore.theta;
 }
 
 }  // namespace
@@ -373,15 +562,21 @@ float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, fl
         Pq = 0;
         return 0;
     }
+    if (SpintaIllimitata(v, g)) SenzaMassimo(v, phi, psi);
+    // Where wedges still push below 2°, the flattest angle searched, a thrust
+    // that grows down to it may have its largest value beyond reach.
+    const bool oltre2Gradi = phi - psi < 2;
+    campioni.clear();
     // Every angle from 88° down to 2° in steps of 2°.
     const Massimo grosso = Scansione(v, g, 88, 2, 44, Pq);
-    if (grosso.senzaMassimo) SenzaMassimo(v, phi, psi);
+    if (grosso.senzaMassimo && oltre2Gradi) SenzaMassimo(v, phi, psi);
     if (grosso.P <= 0) return SenzaSpinta(v, g, Pq);
     // Every angle from 2° above that one to 2° below it in steps of 0.2°,
     // and on downward while the thrust still grows.
     const Massimo fine = Scansione(v, g, grosso.theta + 2, 0.2f, 21, Pq);
-    if (fine.senzaMassimo) SenzaMassimo(v, phi, psi);
-    const std::optional<float> P = Spinta(v, fine.theta, g, Pq);
+    if (fine.senzaMassimo && oltre2Gradi) SenzaMassimo(v, phi, psi);
+    const float theta = AltriMassimi(v, g, fine.P, fine.theta);
+    const std::optional<float> P = Spinta(v, theta, g, Pq);
     if (!P) throw ErroreCalcolo("SpintaMassima: la retta di rottura non incontra il terreno");
     g.dorso.cuneo->CaratteristicheStatiche();
     return *P;

@@ -156,12 +156,14 @@ TEST(SpintaMassima, SurchargeStripAwayFromTheWallGivesTheHigherOfTwoPeaks) {
 }
 
 // H = 5, γ 18, φ 30°, δ 0, flat ground, q = 1000 kN/m² on a strip from
-// x = 4 to 4.2 m, which the failure line reaches at θ = atan(5/4.2) = 49.97°.
-// By hand: past the strip P = (45·5 cot θ + 200) tan(θ − 30°), falling below
-// 49.97°, so on the 0.2° grid the largest is at 49.8°: 390.15·tan 19.8° =
-// 140.46. The steps of 2° find 50° (139.87); 2° above it, at 52°, the wedge
-// stops short of the strip and carries 45·5 cot 52°·tan 22° = 71.02, more
-// than at 51.8°: a refinement that stops at its first drop returns that.
+// x = 4 to 4.2 m, which the failure line passes wholly at θs = atan(5/4.2) =
+// 49.97°. By hand: past the strip P = (45·5 cot θ + 200) tan(θ − 30°),
+// falling below θs, so the largest thrust is at θs itself:
+// (45·4.2 + 200)·tan 19.97° = 389·tan 19.97° = 141.352, narrower than any
+// grid (on the 0.2° grid the best is 49.8°, 140.46, 0.6 % low). The steps of
+// 2° find 50° (139.87); 2° above it, at 52°, the wedge stops short of the
+// strip and carries 45·5 cot 52°·tan 22° = 71.02, more than at 51.8°: a
+// refinement that stops at its first drop returns that.
 TEST(SpintaMassima, RefinementCrossesTheDipBeforeASurchargeStrip) {
     DatiMuro d;
     d.H = 5;
@@ -169,9 +171,12 @@ TEST(SpintaMassima, RefinementCrossesTheDipBeforeASurchargeStrip) {
     VariabiliPubbliche v = CostruisceMuro(d);
     float Pq = 0;
     const float P = SpintaMassima(v, 30, 0, 0, 0, 1, Paramento::Parete, Pq);
-    EXPECT_NEAR(P, 140.46, 0.01);
-    EXPECT_NEAR(v.ProfiloTerreno.xFinePrisma, 5 / std::tan(rad(49.8)), 1e-4);
-    EXPECT_NEAR(Pq, P * 200 / 390.15, 0.01);
+    const double ts = std::atan(5 / 4.2);
+    const double Pmax = 389 * std::tan(ts - rad(30));
+    EXPECT_LE(P, Pmax * (1 + 1e-6));
+    EXPECT_GE(P, Pmax * (1 - 1e-4));
+    EXPECT_NEAR(v.ProfiloTerreno.xFinePrisma, 4.2, 1e-3);
+    EXPECT_NEAR(Pq, P * 200 / 389, 0.01);
 }
 
 // With a single peak the full first pass picks the same angle as the
