@@ -516,8 +516,9 @@ float AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, float
             }
         }
     }
-    // Every local largest thrust whose stretch is wider than the fine scan's
-    // step and may still hold a larger wedge.
+    // Every local largest thrust whose stretch, up to its neighbours, may
+    // still hold a larger wedge; among the fine scan's close angles, only
+    // where the parabola through the three thrusts rises above the best.
     const std::size_t n = c.size();
     for (std::size_t i = 0; i < n; ++i) {
         const Campione* sotto = i > 0 ? &c[i - 1] : nullptr;

@@ -42,11 +42,14 @@
 //   grows down to 2° on any ground. The calculation driver shows its what()
 //   with the critical-stop icon in place of its generic "ERRORE! Controllare
 //   i dati", and returns False.
-// - ErroreProfiloTroppoRipido, one of those, when the thrust grows all the
-//   way down to the flattest trial wedge that meets the ground and closes
-//   (2°, or the last angle above the slope of a steeper ground) for any other
-//   data: the ground is steeper than the design friction angle (less the
-//   seismic angle) allows, so no active thrust exists.
+// - ErroreProfiloTroppoRipido, one of those, decided from the data: the soil
+//   has weight and the last side of the ground, which goes on without end,
+//   rises more steeply than φ − ψ, so that the wedges grow without limit as
+//   the failure line turns parallel to it (unless a ground point lies below
+//   the line from the foot at that slope, a ditch deeper than the foot,
+//   which the failure lines meet first). Where φ − ψ is below 2°, the
+//   flattest angle searched, a thrust that grows down to 2° stops the same
+//   way.
 // - ErroreCalcolo for a vertical factor of 0 (1 + kv = 0), a thrust that is
 //   not finite, or a vertex count beyond the 16-bit Integer range.
 //
@@ -103,6 +106,13 @@ std::optional<float> SpintaCuneo(VariabiliPubbliche& v, float theta, float phi, 
 // two peaks cannot end the refinement short of the peak. Where the thrust
 // has a single peak this is the angle where a descent in steps of 2° and
 // then of 0.2°, stopping at the first drop, would stop.
+// On broken ground the thrust has a kink, or a jump, at the angle of the
+// failure line through each ground point, and a peak there may be narrower
+// than any step: those angles are tried too, and every stretch around a
+// local largest thrust that may hold a larger wedge is searched down to
+// 0.01°. That result stands only where it beats the scans' by more than
+// 1e-4 of it, so that wherever the scans find the largest wedge their result
+// is kept to the last bit.
 float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, float psi,
                     float fattoreKv, Paramento quale, float& Pq);
 
