@@ -403,10 +403,28 @@ double FattoreAngolo(const AngoliSpinta& g, float theta) {
 constexpr double ScartoRilevante = 1e-4;
 // A stretch of angle is searched down to this width.
 constexpr float PassoMinimo = 0.01f;
-// A ground point's angle is tried just below it, on the side where the
-// failure line has passed the point and the wedge holds all the ground up
-// to it (that side is where the thrust may jump up).
+// A ground point's angle is tried on the side where the failure line has
+// passed the point and the wedge holds all the ground up to it: just below
+// it, where a kink of the thrust peaks, and below it by more than the
+// crossing's tolerance (at least this many degrees), where the thrust jumps
+// up as the line passes a dip; where no line that flat meets the ground,
+// just above it, where the wedge ends at the point.
 constexpr double SottoIlVertice = 1e-4;
+
+// The closest angle (degrees, single precision) whose failure line, built
+// as a wedge builds it, lies below (verso −1) or above (+1) the angle
+// `radianti`.
+float AngoloAccanto(double radianti, int verso) {
+    float theta = static_cast<float>(radianti * 180 / PiGreco);
+    const float limite = verso < 0 ? -std::numeric_limits<float>::infinity()
+                                   : std::numeric_limits<float>::infinity();
+    const auto oltre = [&](float t) {
+        const double r = static_cast<float>(Radianti(t));
+        return verso < 0 ? r < radianti : r > radianti;
+    };
+    while (!oltre(theta)) theta = std::nextafter(theta, limite);
+    return theta;
+}
 
 // The largest value of the parabola through three thrusts, the middle one
 // not below the others.
@@ -498,22 +516,30 @@ float AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, float
     const ProfTerra& profilo = *d.profilo;
     const std::span<const double> x = profilo.CoordX(), y = profilo.CoordY();
     for (int j = d.primoPunto; j <= profilo.nVertici - 1; ++j) {
-        const double vertice = std::atan2(y[j - 1] - d.y0, x[j - 1] - d.x0) * 180 / PiGreco;
-        // Just below the point's angle; where no failure line that flat meets
-        // the ground, just above it, where the wedge ends at the point.
-        for (const double scarto : {-SottoIlVertice, SottoIlVertice}) {
-            const float theta = static_cast<float>(vertice + scarto);
+        const double dx = x[j - 1] - d.x0, dy = y[j - 1] - d.y0;
+        const double vertice = std::atan2(dy, dx);
+        // A failure line that passes the point by less than the crossing's
+        // tolerance still ends at it.
+        const double scarto =
+            std::max(SottoIlVertice, 4 * ZeroMaxDimen() / std::hypot(dx, dy) * 180 / PiGreco);
+        const float angoli[] = {AngoloAccanto(vertice, -1),
+                                static_cast<float>(vertice * 180 / PiGreco - scarto),
+                                AngoloAccanto(vertice, 1)};
+        bool cuneo = false;
+        for (int k = 0; k < 3 && !(k == 2 && cuneo); ++k) {
+            const float theta = angoli[k];
             if (!(theta > thetaMinimo && theta <= 88)) continue;
             const auto dopo = std::upper_bound(c.begin(), c.end(), Campione{theta, 0}, perAngolo);
             const Campione* sopra = dopo == c.end() ? nullptr : &*dopo;
             const Campione* sotto = dopo == c.begin() ? nullptr : &*(dopo - 1);
-            if (sotto != nullptr && sotto->theta == theta) break;
-            if (!r.puoVincere(sotto, sopra)) break;
-            const std::optional<float> P = r.valuta(theta);
-            if (P) {
-                c.insert(dopo, Campione{theta, *P});
-                break;
+            if ((sotto != nullptr && sotto->theta == theta) || !r.puoVincere(sotto, sopra)) {
+                cuneo = true;
+                continue;
             }
+            const std::optional<float> P = r.valuta(theta);
+            if (!P) continue;
+            cuneo = true;
+            c.insert(dopo, Campione{theta, *P});
         }
     }
     // Every local largest thrust whose stretch, up to its neighbours, may
