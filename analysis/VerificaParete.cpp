@@ -29,6 +29,8 @@ void VerificaParete(VariabiliPubbliche& v, const NTC& sisma, float& St, float& S
 
     const float P0 = SpintaMassima(v, phi, delta, eps, 0, 1, Paramento::Parete, Sq);
     St = P0 - Sq;
+    // The static components take their arms by magnitude: a line passing
+    // below the base middle would bend the stem back, so this is on the safe side.
     RettaSpintaParete(v, St, v.xRettaStParete, v.yRettaStParete, a, b, c, delta, eps,
                       ComponenteSpinta::StaticaT);
     const double dSt = DistanzaPuntoRetta(xBase, yBase, a, b, c);
@@ -50,10 +52,17 @@ void VerificaParete(VariabiliPubbliche& v, const NTC& sisma, float& St, float& S
 
     const float P1 = SpintaMassimaSismica(v, phi, delta, eps, psi, PesoConKv(v, sisma, 1, psi),
                                           Paramento::Parete, P0);
+    // Seismic increment: a positive one always bends the stem toward the toe,
+    // like the static components, whatever side of the base middle its line
+    // passes. A negative one (a wedge lightened by kv < 0 more than the
+    // inclination loads it) takes its arm with its sign: below the middle
+    // (a short, thick stem) it bends the stem toward the toe.
     Ss = P1 - St - Sq;
     RettaSpintaParete(v, Ss, v.xRettaSsParete, v.yRettaSsParete, a, b, c, delta, eps,
                       ComponenteSpinta::Sismica);
-    M = static_cast<float>(M + Ss * DistanzaPuntoRetta(xBase, yBase, a, b, c));
+    const double dSs = Ss < 0 ? BraccioSpinta(v.xRettaSsParete, v.yRettaSsParete, delta, eps, xBase, yBase)
+                              : DistanzaPuntoRetta(xBase, yBase, a, b, c);
+    M = static_cast<float>(M + Ss * dSs);
     N = static_cast<float>(N + Ss * std::sin(inclinazione));
 
     Si = static_cast<float>(Si + F);

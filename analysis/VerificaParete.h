@@ -5,7 +5,9 @@
 // toward the toe), the axial force N (positive in compression) and the
 // shear V (positive in the direction of the thrusts). The inertia of the
 // soil resting on the heel is applied to the stem as well, at the height of
-// its centroid.
+// its centroid. The static thrusts and a positive seismic increment bend the
+// stem toward the toe by the magnitude of their arms; a negative increment
+// takes its arm with its sign.
 //
 // Writes its seven outputs (element k of the result triples) and rewrites
 // the three stem thrust lines.
