@@ -26,7 +26,8 @@ namespace {
 // The hand-calculation abutment made short and thick under NTC 2008: backwall
 // 0.5 high, vertical stem 1 high and 2.5 thick (base midpoint (−1.25, 0)),
 // footing h3 = 1, heel 2.5, B = 6.25; flat ground at y = 1.5 with q = 10;
-// δ = 30°, kh = 0.02, kv = 0.1. A line inclined at δ from the back (x = 0)
+// δ = 30° (beyond the design φ, chosen for the geometry), kh = 0.02,
+// kv = 0.1 (combination 3, kv = −0.1, gives a negative increment). A line inclined at δ from the back (x = 0)
 // at height z has the arm z·cos δ − 1.25·sin δ about the midpoint: the
 // soil-weight and seismic lines (z = 1.5/3 = 0.5) pass below it, the
 // surcharge line (z = 0.75) just above.
