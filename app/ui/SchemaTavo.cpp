@@ -3,7 +3,17 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
+
 namespace tavo {
+
+namespace {
+
+// Height of the names in frame units, the same on every screen whatever its
+// resolution, so that the names keep the room the layout gives them.
+constexpr double AltezzaScritte = 4.8;
+
+}  // namespace
 
 SchemaTavo::SchemaTavo(QWidget* genitore) : QWidget(genitore) {
     setObjectName(QStringLiteral("pctSchema"));
@@ -17,15 +27,37 @@ SchemaTavo::SchemaTavo(QWidget* genitore) : QWidget(genitore) {
 
 void SchemaTavo::mousePressEvent(QMouseEvent*) { emit cliccato(); }
 
-void SchemaTavo::paintEvent(QPaintEvent*) {
-    QPainter p(this);
+const std::array<SchemaTavo::Scritta, 12>& SchemaTavo::Scritte() {
+    // Each name stands clear of the lines and of the other names: the deck
+    // loads left of their arrow, the backwall's thickness above it, the
+    // stem's top thickness inside the stem under the seat.
+    static const std::array<Scritta, 12> scritte{{
+        {{45.5, 28}, "h1"},
+        {{38.3, 20.5}, "s1"},
+        {{48, 56}, "H"},
+        {{40, 56}, "i"},
+        {{35.5, 38}, "s2"},
+        {{35, 78}, "s3"},
+        {{81, 87}, "h3"},
+        {{60, 78}, "L2"},
+        {{45, 96}, "B"},
+        {{20.5, 26}, "Ni, Vi"},
+        {{74, 8}, "q"},
+        {{60, 30}, "\u03c6, \u03b3t"},
+    }};
+    return scritte;
+}
+
+void SchemaTavo::Inquadra(QPainter& p, QSize area) {
     p.setRenderHint(QPainter::Antialiasing);
     // The drawing is made in a 100 × 100 frame, y downward, and scaled to
     // the picture keeping its proportions.
-    const double lato = std::min(width(), height());
-    p.translate((width() - lato) / 2.0, (height() - lato) / 2.0);
+    const double lato = std::min(area.width(), area.height());
+    p.translate((area.width() - lato) / 2.0, (area.height() - lato) / 2.0);
     p.scale(lato / 100.0, lato / 100.0);
+}
 
+void SchemaTavo::DisegnaLinee(QPainter& p) {
     // Ground behind the wall, with its surcharge.
     p.setPen(QPen(QColor(120, 80, 40), 0.6));
     p.drawLine(QPointF(47, 22), QPointF(70, 16));
@@ -53,24 +85,22 @@ void SchemaTavo::paintEvent(QPaintEvent*) {
     p.drawLine(QPointF(35, 20), QPointF(35, 31));
     p.drawLine(QPointF(35, 31), QPointF(34, 28));
     p.drawLine(QPointF(35, 31), QPointF(36, 28));
+}
 
-    QFont f = font();
-    f.setPointSizeF(3.6);
+void SchemaTavo::DisegnaScritta(QPainter& p, const Scritta& s) {
+    QFont f = p.font();
+    f.setPointSizeF(AltezzaScritte * 72.0 / p.device()->logicalDpiY());
     p.setFont(f);
     p.setPen(Qt::darkRed);
-    const auto scrive = [&](double x, double y, const char* t) { p.drawText(QPointF(x, y), QString::fromUtf8(t)); };
-    scrive(45.5, 28, "h1");
-    scrive(38.5, 20.5, "s1");
-    scrive(48, 56, "H");
-    scrive(40, 56, "i");
-    scrive(31, 36.5, "s2");
-    scrive(35, 78, "s3");
-    scrive(81, 87, "h3");
-    scrive(60, 78, "L2");
-    scrive(45, 96, "B");
-    scrive(33, 18, "Ni, Vi");
-    scrive(74, 8, "q");
-    scrive(60, 30, "\u03c6, \u03b3t");
+    p.drawText(s.base, QString::fromUtf8(s.testo));
+}
+
+void SchemaTavo::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setFont(font());
+    Inquadra(p, size());
+    DisegnaLinee(p);
+    for (const Scritta& s : Scritte()) DisegnaScritta(p, s);
 }
 
 }  // namespace tavo
