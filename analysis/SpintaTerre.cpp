@@ -497,8 +497,9 @@ struct Ricerca {
 // the branch where wedges push is tried, then every stretch around a local
 // largest thrust that could still beat the best is searched. Only stretches
 // whose bound allows a larger wedge are looked at, so that a single smooth
-// peak costs a few wedges more. The angle of the result is returned.
-float AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, float theta0) {
+// peak costs a few wedges more. The angle and thrust of the result are
+// returned.
+Campione AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, float theta0) {
     const float thetaMinimo = std::max(2.0f, g.phi - g.psi);
     Ricerca r{v,
               g,
@@ -507,10 +508,25 @@ float AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, float
               {theta0, P0}};
     std::vector<Campione>& c = campioni;
     const auto perAngolo = [](const Campione& a, const Campione& b) { return a.theta < b.theta; };
+    // Angles closer than this are one sample, the larger thrust kept: the fine
+    // scan's angles, decremented in single precision, fall a few 1e-5° from
+    // the first scan's, and a point's angle may fall as close to a sample;
+    // which of two such twins is larger is rounding, and it must not decide
+    // on which side of them a peak is searched.
+    constexpr float Gemelli = 1e-3f;
+    const auto fondeGemelli = [&] {
+        std::size_t k = 0;
+        for (std::size_t i = 1; i < c.size(); ++i) {
+            if (c[i].theta - c[k].theta < Gemelli) {
+                if (c[i].P > c[k].P) c[k] = c[i];
+            } else {
+                c[++k] = c[i];
+            }
+        }
+        if (!c.empty()) c.resize(k + 1);
+    };
     std::sort(c.begin(), c.end(), perAngolo);
-    c.erase(std::unique(c.begin(), c.end(),
-                        [](const Campione& a, const Campione& b) { return a.theta == b.theta; }),
-            c.end());
+    fondeGemelli();
     // The ground points' angles.
     const Dorso& d = g.dorso;
     const ProfTerra& profilo = *d.profilo;
@@ -542,6 +558,7 @@ float AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, float
             c.insert(dopo, Campione{theta, *P});
         }
     }
+    fondeGemelli();
     // Every local largest thrust whose stretch, up to its neighbours, may
     // still hold a larger wedge; among the fine scan's close angles, only
     // where the parabola through the three thrusts rises above the best.
@@ -561,7 +578,7 @@ float AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, float
             continue;
         r.affina(a, b);
     }
-    return r.migliore.theta;
+    return r.migliore;
 }
 
 }  // namespace
@@ -597,12 +614,21 @@ float SpintaMassima(VariabiliPubbliche& v, float phi, float delta, float eps, fl
     // Every angle from 88° down to 2° in steps of 2°.
     const Massimo grosso = Scansione(v, g, 88, 2, 44, Pq);
     if (grosso.senzaMassimo && oltre2Gradi) SenzaMassimo(v, phi, psi);
-    if (grosso.P <= 0) return SenzaSpinta(v, g, Pq);
-    // Every angle from 2° above that one to 2° below it in steps of 0.2°,
-    // and on downward while the thrust still grows.
-    const Massimo fine = Scansione(v, g, grosso.theta + 2, 0.2f, 21, Pq);
-    if (fine.senzaMassimo && oltre2Gradi) SenzaMassimo(v, phi, psi);
-    const float theta = AltriMassimi(v, g, fine.P, fine.theta);
+    float theta = 0;
+    if (grosso.P <= 0) {
+        // No angle of the scan reaches a load; without soil weight a
+        // surcharge may still lie within reach of the wedges between two of
+        // them, past a ground point.
+        const Campione altro = AltriMassimi(v, g, 0, grosso.theta);
+        if (!(altro.P > 0)) return SenzaSpinta(v, g, Pq);
+        theta = altro.theta;
+    } else {
+        // Every angle from 2° above that one to 2° below it in steps of
+        // 0.2°, and on downward while the thrust still grows.
+        const Massimo fine = Scansione(v, g, grosso.theta + 2, 0.2f, 21, Pq);
+        if (fine.senzaMassimo && oltre2Gradi) SenzaMassimo(v, phi, psi);
+        theta = AltriMassimi(v, g, fine.P, fine.theta).theta;
+    }
     const std::optional<float> P = Spinta(v, theta, g, Pq);
     if (!P) throw ErroreCalcolo("SpintaMassima: la retta di rottura non incontra il terreno");
     g.dorso.cuneo->CaratteristicheStatiche();
