@@ -389,7 +389,9 @@ void ConfrontaConLaForzaBruta(const CasoTabella& c) {
     float Pq = 0;
     const float P = SpintaMassima(v, c.phi, c.delta, eps, c.psi, c.f, c.quale, Pq);
     EXPECT_NEAR(P, b, 1e-4 * b) << c.nome << ": brute force at " << th << "°";
-    if (c.d.gamma == 0) EXPECT_NEAR(Pq, P, 1e-5 * P) << c.nome;
+    if (c.d.gamma == 0) {
+        EXPECT_NEAR(Pq, P, 1e-5 * P) << c.nome;
+    }
 }
 
 // Soil without weight, and a surcharge that only the wedges of a narrow
