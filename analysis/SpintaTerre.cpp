@@ -368,6 +368,15 @@ float SenzaSpinta(VariabiliPubbliche& v, const AngoliSpinta& g, float& Pq) {
 // the ground lies below the line from the foot at the side's slope (a ditch
 // deeper than the foot), where those lines meet the ground first and the
 // wedges stay finite.
+// The slope of the last side of the ground (radians), which goes on without
+// end: as the failure line turns parallel to it, the wedge grows without
+// limit or, where a ground point stops it short, fast.
+double PendenzaUltimoLato(const ProfTerra& profilo) {
+    const int n = profilo.nVertici;
+    const std::span<const double> x = profilo.CoordX(), y = profilo.CoordY();
+    return std::atan2(y[n - 1] - y[n - 2], x[n - 1] - x[n - 2]);
+}
+
 bool SpintaIllimitata(const VariabiliPubbliche& v, const AngoliSpinta& g) {
     if (!(v.PesoSpecificoTerreno * v.GammaCuneo > 0)) return false;
     const Dorso& d = g.dorso;
@@ -375,7 +384,7 @@ bool SpintaIllimitata(const VariabiliPubbliche& v, const AngoliSpinta& g) {
     const int n = profilo.nVertici;
     if (n < 2) return false;
     const std::span<const double> x = profilo.CoordX(), y = profilo.CoordY();
-    const double beta = std::atan2(y[n - 1] - y[n - 2], x[n - 1] - x[n - 2]);
+    const double beta = PendenzaUltimoLato(profilo);
     if (!(beta * 180 / PiGreco > static_cast<double>(g.phi - g.psi))) return false;
     const double c = std::cos(beta), s = std::sin(beta);
     // Above the line from the foot at the slope β: positive.
@@ -561,7 +570,11 @@ Campione AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, fl
     fondeGemelli();
     // Every local largest thrust whose stretch, up to its neighbours, may
     // still hold a larger wedge; among the fine scan's close angles, only
-    // where the parabola through the three thrusts rises above the best.
+    // where the parabola through the three thrusts rises above the best,
+    // unless the stretch lies within 2° above the last side's slope, where
+    // the wedge grows too fast for a parabola.
+    const double beta =
+        profilo.nVertici >= 2 ? PendenzaUltimoLato(profilo) * 180 / PiGreco : -90.0;
     const std::size_t n = c.size();
     for (std::size_t i = 0; i < n; ++i) {
         const Campione* sotto = i > 0 ? &c[i - 1] : nullptr;
@@ -574,7 +587,7 @@ Campione AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, fl
         // Between the fine scan's close angles a smooth peak is told by the
         // parabola through the three thrusts.
         if (b - a <= 2 * 0.2f + PassoMinimo && sotto != nullptr && sopra != nullptr &&
-            !(VerticeParabola(*sotto, c[i], *sopra) > r.limite()))
+            a - beta > 2 && !(VerticeParabola(*sotto, c[i], *sopra) > r.limite()))
             continue;
         r.affina(a, b);
     }

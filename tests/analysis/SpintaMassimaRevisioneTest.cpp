@@ -445,6 +445,23 @@ TEST(SpintaMassimaRevisione, PeakNextToTwinAnglesOfTheTwoScans) {
     for (const CasoTabella& c : casi) ConfrontaConLaForzaBruta(c);
 }
 
+// A last side a hair flatter than φ − ψ: the thrust has a maximum, but the
+// wedges grow fast as the failure line turns toward the side's slope, and
+// the peak just above φ − ψ is far from a parabola through the fine scan's
+// angles around it.
+TEST(SpintaMassimaRevisione, LastSideJustFlatterThanTheDesignAngleLessTheSeismicOne) {
+    const DatiMuro d{.H = 11.0050907f, .i = 15.6366978f, .h3 = 1.70015323f, .L2 = 0.964428246f,
+                     .gamma = 20.1049747f, .lati = {{1.03940499f, 0.65737319f, 22.1562653f}}};
+    // The side rises at 32.3114°; NTC 2008 seismic, ψ = 5.4936°.
+    const CasoTabella casi[] = {
+        {"stelo, 0.001° sotto", d, Paramento::Parete, 37.805954f, 25.20397f, 5.49358845f, 1.00263703f},
+        {"tallone, 0.001° sotto", d, Paramento::Fondazione, 37.805954f, 25.20397f, 5.49358845f, 1.00263703f},
+        {"stelo, 0.03° sotto", d, Paramento::Parete, 37.835954f, 25.20397f, 5.49358845f, 1.00263703f},
+        {"tallone, 0.03° sotto", d, Paramento::Fondazione, 37.835954f, 25.20397f, 5.49358845f, 1.00263703f},
+    };
+    for (const CasoTabella& c : casi) ConfrontaConLaForzaBruta(c);
+}
+
 TEST(SpintaMassimaRevisione, ASecondPopulationAgreesWithASecondBruteForce) {
     std::mt19937 g(71117);
     int casi = 0, sotto = 0, sopra = 0, rifiutiErrati = 0, accettatiErrati = 0, altri = 0, illimitate = 0,
