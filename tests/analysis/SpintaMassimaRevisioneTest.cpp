@@ -122,7 +122,7 @@ public:
         // (or x0) to xc; the surcharge over it.
         double A = 0, Q = 0;
         double xInizio = stelo_ ? std::min(sede_.x, x0) : x0;
-        if (stelo_ && sede_.x < x0) {
+        if (soloContatto_ && stelo_ && sede_.x < x0) {
             // Only the soil that touches the face below the last place where
             // the ground comes out of it (pockets higher up left out).
             for (std::size_t j = 0; j + 1 < n; ++j) {
@@ -255,6 +255,10 @@ public:
         if (!p1 || !p2) return false;
         return *p2 > 30 * *p1 && *p1 > 0;
     }
+
+    // False: every soil on the stem's face counts, also a berm above a place
+    // where the ground dips into the face.
+    bool soloContatto_ = true;
 
 private:
     bool stelo_;
@@ -539,3 +543,31 @@ TEST(SpintaMassimaRevisione, ASecondPopulationAgreesWithASecondBruteForce) {
 }  // namespace
 }  // namespace tavo
 
+
+namespace tavo {
+namespace {
+
+// A berm of soil on top of a battered stem, then a vertical step down to the
+// face: where the step ends a centimetre below the face rather than a
+// centimetre above it, the soil of the berm still stands on the face and
+// pushes; the thrust must not drop by the berm's share.
+TEST(SpintaMassimaRevisione, ABermOnABatteredFaceCountsWhereverTheStepBelowItEnds) {
+    for (float sotto : {-0.01f, 0.01f}) {
+        DatiMuro d;
+        d.H = 6;
+        d.i = 20;  // the seat 1.2 m toward the toe; the face at x = −0.7 stands at y = 3.5
+        d.lati = {{0.5f, 0, 20}, {0, -2.5f + sotto, 0}, {8, 1.5f, 10}, {20, 0, 0}};
+        VariabiliPubbliche v = test::CostruisceMuro(d);
+        const float eps = static_cast<float>(Deg(std::atan(0.2)));
+        Terreno tutto(v, Paramento::Parete);
+        tutto.soloContatto_ = false;
+        double th = 0;
+        const double b = tutto.Massimo(30, 20, eps, 0, 1, 88, th);
+        float Pq = 0;
+        const float P = SpintaMassima(v, 30, 20, eps, 0, 1, Paramento::Parete, Pq);
+        EXPECT_NEAR(P, b, 1e-4 * b) << "step ending " << sotto << " m from the face: brute force at " << th << "°";
+    }
+}
+
+}  // namespace
+}  // namespace tavo
