@@ -85,6 +85,8 @@ bool OltreUltimoPunto(std::span<const double> x, int n, double xc) {
 // Vertex lists of the wedge being built, reused from wedge to wedge so that
 // the wedge loop allocates nothing once they have grown to the longest wedge.
 thread_local std::vector<float> xCuneo, yCuneo;
+// The outline of a stretch of soil on the stem's face, see Berma.
+thread_local std::vector<double> bermaX, bermaY;
 
 // A thrust evaluated during a search, kept so that the search can look again
 // at the stretches of angle where a larger wedge may hide.
@@ -112,7 +114,77 @@ struct Dorso {
     float xInizio;
     bool senzaTerreno;
     Poligono* cuneo;
+    // Soil resting on a battered face above the place where the ground last
+    // passes into it (a berm before a dip into the face): its area and the
+    // surcharge on it, the same in every wedge, whose failure lines all pass
+    // below it.
+    double areaBerma = 0;
+    float caricoBerma = 0;
 };
+
+// The soil on the stem's back before side `uscita`, where the ground comes
+// out of the face for the last time: each stretch of ground on the soil side
+// (lato < 0), from the top of the backwall or from where the ground comes out
+// of the face to where it passes into it again, closed along the back (the
+// face up to the seat corner (xb, yb), the backwall above it).
+template <class Lato>
+void Berma(Dorso& d, const Lato& lato, double xb, double yb, int uscita) {
+    const ProfTerra& profilo = *d.profilo;
+    const std::span<const double> x = profilo.CoordX(), y = profilo.CoordY();
+    std::vector<double>& px = bermaX;
+    std::vector<double>& py = bermaY;
+    px.clear();
+    py.clear();
+    double area = 0, carico = 0;
+    bool suolo = lato(x[0], y[0]) < 0;
+    if (suolo) {
+        px.push_back(x[0]);
+        py.push_back(y[0]);
+    }
+    const auto chiude = [&] {
+        // Back down the face, and up the backwall when the stretch began on it.
+        if (py.front() > yb && py.back() < yb) {
+            px.push_back(xb);
+            py.push_back(yb);
+        }
+        double a2 = 0;
+        for (std::size_t i = 0; i < px.size(); ++i) {
+            const std::size_t k = (i + 1) % px.size();
+            a2 += px[i] * py[k] - px[k] * py[i];
+        }
+        area += std::abs(a2) / 2;
+        px.clear();
+        py.clear();
+    };
+    for (int j = 1; j <= uscita - 1; ++j) {
+        const double s0 = lato(x[j - 1], y[j - 1]), s1 = lato(x[j], y[j]);
+        const double q = profilo.qi(j);
+        if (suolo && s1 < 0) {
+            px.push_back(x[j]);
+            py.push_back(y[j]);
+            carico += q * (x[j] - x[j - 1]);
+        } else if (suolo) {
+            const double t = s0 / (s0 - s1);
+            const double xe = x[j - 1] + t * (x[j] - x[j - 1]);
+            px.push_back(xe);
+            py.push_back(y[j - 1] + t * (y[j] - y[j - 1]));
+            carico += q * (xe - x[j - 1]);
+            chiude();
+            suolo = false;
+        } else if (s1 < 0) {
+            const double t = s0 / (s0 - s1);
+            const double xu = x[j - 1] + t * (x[j] - x[j - 1]);
+            px.push_back(xu);
+            py.push_back(y[j - 1] + t * (y[j] - y[j - 1]));
+            px.push_back(x[j]);
+            py.push_back(y[j]);
+            carico += q * (x[j] - xu);
+            suolo = true;
+        }
+    }
+    d.areaBerma = area;
+    d.caricoBerma = static_cast<float>(carico);
+}
 
 // Where the soil's surface leaves the stem's back for good. The ground starts
 // at the top of the backwall, but a ground that falls from there more
@@ -149,6 +221,7 @@ void ContattoParete(Dorso& d) {
         yt = y[j - 1] + t * (y[j] - y[j - 1]);
     }
     if (uscita == 0) return;
+    Berma(d, lato, xb, yb, uscita);
     // Its place along the face: 0 at the foot, 1 at the seat.
     const double u = ((xt - xa) * (xb - xa) + (yt - ya) * (yb - ya)) /
                      ((xb - xa) * (xb - xa) + (yb - ya) * (yb - ya));
@@ -246,7 +319,11 @@ bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
     yCuneo[i] = yc;
     d.cuneo->Coordinate(std::span<const float>(xCuneo), std::span<const float>(yCuneo), m);
     profilo.xFinePrisma = xc;
-    Q = d.primoLato == 1 ? profilo.SovraccaricoPrisma() : profilo.SovraccaricoPrisma(d.xInizio);
+    // Where the ground comes out of the face, only the ground beyond it is
+    // loaded (the stretch inside the wall carries nothing), with the soil
+    // resting on the face above.
+    Q = std::isinf(d.xInizio) ? profilo.SovraccaricoPrisma()
+                              : profilo.SovraccaricoPrisma(d.xInizio) + d.caricoBerma;
     return true;
 }
 
@@ -287,7 +364,7 @@ std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpin
     // Only the area enters the thrust: the same triangle fan as the full
     // section properties, which the search computes for its result only.
     W.AreaCalcola();
-    const double A = W.Area;
+    const double A = W.Area + g.dorso.areaBerma;
     // Factored vertical load of the wedge: soil weight and surcharge.
     const float V = static_cast<float>(static_cast<double>(v.PesoSpecificoTerreno) * A *
                                            static_cast<double>(v.GammaCuneo) +

@@ -122,22 +122,6 @@ public:
         // (or x0) to xc; the surcharge over it.
         double A = 0, Q = 0;
         double xInizio = stelo_ ? std::min(sede_.x, x0) : x0;
-        if (soloContatto_ && stelo_ && sede_.x < x0) {
-            // Only the soil that touches the face below the last place where
-            // the ground comes out of it (pockets higher up left out).
-            for (std::size_t j = 0; j + 1 < n; ++j) {
-                const Punto a = g_[j], b = g_[j + 1];
-                if (a.x > x0) break;
-                const double fa = a.y - sotto(a.x), fb = b.y - sotto(std::min(b.x, x0));
-                if (b.x == a.x) {
-                    if (fa <= 0 && fb > 0) xInizio = std::max(xInizio, a.x);
-                    continue;
-                }
-                const double w = std::min(b.x, x0);
-                const double fw = a.y + (b.y - a.y) * (w - a.x) / (b.x - a.x) - sotto(w);
-                if (fa <= 0 && fw > 0) xInizio = std::max(xInizio, a.x + (w - a.x) * fa / (fa - fw));
-            }
-        }
         for (std::size_t j = 0; j + 1 < n + 1; ++j) {
             Punto a = g_[std::min(j, n - 1)], b;
             double q;
@@ -255,10 +239,6 @@ public:
         if (!p1 || !p2) return false;
         return *p2 > 30 * *p1 && *p1 > 0;
     }
-
-    // False: every soil on the stem's face counts, also a berm above a place
-    // where the ground dips into the face.
-    bool soloContatto_ = true;
 
 private:
     bool stelo_;
@@ -560,7 +540,6 @@ TEST(SpintaMassimaRevisione, ABermOnABatteredFaceCountsWhereverTheStepBelowItEnd
         VariabiliPubbliche v = test::CostruisceMuro(d);
         const float eps = static_cast<float>(Deg(std::atan(0.2)));
         Terreno tutto(v, Paramento::Parete);
-        tutto.soloContatto_ = false;
         double th = 0;
         const double b = tutto.Massimo(30, 20, eps, 0, 1, 88, th);
         float Pq = 0;
