@@ -93,8 +93,8 @@ thread_local std::vector<double> bermaX, bermaY;
 struct Campione {
     float theta, P;
 };
-// The angles of the two scans are at most 44 + 441; the candidates one per
-// ground point.
+// The angles of the two scans are at most 44 + 441; a ground point adds at
+// most two.
 constexpr std::size_t CampioniScansioni = 44 + 441 + 2;
 thread_local std::vector<Campione> campioni;
 
@@ -302,7 +302,7 @@ bool CostruisceCuneo(float theta, const Dorso& d, float& Q) {
     const int mMassimo = profilo.nVertici + d.inizio + 2 - d.primoPunto;
     xCuneo.reserve(static_cast<std::size_t>(mMassimo));
     yCuneo.reserve(static_cast<std::size_t>(mMassimo));
-    campioni.reserve(CampioniScansioni + static_cast<std::size_t>(profilo.nVertici));
+    campioni.reserve(CampioniScansioni + 2 * static_cast<std::size_t>(profilo.nVertici));
     d.cuneo->nVertici(mMassimo);
     xCuneo.resize(static_cast<std::size_t>(m));
     yCuneo.resize(static_cast<std::size_t>(m));
