@@ -87,6 +87,7 @@ bool OltreUltimoPunto(std::span<const double> x, int n, double xc) {
 thread_local std::vector<float> xCuneo, yCuneo;
 // The outline of a stretch of soil on the stem's face, see Berma.
 thread_local std::vector<double> bermaX, bermaY;
+thread_local Poligono pezzoBerma;
 
 // A thrust evaluated during a search, kept so that the search can look again
 // at the stretches of angle where a larger wedge may hide.
@@ -135,52 +136,39 @@ void Berma(Dorso& d, const Lato& lato, double xb, double yb, int uscita) {
     std::vector<double>& py = bermaY;
     px.clear();
     py.clear();
-    double area = 0, carico = 0;
-    bool suolo = lato(x[0], y[0]) < 0;
-    if (suolo) {
-        px.push_back(x[0]);
-        py.push_back(y[0]);
-    }
-    const auto chiude = [&] {
-        // Back down the face, and up the backwall when the stretch began on it.
-        if (py.front() > yb && py.back() < yb) {
-            px.push_back(xb);
-            py.push_back(yb);
-        }
-        double a2 = 0;
-        for (std::size_t i = 0; i < px.size(); ++i) {
-            const std::size_t k = (i + 1) % px.size();
-            a2 += px[i] * py[k] - px[k] * py[i];
-        }
-        area += std::abs(a2) / 2;
-        px.clear();
-        py.clear();
+    const auto aggiunge = [&](double xp, double yp) {
+        px.push_back(xp);
+        py.push_back(yp);
     };
+    double area = 0, carico = 0;
+    // A stretch is open while it has points.
+    if (lato(x[0], y[0]) < 0) aggiunge(x[0], y[0]);
     for (int j = 1; j <= uscita - 1; ++j) {
         const double s0 = lato(x[j - 1], y[j - 1]), s1 = lato(x[j], y[j]);
-        const double q = profilo.qi(j);
-        if (suolo && s1 < 0) {
-            px.push_back(x[j]);
-            py.push_back(y[j]);
-            carico += q * (x[j] - x[j - 1]);
-        } else if (suolo) {
+        const bool dentro0 = px.empty(), dentro1 = !(s1 < 0);
+        if (dentro0 && dentro1) continue;
+        // The loaded run of the side: from where it comes out of the face,
+        // to where it passes into it.
+        double xi = x[j - 1], xf = x[j];
+        if (dentro0 != dentro1) {
             const double t = s0 / (s0 - s1);
-            const double xe = x[j - 1] + t * (x[j] - x[j - 1]);
-            px.push_back(xe);
-            py.push_back(y[j - 1] + t * (y[j] - y[j - 1]));
-            carico += q * (xe - x[j - 1]);
-            chiude();
-            suolo = false;
-        } else if (s1 < 0) {
-            const double t = s0 / (s0 - s1);
-            const double xu = x[j - 1] + t * (x[j] - x[j - 1]);
-            px.push_back(xu);
-            py.push_back(y[j - 1] + t * (y[j] - y[j - 1]));
-            px.push_back(x[j]);
-            py.push_back(y[j]);
-            carico += q * (x[j] - xu);
-            suolo = true;
+            const double xt = x[j - 1] + t * (x[j] - x[j - 1]);
+            aggiunge(xt, y[j - 1] + t * (y[j] - y[j - 1]));
+            (dentro0 ? xi : xf) = xt;
         }
+        carico += profilo.qi(j) * (xf - xi);
+        if (!dentro1) {
+            aggiunge(x[j], y[j]);
+            continue;
+        }
+        // Closed down the face, and up the backwall when it began on it.
+        if (py.front() > yb && py.back() < yb) aggiunge(xb, yb);
+        pezzoBerma.Coordinate(std::span<const double>(px), std::span<const double>(py),
+                              static_cast<int>(px.size()));
+        pezzoBerma.AreaCalcola();
+        area += pezzoBerma.Area;
+        px.clear();
+        py.clear();
     }
     d.areaBerma = area;
     d.caricoBerma = static_cast<float>(carico);
