@@ -605,6 +605,19 @@ Campione AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, fl
     const Dorso& d = g.dorso;
     const ProfTerra& profilo = *d.profilo;
     const std::span<const double> x = profilo.CoordX(), y = profilo.CoordY();
+    // Whether the angle gives a wedge, now a sample, or its stretch cannot
+    // beat the best.
+    const auto prova = [&](float theta) {
+        if (!(theta > thetaMinimo && theta <= 88)) return false;
+        const auto dopo = std::upper_bound(c.begin(), c.end(), Campione{theta, 0}, perAngolo);
+        const Campione* sopra = dopo == c.end() ? nullptr : &*dopo;
+        const Campione* sotto = dopo == c.begin() ? nullptr : &*(dopo - 1);
+        if ((sotto != nullptr && sotto->theta == theta) || !r.puoVincere(sotto, sopra))
+            return true;
+        const std::optional<float> P = r.valuta(theta);
+        if (P) c.insert(dopo, Campione{theta, *P});
+        return P.has_value();
+    };
     for (int j = d.primoPunto; j <= profilo.nVertici - 1; ++j) {
         const double dx = x[j - 1] - d.x0, dy = y[j - 1] - d.y0;
         const double vertice = std::atan2(dy, dx);
@@ -612,25 +625,9 @@ Campione AltriMassimi(VariabiliPubbliche& v, const AngoliSpinta& g, float P0, fl
         // tolerance still ends at it.
         const double scarto =
             std::max(SottoIlVertice, 4 * ZeroMaxDimen() / std::hypot(dx, dy) * 180 / PiGreco);
-        const float angoli[] = {AngoloAccanto(vertice, -1),
-                                static_cast<float>(vertice * 180 / PiGreco - scarto),
-                                AngoloAccanto(vertice, 1)};
-        bool cuneo = false;
-        for (int k = 0; k < 3 && !(k == 2 && cuneo); ++k) {
-            const float theta = angoli[k];
-            if (!(theta > thetaMinimo && theta <= 88)) continue;
-            const auto dopo = std::upper_bound(c.begin(), c.end(), Campione{theta, 0}, perAngolo);
-            const Campione* sopra = dopo == c.end() ? nullptr : &*dopo;
-            const Campione* sotto = dopo == c.begin() ? nullptr : &*(dopo - 1);
-            if ((sotto != nullptr && sotto->theta == theta) || !r.puoVincere(sotto, sopra)) {
-                cuneo = true;
-                continue;
-            }
-            const std::optional<float> P = r.valuta(theta);
-            if (!P) continue;
-            cuneo = true;
-            c.insert(dopo, Campione{theta, *P});
-        }
+        const bool vicino = prova(AngoloAccanto(vertice, -1));
+        const bool oltre = prova(static_cast<float>(vertice * 180 / PiGreco - scarto));
+        if (!vicino && !oltre) prova(AngoloAccanto(vertice, 1));
     }
     fondeGemelli();
     // Every local largest thrust whose stretch, up to its neighbours, may
