@@ -340,14 +340,14 @@ std::optional<float> Spinta(VariabiliPubbliche& v, float theta, const AngoliSpin
         Pq = 0;
         return 0.0f;
     }
-    if (!CostruisceCuneo(theta, g.dorso, Q)) return std::nullopt;
     // The force polygon closes with a reaction and a thrust that press on
     // the wedge only where both factors of the thrust keep their sign. Below
     // φ + δ + ε − 90° both turn negative and the quotient grows without limit
-    // toward that angle: no such wedge exists.
+    // toward that angle: no such wedge exists, and it is not built.
     const double seno = std::sin(Radianti(theta - g.phi + g.psi));
     const double coseno = std::cos(Radianti(theta - g.phi - (g.delta + g.eps)));
     if (seno < 0 || !(coseno > 0)) return std::nullopt;
+    if (!CostruisceCuneo(theta, g.dorso, Q)) return std::nullopt;
     Poligono& W = *g.dorso.cuneo;
     // Only the area enters the thrust: the same triangle fan as the full
     // section properties, which the search computes for its result only.
