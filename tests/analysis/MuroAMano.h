@@ -37,6 +37,8 @@
 #include <array>
 #include <cmath>
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace tavo::test {
 
@@ -136,6 +138,24 @@ inline Componenti Spinte(const std::array<double, 7>& f, const CombinazioneAMano
     const double P0 = A * ka, Sq = f[4] * q * h * ka;
     const double P1 = A * KaeMononobeOkabe(phid, delta, psi) * (1 + c.kv);
     return {P0 - Sq, Sq, P1 - P0};
+}
+
+// Area and centroid of a polygon by the shoelace formula (vertices in order).
+struct Baricentro {
+    double A = 0, x = 0, y = 0;
+};
+
+inline Baricentro Poligonale(const std::vector<std::pair<double, double>>& p) {
+    double A = 0, Sx = 0, Sy = 0;
+    for (std::size_t k = 0; k < p.size(); ++k) {
+        const auto [x1, y1] = p[k];
+        const auto [x2, y2] = p[(k + 1) % p.size()];
+        const double c = x1 * y2 - x2 * y1;
+        A += c / 2;
+        Sx += (x1 + x2) * c / 6;
+        Sy += (y1 + y2) * c / 6;
+    }
+    return {A, Sx / A, Sy / A};
 }
 
 // z-moment about (px, py) of a thrust P acting toward the toe and downward at

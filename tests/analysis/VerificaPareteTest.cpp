@@ -161,22 +161,8 @@ void Compila(const MuroCasuale& m, VariabiliPubbliche& v, NTC& s) {
     s.KvNTC = m.kv;
 }
 
-struct Baricentro {
-    double A = 0, x = 0, y = 0;
-};
-
-Baricentro Poligonale(const std::vector<std::pair<double, double>>& p) {
-    double A = 0, Sx = 0, Sy = 0;
-    for (std::size_t k = 0; k < p.size(); ++k) {
-        const auto [x1, y1] = p[k];
-        const auto [x2, y2] = p[(k + 1) % p.size()];
-        const double c = x1 * y2 - x2 * y1;
-        A += c / 2;
-        Sx += (x1 + x2) * c / 6;
-        Sy += (y1 + y2) * c / 6;
-    }
-    return {A, Sx / A, Sy / A};
-}
+using test::manuale::Baricentro;
+using test::manuale::Poligonale;
 
 // Coulomb's and Mononobe–Okabe's thrust on a vertical back of height h
 // under flat ground loaded by q; f the check's factors (γφ, γGS, γGZ, γGM,

@@ -156,23 +156,8 @@ void Compila(const MuroCasuale& m, VariabiliPubbliche& v, NTC& s) {
     s.KvNTC = m.kv;
 }
 
-struct Peso {
-    double W = 0, x = 0, y = 0;
-};
-
-// Shoelace area and centroid.
-Peso Poligonale(const std::vector<std::pair<double, double>>& p) {
-    double A = 0, Sx = 0, Sy = 0;
-    for (std::size_t k = 0; k < p.size(); ++k) {
-        const auto [x1, y1] = p[k];
-        const auto [x2, y2] = p[(k + 1) % p.size()];
-        const double c = x1 * y2 - x2 * y1;
-        A += c / 2;
-        Sx += (x1 + x2) * c / 6;
-        Sy += (y1 + y2) * c / 6;
-    }
-    return {A, Sx / A, Sy / A};
-}
+using test::manuale::Baricentro;
+using test::manuale::Poligonale;
 
 double Terreno(const MuroCasuale& m, double x) {
     double x0 = -m.H * m.i / 100, y0 = m.H + m.h1;
@@ -188,7 +173,7 @@ double Terreno(const MuroCasuale& m, double x) {
 // The soil on the heel: above y = 0, right of the stem's back face (x = −y·i/100
 // up to the stem top, then the backwall's back), left of the heel end x = L2,
 // below the ground; by vertical strips.
-Peso ZavorraAMano(const MuroCasuale& m) {
+Baricentro ZavorraAMano(const MuroCasuale& m) {
     const double xa = -m.H * m.i / 100, xb = m.L2;
     const int n = 20000;
     const double dx = (xb - xa) / n;
@@ -203,7 +188,7 @@ Peso ZavorraAMano(const MuroCasuale& m) {
         Sx += a * x;
         Sy += a * (alto + basso) / 2;
     }
-    return A > 0 ? Peso{A, Sx / A, Sy / A} : Peso{};
+    return A > 0 ? Baricentro{A, Sx / A, Sy / A} : Baricentro{};
 }
 
 TEST(VerificaPortata, BaseMomentAndPressuresMatchAHandFormulationOnAPopulation) {
@@ -221,10 +206,10 @@ TEST(VerificaPortata, BaseMomentAndPressuresMatchAHandFormulationOnAPopulation) 
 
         const double B = m.B, L2 = m.L2, h3 = m.h3, xB = L2 - B / 2, y0 = -h3;
         const double Hi = m.H * m.i / 100;
-        const Peso w = Poligonale({{0, 0}, {-Hi, m.H}, {-Hi, m.H + m.h1}, {-Hi - m.s1, m.H + m.h1},
+        const Baricentro w = Poligonale({{0, 0}, {-Hi, m.H}, {-Hi, m.H + m.h1}, {-Hi - m.s1, m.H + m.h1},
                                    {-Hi - m.s1, m.H}, {-Hi - m.s2, m.H}, {-m.s3, 0}});
-        const Peso f{B * h3, xB, -h3 / 2};
-        const Peso z = ZavorraAMano(m);
+        const Baricentro f{B * h3, xB, -h3 / 2};
+        const Baricentro z = ZavorraAMano(m);
         const double xImp = -Hi - m.s2 + m.dI, yImp = m.H;
         const double yTesta = Terreno(m, L2), hb = yTesta + h3;
 
@@ -243,7 +228,7 @@ TEST(VerificaPortata, BaseMomentAndPressuresMatchAHandFormulationOnAPopulation) 
             ASSERT_NEAR(v.Kh, kh, 1e-7);
             const double fkv = m.ntc && k > 1 && kh > 0 ? 1 + s.KvNTC : 1;
             const double gGM = v.GammaPesoProprio, gGZ = v.GammaZavorra, gNi = v.GammaNi, gVi = v.GammaVi;
-            const double Wz = m.gt * z.W;
+            const double Wz = m.gt * z.A;
 
             const double d = test::Rad(m.delta);
             const double zs = m.ntc ? hb / 3 : 2 * hb / 3;
@@ -252,16 +237,16 @@ TEST(VerificaPortata, BaseMomentAndPressuresMatchAHandFormulationOnAPopulation) 
             };
             const std::vector<double> termini = {
                 spinta(St, hb / 3), spinta(Sq, hb / 2), spinta(Ss, zs),
-                kh * gGM * m.gm * w.W * (w.y - y0), kh * gGZ * Wz * (z.y - y0), kh * gGM * m.gm * f.W * (f.y - y0),
-                gVi * m.Vi * (yImp - y0), -fkv * gGM * m.gm * w.W * (w.x - xB), -fkv * gGZ * Wz * (z.x - xB),
-                -fkv * gGM * m.gm * f.W * (f.x - xB), -gNi * m.Ni * (xImp - xB)};
+                kh * gGM * m.gm * w.A * (w.y - y0), kh * gGZ * Wz * (z.y - y0), kh * gGM * m.gm * f.A * (f.y - y0),
+                gVi * m.Vi * (yImp - y0), -fkv * gGM * m.gm * w.A * (w.x - xB), -fkv * gGZ * Wz * (z.x - xB),
+                -fkv * gGM * m.gm * f.A * (f.x - xB), -gNi * m.Ni * (xImp - xB)};
             double Mmano = 0, scala = 0;
             for (double t : termini) {
                 Mmano += t;
                 scala += std::fabs(t);
             }
             const double S = static_cast<double>(St) + Sq + Ss;
-            const double Nmano = fkv * (gGM * m.gm * (w.W + f.W) + gGZ * Wz) + S * std::sin(d) + gNi * m.Ni;
+            const double Nmano = fkv * (gGM * m.gm * (w.A + f.A) + gGZ * Wz) + S * std::sin(d) + gNi * m.Ni;
             EXPECT_NEAR(M, Mmano, 1e-3 * std::fabs(Mmano) + 1e-5 * scala);
             EXPECT_NEAR(N, Nmano, 1e-3 * std::fabs(Nmano) + 1e-3);
             if (Nmano <= 0) continue;
