@@ -18,6 +18,7 @@
 #include <cmath>
 #include <functional>
 #include <limits>
+#include <span>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,6 +32,8 @@ constexpr const char* Errore = "ERRORE! Controllare i dati";
 
 // The abutment of the hand calculation, with whatever a case changes in its
 // fields on top.
+struct CasoSezione;
+
 class CalcoloMainTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -57,6 +60,10 @@ protected:
         EXPECT_EQ(messaggi.registrati()[0].icona, Icona::Critico);
         EXPECT_EQ(messaggi.registrati()[0].titolo, "");
     }
+    // Each case on top of the computed abutment: accepted without a
+    // message, or refused with its one message, the results cleared and the
+    // state derived from the inputs as it was.
+    void attendeCasiSezione(std::span<const CasoSezione> casi);
 
     test::RecordingMessagePort messaggi;
     test::RecordingFinestraPrincipale finestra;
@@ -263,6 +270,31 @@ struct CasoSezione {
     const char* messaggio;                           // nullptr: accepted
 };
 
+void CalcoloMainTest::attendeCasiSezione(std::span<const CasoSezione> casi) {
+    VariabiliPubbliche calcolato;
+    CoefficientiParzialiDefault(calcolato);
+    ASSERT_TRUE(CalcoloMain(calcolato, sisma, finestra));
+    for (const CasoSezione& c : casi) {
+        SCOPED_TRACE(c.nome);
+        messaggi.svuota();
+        finestra = test::RecordingFinestraPrincipale{};
+        usaCampi([&c](VariabiliPubbliche& w, NTC&) { c.campi(w); });
+        VariabiliPubbliche w = calcolato;
+        const bool esito = CalcoloMain(w, sisma, finestra);
+        if (c.messaggio == nullptr) {
+            EXPECT_TRUE(esito);
+            EXPECT_EQ(messaggi.conta(), 0u) << ::testing::PrintToString(messaggi.testi());
+            continue;
+        }
+        EXPECT_FALSE(esito);
+        attendeSoloMessaggio(c.messaggio);
+        EXPECT_TRUE(finestra.vociFileAbilitate.empty());
+        EXPECT_EQ(finestra.txtMNfondazione[4], "");
+        EXPECT_EQ(finestra.combinazioniAbilitate, 0);
+        AttendeStessoDerivato(w, calcolato);
+    }
+}
+
 // Section of the abutment: h1 1, s1 0.25, H 4, s2 = s3 = 0.75, h3 1, heel
 // 2.5, B 4.5 (toe 1.25).
 TEST_F(CalcoloMainTest, SectionThatCannotExistIsRefusedNamingItsField) {
@@ -335,28 +367,7 @@ TEST_F(CalcoloMainTest, SectionThatCannotExistIsRefusedNamingItsField) {
     // The rounding case is what it claims to be.
     ASSERT_LT(0.0f - 0.85f, (0.0f + 2.5f) - 3.35f);
 
-    VariabiliPubbliche calcolato;
-    CoefficientiParzialiDefault(calcolato);
-    ASSERT_TRUE(CalcoloMain(calcolato, sisma, finestra));
-    for (const CasoSezione& c : casi) {
-        SCOPED_TRACE(c.nome);
-        messaggi.svuota();
-        finestra = test::RecordingFinestraPrincipale{};
-        usaCampi([&c](VariabiliPubbliche& w, NTC&) { c.campi(w); });
-        VariabiliPubbliche w = calcolato;
-        const bool esito = CalcoloMain(w, sisma, finestra);
-        if (c.messaggio == nullptr) {
-            EXPECT_TRUE(esito);
-            EXPECT_EQ(messaggi.conta(), 0u) << ::testing::PrintToString(messaggi.testi());
-            continue;
-        }
-        EXPECT_FALSE(esito);
-        attendeSoloMessaggio(c.messaggio);
-        EXPECT_TRUE(finestra.vociFileAbilitate.empty());
-        EXPECT_EQ(finestra.txtMNfondazione[4], "");
-        EXPECT_EQ(finestra.combinazioniAbilitate, 0);
-        AttendeStessoDerivato(w, calcolato);
-    }
+    attendeCasiSezione(casi);
 }
 
 // A side running back toward the wall or carrying a negative surcharge
@@ -391,26 +402,7 @@ TEST_F(CalcoloMainTest, GroundSideThatCannotExistIsRefusedNamingSideAndColumn) {
          nullptr},
         {"ground falling away", [](VariabiliPubbliche& w) { w.dyProfilo(1) = -3; }, nullptr},
     };
-    VariabiliPubbliche calcolato;
-    CoefficientiParzialiDefault(calcolato);
-    ASSERT_TRUE(CalcoloMain(calcolato, sisma, finestra));
-    for (const CasoSezione& c : casi) {
-        SCOPED_TRACE(c.nome);
-        messaggi.svuota();
-        finestra = test::RecordingFinestraPrincipale{};
-        usaCampi([&c](VariabiliPubbliche& w, NTC&) { c.campi(w); });
-        VariabiliPubbliche w = calcolato;
-        const bool esito = CalcoloMain(w, sisma, finestra);
-        if (c.messaggio == nullptr) {
-            EXPECT_TRUE(esito);
-            EXPECT_EQ(messaggi.conta(), 0u) << ::testing::PrintToString(messaggi.testi());
-            continue;
-        }
-        EXPECT_FALSE(esito);
-        attendeSoloMessaggio(c.messaggio);
-        EXPECT_TRUE(finestra.vociFileAbilitate.empty());
-        AttendeStessoDerivato(w, calcolato);
-    }
+    attendeCasiSezione(casi);
 }
 
 // Under DM 1996 a seismicity grade of 0 is no seismic action at all.
