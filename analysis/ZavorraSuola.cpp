@@ -137,7 +137,6 @@ void AreaEBaricentro(Poligono& P) {
     // same numbers.
     double A = 0, Sx = 0, Sy = 0;
     const double x1 = P.Xi(1), y1 = P.Yi(1);
-    Contorno c;
     for (int i = 2; i <= n - 1; ++i) {
         const std::array<double, 3> x{x1, P.Xi(i), P.Xi(i + 1)};
         const std::array<double, 3> y{y1, P.Yi(i), P.Yi(i + 1)};
@@ -147,8 +146,7 @@ void AreaEBaricentro(Poligono& P) {
         Sx += At * (y[0] + y[1] + y[2]) / 3.0;
         Sy += At * (x[0] + x[1] + x[2]) / 3.0;
     }
-    for (int i = 1; i <= n; ++i) c.push_back({P.Xi(i), P.Yi(i)});
-    const double estensione = Estensione(c);
+    const double estensione = Estensione(Punti(P));
     if (!(std::fabs(A) > 1e-9 * estensione * estensione) || !std::isfinite(Sx) || !std::isfinite(Sy))
         return;
     if (A < 0) {
