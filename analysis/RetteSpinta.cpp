@@ -70,4 +70,9 @@ double BraccioSpinta(const CoppiaRetta& X, const CoppiaRetta& Y, float ang1, flo
     return (Y(1) - py) * std::cos(t) - (X(1) - px) * std::sin(t);
 }
 
+double BraccioIncrementoSismico(float Ss, const CoppiaRetta& X, const CoppiaRetta& Y, float ang1,
+                                float ang2, double a, double b, double c, double px, double py) {
+    return Ss < 0 ? BraccioSpinta(X, Y, ang1, ang2, px, py) : DistanzaPuntoRetta(px, py, a, b, c);
+}
+
 }  // namespace tavo

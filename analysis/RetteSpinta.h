@@ -48,4 +48,13 @@ void RettaSpintaFondazione(const VariabiliPubbliche& v, float P, CoppiaRetta& X,
 double BraccioSpinta(const CoppiaRetta& X, const CoppiaRetta& Y, float ang1, float ang2, double px,
                      double py);
 
+// Lever arm about (px, py) of a seismic increment Ss on its line
+// a·x + b·y + c = 0, applied at X(1), Y(1): a positive increment always
+// turns the wall toward the toe, whatever side of the point its line passes
+// (the distance); a negative one (a wedge lightened by kv more than the
+// seismic angle loads it) takes its arm with its sign (BraccioSpinta), so
+// that below the point it turns the wall toward the toe too.
+double BraccioIncrementoSismico(float Ss, const CoppiaRetta& X, const CoppiaRetta& Y, float ang1,
+                                float ang2, double a, double b, double c, double px, double py);
+
 }  // namespace tavo

@@ -52,16 +52,13 @@ void VerificaParete(VariabiliPubbliche& v, const NTC& sisma, float& St, float& S
 
     const float P1 = SpintaMassimaSismica(v, phi, delta, eps, psi, PesoConKv(v, sisma, 1, psi),
                                           Paramento::Parete, P0);
-    // Seismic increment: a positive one always bends the stem toward the toe,
-    // like the static components, whatever side of the base middle its line
-    // passes. A negative one (a wedge lightened by kv < 0 more than the
-    // inclination loads it) takes its arm with its sign: below the middle
-    // (a short, thick stem) it bends the stem toward the toe.
+    // Seismic increment: a negative one below the base middle (a short,
+    // thick stem) bends the stem toward the toe too.
     Ss = P1 - St - Sq;
     RettaSpintaParete(v, Ss, v.xRettaSsParete, v.yRettaSsParete, a, b, c, delta, eps,
                       ComponenteSpinta::Sismica);
-    const double dSs = Ss < 0 ? BraccioSpinta(v.xRettaSsParete, v.yRettaSsParete, delta, eps, xBase, yBase)
-                              : DistanzaPuntoRetta(xBase, yBase, a, b, c);
+    const double dSs =
+        BraccioIncrementoSismico(Ss, v.xRettaSsParete, v.yRettaSsParete, delta, eps, a, b, c, xBase, yBase);
     M = static_cast<float>(M + Ss * dSs);
     N = static_cast<float>(N + Ss * std::sin(inclinazione));
 

@@ -45,16 +45,14 @@ void VerificaRibaltamento(VariabiliPubbliche& v, const NTC& sisma, float& St, fl
     MRib = static_cast<float>(MRib + Si * (p.yGw - yO));
     MStab = static_cast<float>(gGM * p.Ww * (p.xGw - xO));
 
-    // Seismic increment: a positive one always overturns, whatever side of O
-    // its line passes. A negative one (a wedge lightened by kv < 0 more than
-    // the inclination loads it) takes its arm with its sign: below O it turns
-    // the wall toward the toe.
+    // Seismic increment: a positive one always overturns; a negative one
+    // below O turns the wall toward the toe too.
     const float psi = AngoloTheta(v, sisma);
     Ss = IncrementoSismicoFondazione(v, sisma, psi, P0);
     RettaSpintaFondazione(v, Ss, v.xRettaSsFondazione, v.yRettaSsFondazione, a, b, c, delta, 0,
                           ComponenteSpinta::Sismica);
-    const double dSs = Ss < 0 ? BraccioSpinta(v.xRettaSsFondazione, v.yRettaSsFondazione, delta, 0, xO, yO)
-                              : DistanzaPuntoRetta(xO, yO, a, b, c);
+    const double dSs =
+        BraccioIncrementoSismico(Ss, v.xRettaSsFondazione, v.yRettaSsFondazione, delta, 0, a, b, c, xO, yO);
     MRib = static_cast<float>(MRib + Ss * dSs);
 
     // Soil on the heel.
