@@ -4,12 +4,19 @@
 // single quote).
 
 #include "fileio/NumeriRegionali.h"
+#include "fileio/Utf8.h"
 #include "ports/ErroreCalcolo.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <limits>
+#include <locale>
 #include <optional>
+#include <random>
+#include <regex>
+#include <sstream>
 #include <string>
 
 namespace tavo {
@@ -77,6 +84,136 @@ INSTANTIATE_TEST_SUITE_P(
         CasoLettura{"fr", Francese, "12\u00A0345,5", 12345.5}, CasoLettura{"fr", Francese, "1 5", Rifiutato},
         CasoLettura{"ch", SvizzeroTedesco, "12\u2019345.5", 12345.5},
         CasoLettura{"ch", SvizzeroTedesco, "1\u20195", Rifiutato}));
+
+// An independent reading of what a box accepts: the blanks around the text
+// dropped, every other character turned into the class it plays (z the digit
+// 0, d another digit, g grouping, p the decimal character, s a sign, e an
+// exponent, x anything else), the classes matched against one pattern, and
+// the value read by the C++ stream in the C locale from the digits, the
+// point, the signs and the exponent; none beyond the range of a double.
+std::optional<double> LetturaDiRiferimento(const std::u32string& testo, const Separatori& sep) {
+    const auto spazio = [](char32_t c) { return c == U' ' || c == 0x00A0 || c == 0x202F || c == 0x2009; };
+    const auto bianco = [&](char32_t c) { return c == U'\t' || spazio(c); };
+    const bool raggruppa = sep.migliaia != 0 && sep.migliaia != sep.decimale;
+    std::size_t inizio = 0, fine = testo.size();
+    while (inizio < fine && bianco(testo[inizio])) ++inizio;
+    while (fine > inizio && bianco(testo[fine - 1])) --fine;
+    std::string classi, numero;
+    for (std::size_t k = inizio; k < fine; ++k) {
+        const char32_t c = testo[k];
+        if (c >= U'0' && c <= U'9') {
+            classi += c == U'0' ? 'z' : 'd';
+            numero += static_cast<char>(c);
+        } else if (c == sep.decimale) {
+            classi += 'p';
+            numero += '.';
+        } else if (raggruppa && (c == sep.migliaia || (spazio(sep.migliaia) && spazio(c)))) {
+            classi += 'g';
+        } else if (c == U'+' || c == U'-') {
+            classi += 's';
+            numero += static_cast<char>(c);
+        } else if (c == U'E' || c == U'e') {
+            classi += 'e';
+            numero += 'e';
+        } else {
+            classi += 'x';
+        }
+    }
+    // Digits plain, or grouped by three after a first group of one to three
+    // not beginning with 0; a decimal part; at least one digit; an exponent.
+    static const std::regex forma(
+        "s?(([dz]+|d[dz]{0,2}(g[dz]{3})+)(p[dz]*)?|p[dz]+)(es?[dz]+)?");
+    if (!std::regex_match(classi, forma)) return std::nullopt;
+    std::istringstream in(numero);
+    in.imbue(std::locale::classic());
+    double v = 0;
+    in >> v;
+    // Beyond the range of a double either way: too large, or a value not 0
+    // that only a subnormal or 0 could stand for.
+    const bool nullo = classi.find('d') == std::string::npos ||
+                       classi.find('d') > std::min(classi.find('e'), classi.size());
+    if (in.fail() || !std::isfinite(v) || (!nullo && std::fabs(v) < std::numeric_limits<double>::min()))
+        return std::nullopt;
+    return v;
+}
+
+// Texts a user may type: half of them built as a number (perhaps grouped,
+// perhaps with a decimal part and an exponent) with now and then a wrong
+// separator, a misplaced group or a stray character; the others drawn from
+// the characters of numbers, blanks and letters at random.
+std::u32string TestoACaso(std::mt19937& g, const Separatori& sep) {
+    const std::u32string alfabeto = U"0123456789012345.,+-Ee \t\u00A0\u202F\u2019am";
+    const auto uno = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(g); };
+    const auto cifre = [&](int n, std::u32string& t) {
+        for (int k = 0; k < n; ++k) t += static_cast<char32_t>(U'0' + uno(10));
+    };
+    std::u32string t;
+    if (uno(2) == 0) {
+        const int n = uno(11);
+        for (int k = 0; k < n; ++k) t += alfabeto[static_cast<std::size_t>(uno(static_cast<int>(alfabeto.size())))];
+        return t;
+    }
+    const std::u32string gruppi{sep.migliaia ? sep.migliaia : U',', sep.migliaia ? sep.migliaia : U',', U' ',
+                                U'\u00A0', U'.', U','};
+    const std::u32string decimali{sep.decimale, sep.decimale, sep.decimale, U'.', U','};
+    if (uno(4) == 0) t += U' ';
+    if (uno(3) == 0) t += uno(2) ? U'-' : U'+';
+    if (uno(2) == 0) {
+        cifre(uno(7), t);
+    } else {
+        t += static_cast<char32_t>(U'0' + (uno(8) == 0 ? 0 : 1 + uno(9)));
+        cifre(uno(3), t);
+        for (int k = 1 + uno(3); k > 0; --k) {
+            t += gruppi[static_cast<std::size_t>(uno(static_cast<int>(gruppi.size())))];
+            cifre(uno(6) == 0 ? 2 + 2 * uno(2) : 3, t);
+        }
+    }
+    if (uno(2) == 0) {
+        t += decimali[static_cast<std::size_t>(uno(static_cast<int>(decimali.size())))];
+        cifre(uno(6), t);
+    }
+    if (uno(4) == 0) {
+        t += uno(2) ? U'E' : U'e';
+        const int segno = uno(3);
+        if (segno == 1) t += U'+';
+        if (segno == 2) t += U'-';
+        // Exponents that reach past a float and a double, none below a double.
+        cifre(segno == 2 ? uno(3) : uno(4), t);
+    }
+    if (uno(4) == 0) t += U' ';
+    if (uno(8) == 0) {
+        const auto dove = static_cast<std::size_t>(uno(static_cast<int>(t.size()) + 1));
+        t.insert(dove, 1, alfabeto[static_cast<std::size_t>(uno(static_cast<int>(alfabeto.size())))]);
+    }
+    return t;
+}
+
+TEST(NumeroDigitato, UnaPopolazioneDiTestiLettaComeLaLetturaDiRiferimento) {
+    struct Convenzione { const char* nome; Separatori sep; };
+    const Convenzione convenzioni[] = {{"it", Italiano},          {"C", LocaleCQt}, {"C no grouping", LocaleC},
+                                       {"fr", Francese},          {"ch", SvizzeroTedesco}};
+    std::mt19937 g(20240611);
+    for (const auto& [nome, sep] : convenzioni) {
+        int letti = 0, rifiutati = 0, errori = 0;
+        for (int k = 0; k < 20000 && errori < 10; ++k) {
+            const std::u32string t = TestoACaso(g, sep);
+            std::string utf8;
+            for (char32_t c : t) AccodaUtf8(utf8, c);
+            const auto atteso = LetturaDiRiferimento(t, sep);
+            (atteso ? letti : rifiutati)++;
+            std::optional<float> singolo;
+            if (atteso && std::fabs(*atteso) <= std::numeric_limits<float>::max())
+                singolo = static_cast<float>(*atteso);
+            const bool uguali = NumeroDigitato(utf8, sep) == atteso && SingoloDigitato(utf8, sep) == singolo;
+            if (!uguali) ++errori;
+            EXPECT_TRUE(uguali) << nome << ": \"" << utf8 << "\" atteso "
+                                << (atteso ? std::to_string(*atteso) : std::string("rifiutato"));
+        }
+        // The population reaches both sides of the grammar.
+        EXPECT_GT(letti, 2000) << nome;
+        EXPECT_GT(rifiutati, 2000) << nome;
+    }
+}
 
 TEST(MotivoNonNumero, DiceCosaNonVaConLEsempioNeiSeparatoriInUso) {
     EXPECT_EQ(MotivoNonNumero("5.5", Italiano),
