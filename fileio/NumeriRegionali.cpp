@@ -75,6 +75,13 @@ namespace {
 bool Blank(char32_t c) { return c == U'\t' || SpazioRaggruppamento(c); }
 bool Cifra(char32_t c) { return c >= U'0' && c <= U'9'; }
 
+// True when the text holds nothing but the blanks a typed number may have around it.
+bool SoloBianchi(std::string_view testo) {
+    for (std::size_t pos = 0; pos < testo.size();)
+        if (!Blank(LeggeUtf8(testo, pos))) return false;
+    return true;
+}
+
 bool Raggruppa(char32_t c, const Separatori& sep) {
     return sep.migliaia != 0 && sep.migliaia != sep.decimale &&
            (c == sep.migliaia || (SpazioRaggruppamento(sep.migliaia) && SpazioRaggruppamento(c)));
@@ -140,7 +147,7 @@ std::optional<float> SingoloDigitato(std::string_view testo, const Separatori& s
 
 std::string MotivoNonNumero(std::string_view testo, const Separatori& sep) {
     const std::string t(testo);
-    if (t.find_first_not_of(" \t") == std::string::npos) return "manca il valore.";
+    if (SoloBianchi(testo)) return "manca il valore.";
     if (NumeroDigitato(testo, sep)) return "\"" + t + "\" è fuori scala.";
     std::string decimale;
     AccodaUtf8(decimale, sep.decimale);

@@ -29,7 +29,7 @@ std::optional<double> NumeroDigitato(std::string_view testo, const Separatori& s
 std::optional<float> SingoloDigitato(std::string_view testo, const Separatori& sep = separatoriRegionali());
 
 // Why a box that must hold a number (as SingoloDigitato reads it) is
-// refused: "manca il valore." for an empty text, "\"1E+39\" è fuori scala."
+// refused: "manca il valore." for a text of blanks only, "\"1E+39\" è fuori scala."
 // for a number beyond single precision, else "\"5.5\" non è un numero:
 // scrivere ad esempio 1.234,5 (separatore decimale \",\")." with the example
 // in the separators in force.

@@ -221,6 +221,8 @@ TEST(MotivoNonNumero, DiceCosaNonVaConLEsempioNeiSeparatoriInUso) {
     EXPECT_EQ(MotivoNonNumero("2,5", LocaleCQt),
               "\"2,5\" non è un numero: scrivere ad esempio 1,234.5 (separatore decimale \".\").");
     EXPECT_EQ(MotivoNonNumero(" ", Italiano), "manca il valore.");
+    // Blanks the reader drops around a number leave no value either.
+    EXPECT_EQ(MotivoNonNumero("\u00A0\t\u202F", Francese), "manca il valore.");
     EXPECT_EQ(MotivoNonNumero("1E+39", Italiano), "\"1E+39\" è fuori scala.");
     EXPECT_FALSE(SingoloDigitato("1E+39", Italiano).has_value());
     EXPECT_EQ(SingoloDigitato("0,1", Italiano), 0.1f);
