@@ -9,6 +9,7 @@
 // three friction angles, 12 and 13 the unit weights, 14 the seismicity grade
 // (DM 1996) or kh (NTC 2008), 15..17 the deck loads, 18 kv (NTC 2008 only).
 
+#include "analysis/ControlloSezione.h"
 #include "analysis/VariabiliPubbliche.h"
 #include "fileio/Separatori.h"
 #include "seismic/NTC.h"
@@ -38,7 +39,8 @@ std::string EtichettaCampo(int i, int normativa);
 inline constexpr const char* EtichettaNumeroLati = "N° lati terreno";
 // The ground-profile grid's headers over its columns 1, 2, 3, and the name
 // of a cell of side i: "Lato i, Lungh." and so on.
-inline constexpr std::array<const char*, 3> IntestazioniProfilo{"Lungh.", "Dislivello", "q"};
+inline constexpr std::array<const char*, 3> IntestazioniProfilo{ColonnaLunghezzaLato, "Dislivello",
+                                                               ColonnaSovraccaricoLato};
 std::string NomeCellaProfilo(int lato, int colonna);
 
 // Copies the fields into the project state and the site's kh and kv: every
