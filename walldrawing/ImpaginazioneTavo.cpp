@@ -32,6 +32,14 @@ struct Riquadro {
 
 Riquadro DiTesto(const Testo& t) { return {t.u, t.v, t.u + t.w, t.v + t.h}; }
 
+// The boxes of `testi` added to those the labels must keep clear of.
+void AggiungeRiquadri(std::vector<std::array<double, 4>>& riquadri, const std::vector<Testo>& testi) {
+    for (const Testo& t : testi) {
+        const Riquadro r = DiTesto(t);
+        riquadri.push_back({r.u1, r.v1, r.u2, r.v2});
+    }
+}
+
 // Half a pixel of slack against rounding.
 constexpr double Tolleranza = 0.5;
 
@@ -309,8 +317,7 @@ DisegnoTavo::Impaginazione DisegnoTavo::Impagina(const Misure& m) {
         if (tentativo == 0) {
             for (const auto& g : r.segmenti) ingombri_.segmenti.push_back({g.x1, g.y1, g.x2, g.y2});
             if (Leggibile(r, s, W, H)) {
-                for (const auto* gruppo : {&r.titolo, &r.risultati})
-                    for (const Testo& t : *gruppo) ingombri_.riquadri.push_back({t.u, t.v, t.u + t.w, t.v + t.h});
+                for (const auto* gruppo : {&r.titolo, &r.risultati}) AggiungeRiquadri(ingombri_.riquadri, *gruppo);
                 return parte;
             }
         }
@@ -336,7 +343,7 @@ DisegnoTavo::Impaginazione DisegnoTavo::Impagina(const Misure& m) {
             DisegnaRisultati(imp.xRisultati, imp.yRisultati, h, imp.passo, imp.righePerColonna,
                              imp.passoColonne);
         });
-        for (const Testo& t : finale.Testi()) ingombri_.riquadri.push_back({t.u, t.v, t.u + t.w, t.v + t.h});
+        AggiungeRiquadri(ingombri_.riquadri, finale.Testi());
         return imp;
     }
     return parte;  // a device too small for any text: the Part's places
