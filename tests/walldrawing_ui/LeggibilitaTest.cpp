@@ -10,12 +10,11 @@
 #include "drawing/ui/SuperficiePainter.h"
 #include "tests/support/ProveFinestre.h"
 #include "tests/walldrawing/MuriDaImpaginare.h"
+#include "tests/walldrawing_ui/PaginaPdf.h"
 #include "walldrawing/DisegnoTavo.h"
 
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -98,10 +97,7 @@ Disegnato Disegna(const test::Progetto& p, const Dispositivo& d, const QString& 
         return r;
     }
     QPrinter stampante(QPrinter::HighResolution);
-    stampante.setOutputFormat(QPrinter::PdfFormat);
-    stampante.setOutputFileName(pdf);
-    stampante.setPageSize(QPageSize(d.carta));
-    stampante.setPageOrientation(d.orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
+    test::ImpostaPaginaPdf(stampante, pdf, d.carta, d.orizzontale);
     QPainter painter(&stampante);
     PainterConRiquadri s(painter);
     g.Stampante = &s;

@@ -8,10 +8,9 @@
 #include "tests/support/ProveFinestre.h"
 #include "tests/support/RecordingSuperficie.h"
 #include "tests/walldrawing/EsempioCalcolato.h"
+#include "tests/walldrawing_ui/PaginaPdf.h"
 #include "walldrawing/DisegnoTavo.h"
 
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
 #include <QPrinter>
 #include <QProcess>
@@ -51,10 +50,7 @@ private slots:
         const QString pdf = QString::fromStdString((cartella / "disegno.pdf").string());
         {
             QPrinter stampante(QPrinter::HighResolution);
-            stampante.setOutputFormat(QPrinter::PdfFormat);
-            stampante.setOutputFileName(pdf);
-            stampante.setPageSize(QPageSize(QPageSize::A4));
-            stampante.setPageOrientation(orizzontale ? QPageLayout::Landscape : QPageLayout::Portrait);
+            test::ImpostaPaginaPdf(stampante, pdf, QPageSize::A4, orizzontale);
             QPainter painter(&stampante);
             SuperficiePainter superficie(painter);
             Grafica g;
